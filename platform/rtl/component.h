@@ -18,6 +18,8 @@ using TComponentState = TSet<TComponentStateItem>;
 
 enum TOperation { opInsert, opRemove };
 
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
 class TComponent : public TPersistent {
     LT_CLASS(TComponent)
 public:
