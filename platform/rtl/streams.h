@@ -3,6 +3,7 @@
 // stream and a file stream.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
@@ -64,6 +65,9 @@ public:
     // Write the whole contents, whatever the position.
     void SaveToStream(TStream& stream) const;
     void SaveToFile(const std::string& fileName) const;
+
+protected:
+    std::string_view Contents() const;
 
 private:
     std::vector<uint8_t> FData;

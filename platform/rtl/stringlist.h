@@ -145,6 +145,7 @@ public:
     // (dupIgnore, returning the index of the existing one), inserted before
     // the equal ones (dupAccept) or refused with EStringListError "String list
     // does not allow duplicates" (dupError). Unsorted lists append.
+    int Add(const std::string& s) override;
     int AddObject(const std::string& s, TObject* object) override;
     void Insert(int index, const std::string& s) override;
     void InsertObject(int index, const std::string& s, TObject* object) override;
@@ -153,6 +154,8 @@ public:
     void Exchange(int index1, int index2) override;
     void Move(int curIndex, int newIndex) override;
     int IndexOf(const std::string& s) const override;
+    // From another TStringList also copies Sorted, Duplicates and
+    // CaseSensitive.
     void Assign(const TStrings& source) override;
 
     // Binary search of a sorted list: true when s is present, with index set
