@@ -1,13 +1,20 @@
 #include "platform/rtl/stringlist.h"
 
+#include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/reader.h"
 #include "platform/rtl/streams.h"
 #include "platform/rtl/strutils.h"
+#include "platform/rtl/writer.h"
 
 #include <algorithm>
 #include <numeric>
 #include <string_view>
 #include <utility>
+
+LT_IMPLEMENT_CLASS(TStrings, TPersistent) {}
+LT_IMPLEMENT_CLASS(TStringList, TStrings) {}
+
 
 namespace {
 
@@ -283,8 +290,14 @@ void TStrings::AddStrings(const TStrings& strings)
     });
 }
 
-void TStrings::Assign(const TStrings& source)
+void TStrings::Assign(const TPersistent* Source)
 {
+    const auto* other = dynamic_cast<const TStrings*>(Source);
+    if (!other) {
+        TPersistent::Assign(Source);
+        return;
+    }
+    const TStrings& source = *other;
     if (&source == this)
         return;
     WithUpdate(*this, [&] {
@@ -491,18 +504,18 @@ int TStringList::IndexOf(const std::string& s) const
     return Find(s, index) ? index : -1;
 }
 
-void TStringList::Assign(const TStrings& source)
+void TStringList::Assign(const TPersistent* Source)
 {
-    const auto* list = dynamic_cast<const TStringList*>(&source);
+    const auto* list = dynamic_cast<const TStringList*>(Source);
     if (list == nullptr || list == this) {
-        TStrings::Assign(source);
+        TStrings::Assign(Source);
         return;
     }
     WithUpdate(*this, [&] {
         // Unsorted while copying: the source's order is already right for
         // the settings copied after it.
         FSorted = false;
-        TStrings::Assign(source);
+        TStrings::Assign(Source);
         FCaseSensitive = list->FCaseSensitive;
         FDuplicates = list->FDuplicates;
         FSorted = list->FSorted;
@@ -602,4 +615,26 @@ void TStringList::SortItems(const TStringListSortCompare& compare)
         sorted.push_back(std::move(FItems[static_cast<std::size_t>(i)]));
     FItems = std::move(sorted);
     Changed();
+}
+
+void TStrings::DefineProperties(TFiler& Filer)
+{
+    Filer.DefineProperty(
+        "Strings",
+        [this](TReader& reader) {
+            WithUpdate(*this, [&] {
+                Clear();
+                reader.ReadListBegin();
+                while (!reader.EndOfList())
+                    Add(reader.ReadString());
+                reader.ReadListEnd();
+            });
+        },
+        [this](TWriter& writer) {
+            writer.WriteListBegin();
+            for (int i = 0; i < Count(); ++i)
+                writer.WriteString(Get(i));
+            writer.WriteListEnd();
+        },
+        Count() > 0);
 }

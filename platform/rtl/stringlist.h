@@ -12,18 +12,20 @@
 #include <string>
 #include <vector>
 
-class TObject;
+#include "platform/rtl/persistent.h"
+
 class TStream;
 
 class TStrings;
 using TStringsEvent = std::function<void(TStrings*)>;
 
-class TStrings {
+class TStrings : public TPersistent {
+    LT_CLASS(TStrings)
 public:
     TStrings() = default;
     TStrings(const TStrings&) = delete;
     TStrings& operator=(const TStrings&) = delete;
-    virtual ~TStrings() = default;
+    ~TStrings() override = default;
 
     virtual int Count() const = 0;
     virtual std::string Get(int index) const = 0;
@@ -84,9 +86,11 @@ public:
     void SetCommaText(const std::string& text);
 
     void AddStrings(const TStrings& strings);
-    // Copies the strings, objects and the delimiter, quote and name-value
-    // settings.
-    virtual void Assign(const TStrings& source);
+    // From another TStrings: copies the strings, objects and the delimiter,
+    // quote and name-value settings.
+    void Assign(const TPersistent* Source) override;
+    // In a description the lines are the list "Strings = ( 'a' 'b' )".
+    void DefineProperties(TFiler& Filer) override;
     // Same strings in the same order (compared exactly); objects are ignored.
     bool Equals(const TStrings& other) const;
 
@@ -132,6 +136,7 @@ using TStringListSortCompare = std::function<int(const TStringList& list, int in
 // Insert, Exchange and Move on a sorted list raise EStringListError
 // "Operation not allowed on sorted list".
 class TStringList : public TStrings {
+    LT_CLASS(TStringList)
 public:
     TStringList() = default;
 
@@ -156,7 +161,7 @@ public:
     int IndexOf(const std::string& s) const override;
     // From another TStringList also copies Sorted, Duplicates and
     // CaseSensitive.
-    void Assign(const TStrings& source) override;
+    void Assign(const TPersistent* Source) override;
 
     // Binary search of a sorted list: true when s is present, with index set
     // to the first equal item; otherwise index is where s would be inserted.

@@ -11,6 +11,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/streams.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/writer.h"
 
 enum TShapeKind { skCircle, skSquare, skTriangle };
@@ -80,12 +81,12 @@ public:
     void SetBig(int64_t v) { FBig = v; }
     TTestFont* Font() const { return &FFont; }
     TCollection* Columns() const { return &FColumns; }
+    TStringList* Lines() const { return &FLines; }
     TTestWidget* Buddy() const { return FBuddy; }
     void SetBuddy(TTestWidget* v) { FBuddy = v; }
     const TNotifyEvent& OnClick() const { return FOnClick; }
     void SetOnClick(TNotifyEvent v) { FOnClick = std::move(v); }
 
-    std::vector<std::string> Items;
     std::string Data;
     TComponent* Parent = nullptr;
 
@@ -106,22 +107,6 @@ public:
 
     void DefineProperties(TFiler& Filer) override
     {
-        Filer.DefineProperty(
-            "Items",
-            [this](TReader& r) {
-                Items.clear();
-                r.ReadListBegin();
-                while (!r.EndOfList())
-                    Items.push_back(r.ReadString());
-                r.ReadListEnd();
-            },
-            [this](TWriter& w) {
-                w.WriteListBegin();
-                for (const std::string& s : Items)
-                    w.WriteString(s);
-                w.WriteListEnd();
-            },
-            !Items.empty());
         Filer.DefineBinaryProperty(
             "Data",
             [this](TStream& s) {
@@ -141,6 +126,7 @@ private:
     int64_t FBig = 0;
     mutable TTestFont FFont;
     mutable TCollection FColumns;
+    mutable TStringList FLines;
     TTestWidget* FBuddy = nullptr;
     TNotifyEvent FOnClick;
 };
@@ -180,6 +166,7 @@ LT_IMPLEMENT_CLASS(TTestWidget, TComponent)
     P.Property("Big", &TTestWidget::Big, &TTestWidget::SetBig).Default(0);
     P.Property("Font", &TTestWidget::Font);
     P.Property("Columns", &TTestWidget::Columns);
+    P.Property("Lines", &TTestWidget::Lines);
     P.Property("Buddy", &TTestWidget::Buddy, &TTestWidget::SetBuddy);
     P.Property("OnClick", &TTestWidget::OnClick, &TTestWidget::SetOnClick);
 }
@@ -214,11 +201,11 @@ const char* const kEveryKind = R"(object frmTest: TTestForm
         FieldName = 'FID'
         Width = 40
       end>
-    Buddy = wgtLast
-    OnClick = ButtonClick
-    Items = (
+    Lines.Strings = (
       'one'
       'two; "three"')
+    Buddy = wgtLast
+    OnClick = ButtonClick
     Data = {
       00FF10AB}
     object wgtLast: TTestWidget
@@ -256,7 +243,8 @@ TEST(Description, EveryValueKindReadsIntoComponentsAndWritesBackIdentically)
     ASSERT_EQ(inner->Columns()->Count(), 2);
     EXPECT_EQ(static_cast<TTestColumn*>(inner->Columns()->Items(1))->FieldName(), "FID");
     EXPECT_EQ(static_cast<TTestColumn*>(inner->Columns()->Items(0))->Width(), 64);
-    EXPECT_EQ(inner->Items, (std::vector<std::string>{"one", "two; \"three\""}));
+    ASSERT_EQ(inner->Lines()->Count(), 2);
+    EXPECT_EQ(inner->Lines()->Strings(1), "two; \"three\"");
     EXPECT_EQ(inner->Data, std::string("\x00\xFF\x10\xAB", 4));
     EXPECT_DOUBLE_EQ(last->Ratio(), 1e20);
 
@@ -338,6 +326,8 @@ INSTANTIATE_TEST_SUITE_P(
         TBrokenCase{"wrong root class", "object f: TTestWidget\nend\n", "not TTestForm", 1},
         TBrokenCase{"list where a string goes", "object f: TTestForm\n  Caption = ('a')\nend\n",
                     "expected a string", 2},
+        TBrokenCase{"number in a string list", "object f: TTestForm\n  Lines.Strings = (\n    'a'\n    5)\nend\n",
+                    "expected a string", 4},
         TBrokenCase{"odd binary", "object f: TTestForm\n  Data = {ABC}\nend\n", "odd number of hex digits", 2},
         TBrokenCase{"text after end", "object f: TTestForm\nend\nend\n", "text after the final 'end'", 3}),
     [](const ::testing::TestParamInfo<TBrokenCase>& info) {

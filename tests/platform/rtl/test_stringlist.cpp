@@ -402,7 +402,7 @@ TEST(StringList, AssignAddStringsAndEquals)
 
     TStringList copy;
     copy.Add("old");
-    copy.Assign(source);
+    copy.Assign(&source);
     EXPECT_EQ(Items(copy), (Lines{"a", "b"}));
     EXPECT_EQ(copy.Objects(1), Tag(2));
     EXPECT_TRUE(copy.Sorted());
@@ -488,7 +488,7 @@ TEST(Strings, DefaultsBuildOnTheAbstractMembers)
     EXPECT_EQ(changes, 4);  // one per operation, not per step
 
     TStringList list;
-    list.Assign(strings);
+    list.Assign(&strings);
     EXPECT_TRUE(list.Equals(strings));
     EXPECT_EQ(list.Text(), "z=3\ny=20\nx=1\n");
 }
