@@ -101,7 +101,9 @@ private:
     static Storage CopyStorage(const Storage& value);
     const ArrayData& Array() const;
     ArrayData& Array();
+    int64_t ToInt64(TVarType target) const;
     [[noreturn]] void RaiseCast(TVarType target) const;
+    [[noreturn]] void RaiseOverflow(TVarType target) const;
 
     TVarType FType = TVarType::varEmpty;
     Storage FValue;
