@@ -36,5 +36,6 @@ TDateTime Now();
 TDateTime Date();
 TDateTime Time();
 
+// The day part (truncated toward zero) and the time of day (0 <= time < 1).
 TDateTime DateOf(TDateTime value);
 TDateTime TimeOf(TDateTime value);

@@ -26,7 +26,7 @@ std::string FloatToStr(double value, const TFormatSettings& settings);
 // ffNumber: as ffFixed with thousand separators.
 // ffCurrency: digits decimals, thousand separators, placed by CurrencyFormat
 //   and NegCurrFormat around CurrencyString.
-// precision is clamped to 1..18 and digits to 0..18.
+// precision is clamped to 1..18, decimals to 0..18 and exponent digits to 0..4.
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits);
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits,
                         const TFormatSettings& settings);
