@@ -24,7 +24,7 @@ private:
     };
 
 LT_DECLARE_EXCEPTION(EConvertError, Exception)
-LT_DECLARE_EXCEPTION(EVariantError, Exception)
+LT_DECLARE_EXCEPTION(EVariantError, EConvertError)
 LT_DECLARE_EXCEPTION(EVariantTypeCastError, EVariantError)
 LT_DECLARE_EXCEPTION(EVariantBadIndexError, EVariantError)
 LT_DECLARE_EXCEPTION(EMathError, Exception)
