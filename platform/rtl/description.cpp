@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/strutils.h"
 
 namespace {
 
@@ -18,25 +19,6 @@ struct TToken {
     double Float = 0;
     int Line = 1;
 };
-
-void AppendUtf8(std::string& out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 bool IsIdentStart(char c)
 {
@@ -346,7 +328,7 @@ private:
                     code = code * 10 + static_cast<uint32_t>(FText[FPos++] - '0');
                 if (FPos == start || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
                     Error(FLine, "bad character code in a string");
-                AppendUtf8(FTok.Text, code);
+                FTok.Text += Utf32ToUtf8(std::u32string(1, static_cast<char32_t>(code)));
             } else {
                 return;
             }
