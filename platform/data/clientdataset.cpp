@@ -1,0 +1,670 @@
+#include "platform/data/clientdataset.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "platform/data/fields.h"
+#include "platform/data/provider.h"
+#include "platform/rtl/classbuilder.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/strutils.h"
+
+LT_IMPLEMENT_CLASS(TClientDataSet, TDataSet)
+{
+    P.Property("AggregatesActive", &TClientDataSet::AggregatesActive, &TClientDataSet::SetAggregatesActive).Default(0);
+    P.Property("DataSetField", &TClientDataSet::DataSetField, &TClientDataSet::SetDataSetField);
+    P.Property("IndexFieldNames", &TClientDataSet::IndexFieldNames, &TClientDataSet::SetIndexFieldNames);
+    P.Property("ProviderName", &TClientDataSet::ProviderName, &TClientDataSet::SetProviderName);
+}
+
+struct TClientDataSet::TRowSet {
+    std::vector<TRowPtr> Rows;
+};
+
+struct TClientDataSet::TRow {
+    int64_t Id = 0;
+    std::vector<Variant> Values;
+    TUpdateStatus Status = usUnmodified;
+    bool Deleted = false;
+    std::vector<std::shared_ptr<TRowSet>> Nested;
+};
+
+struct TClientDataSet::TLogEntry {
+    TClientDataSet* Owner;
+    const TPacketMeta* Meta;
+    std::shared_ptr<TRowSet> Set;
+    TRowPtr Row;
+    TUpdateKind Kind;
+    std::vector<Variant> Before;
+    std::vector<Variant> After;
+    TUpdateStatus StatusBefore;
+};
+
+namespace {
+// Row ids are unique in the process, so bookmarks never meet a stranger's.
+int64_t gNextRowId = 1;
+
+int CompareValues(const Variant& a, const Variant& b)
+{
+    const bool nullA = a.IsNull() || a.IsEmpty();
+    const bool nullB = b.IsNull() || b.IsEmpty();
+    if (nullA || nullB)
+        return nullA == nullB ? 0 : (nullA ? -1 : 1);
+    if (a.VarType() == TVarType::varString && b.VarType() == TVarType::varString)
+        return AnsiCompareStr(a.AsString(), b.AsString());
+    switch (VarCompareValue(a, b)) {
+    case TVariantRelationship::vrLessThan: return -1;
+    case TVariantRelationship::vrGreaterThan: return 1;
+    default: return 0;
+    }
+}
+
+std::string BookmarkOf(int64_t id)
+{
+    static const char hex[] = "0123456789abcdef";
+    std::string text(16, '0');
+    for (int i = 15; i >= 0; --i, id >>= 4)
+        text[static_cast<std::size_t>(i)] = hex[id & 15];
+    return text;
+}
+
+int FieldDefIndex(const std::vector<TFieldDef>& defs, const std::string& name)
+{
+    for (std::size_t i = 0; i < defs.size(); ++i)
+        if (AnsiSameText(defs[i].Name, name))
+            return static_cast<int>(i);
+    return -1;
+}
+} // namespace
+
+TClientDataSet::TClientDataSet(TComponent* AOwner) : TDataSet(AOwner) {}
+
+TClientDataSet::~TClientDataSet() = default;
+
+TClientDataSet* TClientDataSet::Master() const
+{
+    return DataSetField() ? dynamic_cast<TClientDataSet*>(DataSetField()->DataSet()) : nullptr;
+}
+
+TClientDataSet* TClientDataSet::RootDataSet()
+{
+    TClientDataSet* root = this;
+    while (TClientDataSet* master = root->Master())
+        root = master;
+    return root;
+}
+
+void TClientDataSet::SetDataSetField(TDataSetField* Value)
+{
+    if (Active())
+        DatabaseError("Cannot perform this operation on an open dataset", this);
+    TDataSet::SetDataSetField(Value);
+}
+
+void TClientDataSet::SetAggregatesActive(bool Value)
+{
+    FAggregatesActive = Value;
+    FAggregateCache.clear();
+}
+
+void TClientDataSet::SetIndexFieldNames(const std::string& Value)
+{
+    if (Value == FIndexFieldNames)
+        return;
+    FIndexFieldNames = Value;
+    if (!Active())
+        return;
+    CheckBrowseMode();
+    const TRow* current = CurrentRow() >= 0 ? FView[static_cast<std::size_t>(CurrentRow())] : nullptr;
+    InternalFieldsBound();
+    SetCurrentRow(current ? ViewPosition(current) : 0);
+    DataEvent(deDataSetChange, 0);
+}
+
+int TClientDataSet::NestedIndex() const
+{
+    const TClientDataSet* master = Master();
+    if (!master || !master->FMeta)
+        return -1;
+    const auto& nested = master->FMeta->Nested;
+    for (std::size_t k = 0; k < nested.size(); ++k)
+        if (AnsiSameText(nested[k].FieldName, DataSetField()->FieldName()))
+            return static_cast<int>(k);
+    return -1;
+}
+
+std::shared_ptr<TClientDataSet::TRowSet> TClientDataSet::MasterRowSet() const
+{
+    const TClientDataSet* master = Master();
+    const int k = NestedIndex();
+    if (!master || !master->Active() || k < 0)
+        return nullptr;
+    const TRow* row = nullptr;
+    if (master->State() == dsInsert)
+        row = master->FPendingRow.get();
+    else if (master->CurrentRow() >= 0 && master->CurrentRow() < static_cast<int>(master->FView.size()))
+        row = master->FView[static_cast<std::size_t>(master->CurrentRow())];
+    return row ? row->Nested[static_cast<std::size_t>(k)] : nullptr;
+}
+
+std::shared_ptr<TClientDataSet::TRowSet> TClientDataSet::NewRowSet(const TPacketMeta&) const
+{
+    return std::make_shared<TRowSet>();
+}
+
+TDataSetProvider* TClientDataSet::FindProvider() const
+{
+    TComponent* owner = Owner();
+    TDataSetProvider* provider =
+        owner ? dynamic_cast<TDataSetProvider*>(owner->FindComponent(FProviderName)) : nullptr;
+    if (!provider)
+        DatabaseError("Missing data provider or data packet", this);
+    return provider;
+}
+
+void TClientDataSet::LoadRows(TRowSet& set, const TPacketMeta& meta, std::vector<TPacketRow>& rows)
+{
+    set.Rows.reserve(rows.size());
+    for (TPacketRow& packetRow : rows) {
+        auto row = std::make_shared<TRow>();
+        row->Id = gNextRowId++;
+        row->Values = std::move(packetRow.Values);
+        for (std::size_t k = 0; k < meta.Nested.size(); ++k) {
+            row->Nested.push_back(NewRowSet(meta.Nested[k].Meta[0]));
+            if (k < packetRow.Nested.size())
+                LoadRows(*row->Nested.back(), meta.Nested[k].Meta[0], packetRow.Nested[k]);
+        }
+        set.Rows.push_back(std::move(row));
+    }
+}
+
+void TClientDataSet::CreateDataSet()
+{
+    if (FieldDefs().empty())
+        for (const TField* field : FieldList())
+            if (field->FieldKind() == fkData)
+                FieldDefs().push_back({field->FieldName(), field->DataType(), field->Size(), field->Required(), 0,
+                                       field->ProviderFlags()});
+    FCreating = true;
+    try {
+        Open();
+    } catch (...) {
+        FCreating = false;
+        throw;
+    }
+    FCreating = false;
+}
+
+void TClientDataSet::InternalOpen()
+{
+    FLog.clear();
+    if (Master()) {
+        TClientDataSet* master = Master();
+        if (!master->Active())
+            DatabaseError("Cannot open a nested table before its master", this);
+        const int k = NestedIndex();
+        if (k < 0)
+            DatabaseError("The master table has no nested field " + DataSetField()->FieldName(), this);
+        FMeta = &master->FMeta->Nested[static_cast<std::size_t>(k)].Meta[0];
+        FieldDefs() = FMeta->Fields;
+        FRows = MasterRowSet();
+        if (!FRows)
+            FRows = NewRowSet(*FMeta);
+        return;
+    }
+    if (FCreating || FProviderName.empty()) {
+        if (!FCreating)
+            DatabaseError("Missing data provider or data packet", this);
+        FOwnMeta = TPacketMeta();
+        FOwnMeta.Fields = FieldDefs();
+        FMeta = &FOwnMeta;
+        FRows = NewRowSet(FOwnMeta);
+        return;
+    }
+    TDataPacket packet = FindProvider()->GetData();
+    FOwnMeta = std::move(packet.Meta);
+    FMeta = &FOwnMeta;
+    FieldDefs() = FOwnMeta.Fields;
+    FRows = NewRowSet(FOwnMeta);
+    LoadRows(*FRows, FOwnMeta, packet.Rows);
+}
+
+void TClientDataSet::InternalFieldsBound()
+{
+    FIndexColumns.clear();
+    for (const std::string& name : SplitFieldNames(FIndexFieldNames)) {
+        const int index = FieldDefIndex(FieldDefs(), name);
+        if (index < 0)
+            DatabaseError("Field '" + name + "' not found", this);
+        FIndexColumns.push_back(index);
+    }
+    RebuildView();
+}
+
+void TClientDataSet::InternalClose()
+{
+    FView.clear();
+    FViewIndexValid = false;
+    FRows.reset();
+    FPendingRow.reset();
+    FLog.clear();
+    FAggregateCache.clear();
+    FMeta = nullptr;
+}
+
+bool TClientDataSet::RowLess(const TRow& a, const TRow& b) const
+{
+    for (const int column : FIndexColumns) {
+        const int c = CompareValues(a.Values[static_cast<std::size_t>(column)], b.Values[static_cast<std::size_t>(column)]);
+        if (c != 0)
+            return c < 0;
+    }
+    return a.Id < b.Id;
+}
+
+void TClientDataSet::RebuildView()
+{
+    FView.clear();
+    if (FRows)
+        for (const TRowPtr& row : FRows->Rows)
+            if (!row->Deleted && AcceptRow(row->Values))
+                FView.push_back(row.get());
+    if (!FIndexColumns.empty())
+        std::stable_sort(FView.begin(), FView.end(), [this](const TRow* a, const TRow* b) { return RowLess(*a, *b); });
+    Changed();
+}
+
+void TClientDataSet::Changed()
+{
+    FViewIndexValid = false;
+    FAggregateCache.clear();
+}
+
+int TClientDataSet::ViewPosition(const TRow* row) const
+{
+    if (!FViewIndexValid) {
+        FViewIndex.clear();
+        for (std::size_t i = 0; i < FView.size(); ++i)
+            FViewIndex[FView[i]->Id] = static_cast<int>(i);
+        FViewIndexValid = true;
+    }
+    const auto it = FViewIndex.find(row->Id);
+    return it == FViewIndex.end() ? -1 : it->second;
+}
+
+int TClientDataSet::PlaceInView(TRow* row)
+{
+    const auto old = std::find(FView.begin(), FView.end(), row);
+    int oldIndex = static_cast<int>(old - FView.begin());
+    if (old != FView.end())
+        FView.erase(old);
+    Changed();
+    if (!AcceptRow(row->Values))
+        return std::min(oldIndex, static_cast<int>(FView.size()) - 1);
+    auto at = FView.end();
+    if (!FIndexColumns.empty())
+        at = std::upper_bound(FView.begin(), FView.end(), row,
+                              [this](const TRow* a, const TRow* b) { return RowLess(*a, *b); });
+    else if (old != FView.end())
+        at = FView.begin() + oldIndex;
+    const int index = static_cast<int>(at - FView.begin());
+    FView.insert(at, row);
+    return index;
+}
+
+int TClientDataSet::InternalRowCount() const
+{
+    return static_cast<int>(FView.size());
+}
+
+const std::vector<Variant>& TClientDataSet::InternalRowValues(int Row) const
+{
+    return FView[static_cast<std::size_t>(Row)]->Values;
+}
+
+std::string TClientDataSet::InternalBookmark(int Row) const
+{
+    return BookmarkOf(FView[static_cast<std::size_t>(Row)]->Id);
+}
+
+int TClientDataSet::InternalFindBookmark(const std::string& Bookmark) const
+{
+    int64_t id = 0;
+    const auto [end, ec] = std::from_chars(Bookmark.data(), Bookmark.data() + Bookmark.size(), id, 16);
+    if (ec != std::errc() || end != Bookmark.data() + Bookmark.size() || Bookmark.size() != 16)
+        return -1;
+    TRow probe;
+    probe.Id = id;
+    return ViewPosition(&probe);
+}
+
+TUpdateStatus TClientDataSet::InternalUpdateStatus(int Row) const
+{
+    return FView[static_cast<std::size_t>(Row)]->Status;
+}
+
+void TClientDataSet::InternalInitRecord(std::vector<Variant>& Values)
+{
+    TDataSet::InternalInitRecord(Values);
+    FPendingRow = std::make_shared<TRow>();
+    for (const TNestedMeta& nested : FMeta->Nested)
+        FPendingRow->Nested.push_back(NewRowSet(nested.Meta[0]));
+    const TClientDataSet* master = Master();
+    const int k = NestedIndex();
+    if (!master || k < 0)
+        return;
+    for (const auto& [masterField, detailField] : master->FMeta->Nested[static_cast<std::size_t>(k)].Links) {
+        const int index = FieldDefIndex(FieldDefs(), detailField);
+        const TField* field = master->FindField(masterField);
+        if (index >= 0 && field)
+            Values[static_cast<std::size_t>(index)] = master->GetFieldValueAt(*field, master->CurrentRow());
+    }
+}
+
+void TClientDataSet::InternalCancel()
+{
+    FPendingRow.reset();
+}
+
+void TClientDataSet::CheckParentState()
+{
+    TClientDataSet* master = Master();
+    if (!master)
+        return;
+    if (IsEditState(master->State()))
+        master->Post();
+    if (!MasterRowSet())
+        DatabaseError("The master table has no current row", this);
+}
+
+void TClientDataSet::ApplyLinkValues(const TRow& row)
+{
+    for (std::size_t k = 0; k < FMeta->Nested.size() && k < row.Nested.size(); ++k) {
+        const TNestedMeta& nested = FMeta->Nested[k];
+        for (const auto& [masterField, detailField] : nested.Links) {
+            const int from = FieldDefIndex(FMeta->Fields, masterField);
+            const int to = FieldDefIndex(nested.Meta[0].Fields, detailField);
+            if (from < 0 || to < 0)
+                continue;
+            for (const TRowPtr& child : row.Nested[k]->Rows)
+                child->Values[static_cast<std::size_t>(to)] = row.Values[static_cast<std::size_t>(from)];
+        }
+    }
+}
+
+int TClientDataSet::InternalPost(const std::vector<Variant>& Values, bool Inserting, int Row)
+{
+    TClientDataSet* root = RootDataSet();
+    TRowPtr row;
+    if (Inserting) {
+        row = FPendingRow ? FPendingRow : std::make_shared<TRow>();
+        FPendingRow.reset();
+        row->Id = gNextRowId++;
+        row->Values = Values;
+        row->Status = usInserted;
+        FRows->Rows.push_back(row);
+        root->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukInsert, {}, Values, usUnmodified});
+    } else {
+        TRow* target = FView[static_cast<std::size_t>(Row)];
+        const auto it = std::find_if(FRows->Rows.begin(), FRows->Rows.end(),
+                                     [target](const TRowPtr& r) { return r.get() == target; });
+        row = *it;
+        root->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukModify, row->Values, Values, row->Status});
+        row->Values = Values;
+        if (row->Status == usUnmodified)
+            row->Status = usModified;
+        ApplyLinkValues(*row);
+    }
+    return PlaceInView(row.get());
+}
+
+int TClientDataSet::InternalDelete(int Row)
+{
+    TRow* target = FView[static_cast<std::size_t>(Row)];
+    const auto it = std::find_if(FRows->Rows.begin(), FRows->Rows.end(),
+                                 [target](const TRowPtr& r) { return r.get() == target; });
+    const TRowPtr row = *it;
+    RootDataSet()->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukDelete, row->Values, row->Values, row->Status});
+    row->Deleted = true;
+    row->Status = usDeleted;
+    FView.erase(FView.begin() + Row);
+    Changed();
+    return Row;
+}
+
+void TClientDataSet::FilterChanged()
+{
+    RebuildView();
+    ResetCursor();
+    DataEvent(deDataSetChange, 0);
+}
+
+void TClientDataSet::MasterChanged()
+{
+    if (!Active() || !Master())
+        return;
+    std::shared_ptr<TRowSet> set = MasterRowSet();
+    if (set && set == FRows)
+        return;
+    if (!set && FRows && FRows->Rows.empty())
+        return;
+    if (IsEditState(State()))
+        CheckBrowseMode();
+    FRows = set ? set : NewRowSet(*FMeta);
+    RebuildView();
+    ResetCursor();
+    DataEvent(deDataSetChange, 0);
+    DoAfterScroll();
+}
+
+void TClientDataSet::RefreshRows()
+{
+    if (!Active())
+        return;
+    if (Master()) {
+        std::shared_ptr<TRowSet> set = MasterRowSet();
+        FRows = set ? set : NewRowSet(*FMeta);
+    }
+    RebuildView();
+    SetCurrentRow(CurrentRow());
+    DataEvent(deDataSetChange, 0);
+}
+
+void TClientDataSet::RefreshTree()
+{
+    RefreshRows();
+    for (TDataSet* nested : NestedDataSets())
+        if (auto* detail = dynamic_cast<TClientDataSet*>(nested))
+            detail->RefreshTree();
+}
+
+int TClientDataSet::ChangeCount() const
+{
+    if (!Active())
+        return 0;
+    const TClientDataSet* master = Master();
+    if (!master)
+        return static_cast<int>(FLog.size());
+    const TClientDataSet* root = master;
+    while (root->Master())
+        root = root->Master();
+    return static_cast<int>(std::count_if(root->FLog.begin(), root->FLog.end(),
+                                          [this](const TLogEntry& e) { return e.Owner == this; }));
+}
+
+void TClientDataSet::RemoveEntriesInside(const TRow& row)
+{
+    TClientDataSet* root = RootDataSet();
+    for (const std::shared_ptr<TRowSet>& set : row.Nested) {
+        for (const TRowPtr& child : set->Rows)
+            RemoveEntriesInside(*child);
+        root->FLog.erase(std::remove_if(root->FLog.begin(), root->FLog.end(),
+                                        [&set](const TLogEntry& e) { return e.Set == set; }),
+                         root->FLog.end());
+    }
+}
+
+void TClientDataSet::UndoEntry(const TLogEntry& entry)
+{
+    switch (entry.Kind) {
+    case TUpdateKind::ukInsert: {
+        auto& rows = entry.Set->Rows;
+        rows.erase(std::remove(rows.begin(), rows.end(), entry.Row), rows.end());
+        RemoveEntriesInside(*entry.Row);
+        break;
+    }
+    case TUpdateKind::ukModify:
+        entry.Row->Values = entry.Before;
+        entry.Row->Status = entry.StatusBefore;
+        if (entry.Owner->FMeta)
+            entry.Owner->ApplyLinkValues(*entry.Row);
+        break;
+    case TUpdateKind::ukDelete:
+        entry.Row->Deleted = false;
+        entry.Row->Status = entry.StatusBefore;
+        break;
+    }
+}
+
+bool TClientDataSet::UndoLastChange(bool FollowChange)
+{
+    CheckActive();
+    if (IsEditState(State())) {
+        Cancel();
+        return true;
+    }
+    TClientDataSet* root = RootDataSet();
+    auto& log = root->FLog;
+    const auto last = std::find_if(log.rbegin(), log.rend(),
+                                   [&](const TLogEntry& e) { return root == this || e.Owner == this; });
+    if (last == log.rend())
+        return false;
+    const TLogEntry entry = *last;
+    log.erase(std::next(last).base());
+    UndoEntry(entry);
+    root->RefreshTree();
+    if (FollowChange && entry.Kind != TUpdateKind::ukInsert) {
+        TClientDataSet* owner = entry.Owner;
+        const int position = owner->ViewPosition(entry.Row.get());
+        if (position >= 0) {
+            owner->SetCurrentRow(position);
+            owner->DataEvent(deDataSetScroll, 0);
+        }
+    }
+    return true;
+}
+
+void TClientDataSet::CancelUpdates()
+{
+    CheckActive();
+    if (IsEditState(State()))
+        Cancel();
+    TClientDataSet* root = RootDataSet();
+    auto& log = root->FLog;
+    for (std::size_t i = log.size(); i-- > 0;) {
+        if (i >= log.size() || (root != this && log[i].Owner != this))
+            continue;
+        const TLogEntry entry = log[i];
+        log.erase(log.begin() + static_cast<std::ptrdiff_t>(i));
+        UndoEntry(entry);
+    }
+    root->RefreshTree();
+}
+
+void TClientDataSet::MergeRows(TRowSet& set)
+{
+    set.Rows.erase(std::remove_if(set.Rows.begin(), set.Rows.end(), [](const TRowPtr& r) { return r->Deleted; }),
+                   set.Rows.end());
+    for (const TRowPtr& row : set.Rows) {
+        row->Status = usUnmodified;
+        for (const auto& nested : row->Nested)
+            MergeRows(*nested);
+    }
+}
+
+void TClientDataSet::MergeChangeLog()
+{
+    TClientDataSet* root = RootDataSet();
+    if (root != this) {
+        root->MergeChangeLog();
+        return;
+    }
+    if (!Active())
+        return;
+    FLog.clear();
+    MergeRows(*FRows);
+    RefreshTree();
+}
+
+int TClientDataSet::ApplyUpdates(int MaxErrors)
+{
+    TClientDataSet* root = RootDataSet();
+    if (root != this)
+        return root->ApplyUpdates(MaxErrors);
+    CheckActive();
+    CheckBrowseMode();
+    for (TDataSet* nested : NestedDataSets())
+        if (nested->Active())
+            nested->CheckBrowseMode();
+    if (FLog.empty())
+        return 0;
+    std::vector<TDeltaEntry> delta;
+    delta.reserve(FLog.size());
+    for (const TLogEntry& e : FLog)
+        delta.push_back({e.Meta, e.Kind, e.Before, e.After});
+    FindProvider()->ApplyUpdates(delta);
+    MergeChangeLog();
+    return 0;
+}
+
+Variant TClientDataSet::GetAggregateValue(const TField& Field) const
+{
+    const auto* aggregate = dynamic_cast<const TAggregateField*>(&Field);
+    if (!aggregate || !FAggregatesActive || !aggregate->Active() || !Active())
+        return Variant::Null();
+    for (const auto& [field, value] : FAggregateCache)
+        if (field == &Field)
+            return value;
+    const std::string expression = Trim(aggregate->Expression());
+    const std::size_t open = expression.find('(');
+    const std::size_t close = expression.rfind(')');
+    if (open == std::string::npos || close == std::string::npos || close < open)
+        aggregate->DatabaseError("'" + expression + "' is not an aggregate expression of field '%s'");
+    const std::string function = LowerCase(Trim(expression.substr(0, open)));
+    const std::string argument = Trim(expression.substr(open + 1, close - open - 1));
+    Variant result = Variant::Null();
+    if (function == "count" && argument == "*") {
+        result = Variant(static_cast<int>(FView.size()));
+    } else {
+        const int column = FieldDefIndex(FieldDefs(), argument);
+        if (column < 0)
+            aggregate->DatabaseError("Field '" + argument + "' of the aggregate '%s' not found");
+        int count = 0;
+        double sum = 0;
+        for (const TRow* row : FView) {
+            const Variant& v = row->Values[static_cast<std::size_t>(column)];
+            if (v.IsNull() || v.IsEmpty())
+                continue;
+            ++count;
+            if (function == "max") {
+                if (result.IsNull() || CompareValues(v, result) > 0)
+                    result = v;
+            } else if (function == "min") {
+                if (result.IsNull() || CompareValues(v, result) < 0)
+                    result = v;
+            } else if (function == "sum" || function == "avg") {
+                sum += v.AsDouble();
+            } else if (function != "count") {
+                aggregate->DatabaseError("Unknown aggregate function '" + function + "' in field '%s'");
+            }
+        }
+        if (function == "count")
+            result = Variant(count);
+        else if (function == "sum" && count > 0)
+            result = Variant(sum);
+        else if (function == "avg" && count > 0)
+            result = Variant(sum / count);
+    }
+    FAggregateCache.emplace_back(&Field, result);
+    return result;
+}

@@ -1,0 +1,108 @@
+#pragma once
+// The client dataset: rows held in memory, fetched from a provider (or made
+// empty by CreateDataSet), shown in the order of IndexFieldNames, edited with
+// every change kept in a change log until ApplyUpdates writes the log
+// through the provider, UndoLastChange takes back the last change or
+// CancelUpdates all of them. A nested detail (DataSetField set) shows the
+// rows kept inside its master's current row and shares the master's log.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/data/dataset.h"
+#include "platform/data/packet.h"
+
+class TDataSetProvider;
+
+class TClientDataSet : public TDataSet {
+    LT_CLASS(TClientDataSet)
+public:
+    explicit TClientDataSet(TComponent* AOwner);
+    ~TClientDataSet() override;
+
+    const std::string& ProviderName() const { return FProviderName; }
+    void SetProviderName(const std::string& Value) { FProviderName = Value; }
+    const std::string& IndexFieldNames() const { return FIndexFieldNames; }
+    void SetIndexFieldNames(const std::string& Value);
+    bool AggregatesActive() const { return FAggregatesActive; }
+    void SetAggregatesActive(bool Value);
+    void SetDataSetField(TDataSetField* Value) override;
+
+    // Opens an empty table with the field definitions (made from the
+    // persistent fields when there are none).
+    void CreateDataSet();
+
+    // The change log. The top table counts every change of its tree; a
+    // nested detail counts its own.
+    int ChangeCount() const;
+    bool UndoLastChange(bool FollowChange);
+    void CancelUpdates();
+    // Writes the whole log of the tree through the provider; the log is kept
+    // when anything fails. Returns the number of errors (0: everything went).
+    int ApplyUpdates(int MaxErrors);
+    // Forgets the log: the rows as they stand become the unchanged rows.
+    void MergeChangeLog();
+
+    Variant GetAggregateValue(const TField& Field) const override;
+    void MasterChanged() override;
+
+protected:
+    void InternalOpen() override;
+    void InternalClose() override;
+    int InternalRowCount() const override;
+    const std::vector<Variant>& InternalRowValues(int Row) const override;
+    std::string InternalBookmark(int Row) const override;
+    int InternalFindBookmark(const std::string& Bookmark) const override;
+    TUpdateStatus InternalUpdateStatus(int Row) const override;
+    bool InternalCanModify() const override { return true; }
+    int InternalPost(const std::vector<Variant>& Values, bool Inserting, int Row) override;
+    int InternalDelete(int Row) override;
+    void InternalInitRecord(std::vector<Variant>& Values) override;
+    void InternalCancel() override;
+    void FilterChanged() override;
+    void CheckParentState() override;
+    void InternalFieldsBound() override;
+
+private:
+    struct TRow;
+    struct TRowSet;
+    struct TLogEntry;
+    using TRowPtr = std::shared_ptr<TRow>;
+
+    TClientDataSet* Master() const;
+    TClientDataSet* RootDataSet();
+    int NestedIndex() const;                       // which nested list of the master row is ours
+    std::shared_ptr<TRowSet> MasterRowSet() const; // the rows of the master's active row
+    std::shared_ptr<TRowSet> NewRowSet(const TPacketMeta& meta) const;
+    void LoadRows(TRowSet& set, const TPacketMeta& meta, std::vector<TPacketRow>& rows);
+    void RebuildView();
+    int PlaceInView(TRow* row);
+    int ViewPosition(const TRow* row) const;
+    bool RowLess(const TRow& a, const TRow& b) const;
+    void Changed();
+    void UndoEntry(const TLogEntry& entry);
+    void RemoveEntriesInside(const TRow& row);
+    void RefreshTree();
+    void RefreshRows();
+    TDataSetProvider* FindProvider() const;
+    void ApplyLinkValues(const TRow& row);
+    void MergeRows(TRowSet& set);
+
+    std::string FProviderName;
+    std::string FIndexFieldNames;
+    bool FAggregatesActive = false;
+
+    TPacketMeta FOwnMeta;                          // for the top table
+    const TPacketMeta* FMeta = nullptr;            // ours: FOwnMeta or a part of the master's
+    std::shared_ptr<TRowSet> FRows;
+    std::vector<TRow*> FView;
+    mutable std::unordered_map<int64_t, int> FViewIndex;
+    mutable bool FViewIndexValid = false;
+    std::vector<int> FIndexColumns;
+    TRowPtr FPendingRow;                           // the row being inserted, with its nested lists
+    std::vector<TLogEntry> FLog;                   // kept by the top table of a tree
+    mutable std::vector<std::pair<const TField*, Variant>> FAggregateCache;
+    bool FCreating = false;
+};
