@@ -70,8 +70,11 @@ public:
 
 private:
     friend class TFbTransaction;
+    friend class TFbStatement;
 
     isc_db_handle FHandle = 0;
+    // Counts attachments, so statements know when their handle went with an earlier one.
+    uint64_t FAttachment = 0;
     std::vector<TFbTransaction*> FTransactions;
 };
 
@@ -134,7 +137,8 @@ public:
 
     // Prepares `sql` (placeholders are '?') in the transaction, which must be
     // active, and describes its columns and parameters. Preparing again
-    // replaces the previous statement; all parameters start as NULL.
+    // replaces the previous statement (also after the database was detached
+    // and attached again); all parameters start as NULL.
     void Prepare(const std::string& sql, int dialect);
     const std::vector<TFbColumn>& Columns() const;
     const std::vector<TFbColumn>& Params() const;
@@ -179,6 +183,7 @@ private:
     TFbDatabase& FDatabase;
     TFbTransaction& FTransaction;
     isc_stmt_handle FHandle = 0;
+    uint64_t FAttachment = 0; // the database's attachment the handle belongs to
     int FDialect = 3;
     int FType = 0;
     bool FCursorOpen = false;

@@ -71,6 +71,7 @@ void TFbDatabase::Attach(const std::string& database, const std::string& user, c
     if (FbFailed(status))
         FHandle = 0;
     FbCheck(status);
+    ++FAttachment;
 }
 
 void TFbDatabase::Detach()
@@ -101,4 +102,5 @@ void TFbDatabase::Create(const std::string& database, const std::string& user, c
     if (FbFailed(status))
         FHandle = 0;
     FbCheck(status);
+    ++FAttachment;
 }

@@ -62,7 +62,8 @@ TFbStatement::TFbStatement(TFbDatabase& database, TFbTransaction& transaction)
 
 TFbStatement::~TFbStatement()
 {
-    if (FHandle == 0)
+    // Detaching released the handle of a statement of that attachment.
+    if (FHandle == 0 || !FDatabase.Attached() || FAttachment != FDatabase.FAttachment)
         return;
     ISC_STATUS_ARRAY status;
     isc_dsql_free_statement(status, &FHandle, DSQL_drop);
@@ -81,9 +82,12 @@ void TFbStatement::Prepare(const std::string& sql, int dialect)
 {
     Release();
     ISC_STATUS_ARRAY status;
+    if (FAttachment != FDatabase.FAttachment)
+        FHandle = 0;
     if (FHandle == 0) {
         isc_dsql_allocate_statement(status, FDatabase.Handle(), &FHandle);
         FbCheck(status);
+        FAttachment = FDatabase.FAttachment;
     }
     const auto d = static_cast<unsigned short>(dialect);
     isc_dsql_prepare(status, FTransaction.Handle(), &FHandle, 0, sql.c_str(), d, nullptr);

@@ -199,16 +199,20 @@ TEST_F(FbStatement, MisuseIsAnErrorNotACrash)
 
 TEST_F(FbStatement, DetachRollsBackWhatIsStillActive)
 {
-    Sql("INSERT INTO T (ID) VALUES (1)");
+    TFbStatement statement(Db, Tr);
+    RunSql(statement, "INSERT INTO T (ID) VALUES (1)", 3);
     TFbTransaction idle(Db);
     Db.Detach();
     EXPECT_FALSE(Db.Attached());
     EXPECT_FALSE(Tr.Active());
     Db.Detach();
+    EXPECT_THROW(statement.Execute(), EDatabaseError);
+
     Db.Attach(Dir.File("test.gdb"), "SYSDBA", "", "", "UTF8");
     EXPECT_THROW(Db.Attach(Dir.File("test.gdb"), "SYSDBA", "", "", "UTF8"), EDatabaseError);
     Tr.Start();
-    EXPECT_EQ(Count(), 0);
+    // The statement of the earlier attachment prepares again in this one.
+    EXPECT_EQ(RunSql(statement, "SELECT COUNT(*) FROM T", 3)[0][0], Variant(0));
 }
 
 TEST(FbAttach, AMissingFileGivesTheClientsMessage)
