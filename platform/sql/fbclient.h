@@ -92,7 +92,6 @@ public:
     void Rollback();
     bool Active() const { return FHandle != 0; }
     isc_tr_handle* Handle() { return &FHandle; }
-    TFbDatabase& Database() { return FDatabase; }
 
 private:
     TFbDatabase& FDatabase;
