@@ -49,6 +49,7 @@ LT_DECLARE_EXCEPTION(EInvalidPointer, Exception)
 LT_DECLARE_EXCEPTION(EAbort, Exception)
 LT_DECLARE_EXCEPTION(EOutOfResources, Exception)
 LT_DECLARE_EXCEPTION(EOSError, Exception)
+LT_DECLARE_EXCEPTION(EResNotFound, Exception)
 LT_DECLARE_EXCEPTION(EDatabaseError, Exception)
 
 // Raises EAbort: a silent exception that unwinds without a message box.

@@ -1,0 +1,3 @@
+#pragma once
+// Makes the program's compiled-in resources available; call once at start.
+void InitLightingResources();
