@@ -8,24 +8,7 @@
 #include <vector>
 
 #include "platform/sql/fbclient.h"
-
-class TTempDir {
-public:
-    TTempDir();
-    TTempDir(const TTempDir&) = delete;
-    TTempDir& operator=(const TTempDir&) = delete;
-    ~TTempDir();
-    std::string File(const std::string& name) const { return (FPath / name).string(); }
-    const std::filesystem::path& Path() const { return FPath; }
-
-private:
-    std::filesystem::path FPath;
-};
-
-// A path of the source tree.
-std::string SourceFile(const std::string& relative);
-// Runs scripts/create-database; its exit status.
-int RunCreateDatabase(const std::string& schema, const std::string& target);
+#include "tests/support/testsupport.h"
 
 // Prepares and runs one statement; for a select, the rows it gives.
 std::vector<std::vector<Variant>> RunSql(TFbStatement& statement, const std::string& sql, int dialect,
