@@ -611,7 +611,7 @@ int TClientDataSet::ApplyUpdates(int MaxErrors)
     std::vector<TDeltaEntry> delta;
     delta.reserve(FLog.size());
     for (const TLogEntry& e : FLog)
-        delta.push_back({e.Meta, e.Kind, e.Before, e.After});
+        delta.push_back({e.Meta, e.Kind, &e.Before, &e.After});
     FindProvider()->ApplyUpdates(delta);
     MergeChangeLog();
     return 0;

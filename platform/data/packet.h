@@ -34,10 +34,10 @@ struct TDataPacket {
 
 enum class TUpdateKind { ukInsert, ukModify, ukDelete };
 
-// One change: the row's values before and after it.
+// One change: the row's values before and after it (owned by the change log).
 struct TDeltaEntry {
     const TPacketMeta* Meta;
     TUpdateKind Kind;
-    std::vector<Variant> Before;
-    std::vector<Variant> After;
+    const std::vector<Variant>* Before;
+    const std::vector<Variant>* After;
 };

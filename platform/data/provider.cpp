@@ -1,5 +1,8 @@
 #include "platform/data/provider.h"
 
+#include <map>
+#include <tuple>
+
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
 
@@ -89,11 +92,6 @@ TDataPacket TDataSetProvider::GetData()
 }
 
 namespace {
-struct TStatement {
-    std::string SQL;
-    std::vector<Variant> Params;
-};
-
 std::string KindName(TUpdateKind kind)
 {
     switch (kind) {
@@ -104,71 +102,105 @@ std::string KindName(TUpdateKind kind)
     return "changing";
 }
 
-// The WHERE clause that finds the row as it was before the change.
-void AppendWhere(const TPacketMeta& meta, const std::vector<Variant>& before, TStatement& st)
+bool IsNullValue(const Variant& v)
 {
-    bool byKey = false;
-    for (const TFieldDef& def : meta.Fields)
-        byKey = byKey || def.ProviderFlags.Contains(pfInKey);
-    const TProviderFlag finder = byKey ? pfInKey : pfInWhere;
-    std::string where;
-    for (std::size_t i = 0; i < meta.Fields.size(); ++i) {
-        const TFieldDef& def = meta.Fields[i];
-        if (def.DataType == ftDataSet || !def.ProviderFlags.Contains(finder))
-            continue;
-        if (!where.empty())
-            where += " and ";
-        if (before[i].IsNull() || before[i].IsEmpty()) {
-            where += def.Name + " is null";
-        } else {
-            where += def.Name + " = ?";
-            st.Params.push_back(before[i]);
-        }
-    }
-    if (where.empty())
-        DatabaseError("No fields to find the row in " + meta.TableName + " by");
-    st.SQL += " where " + where;
+    return v.IsNull() || v.IsEmpty();
 }
 
-TStatement BuildStatement(const TDeltaEntry& entry)
+bool Writes(const TFieldDef& def)
+{
+    return def.DataType != ftDataSet && def.ProviderFlags.Contains(pfInUpdate);
+}
+
+// The fields that find a row: its key when the table has one, else the
+// pfInWhere fields.
+TProviderFlag Finder(const TPacketMeta& meta)
+{
+    for (const TFieldDef& def : meta.Fields)
+        if (def.ProviderFlags.Contains(pfInKey))
+            return pfInKey;
+    return pfInWhere;
+}
+
+bool Finds(const TFieldDef& def, TProviderFlag finder)
+{
+    return def.DataType != ftDataSet && def.ProviderFlags.Contains(finder);
+}
+
+// The statements of one table and kind differ only by which finding values
+// are null ("is null" instead of "= ?"); each shape is built once.
+class TStatementTexts {
+public:
+    const std::string& Text(const TDeltaEntry& entry)
+    {
+        const TPacketMeta& meta = *entry.Meta;
+        std::string nulls;
+        if (entry.Kind != TUpdateKind::ukInsert) {
+            const TProviderFlag finder = Finder(meta);
+            for (std::size_t i = 0; i < meta.Fields.size(); ++i)
+                if (Finds(meta.Fields[i], finder))
+                    nulls += IsNullValue((*entry.Before)[i]) ? '1' : '0';
+        }
+        std::string& text = FTexts[{&meta, static_cast<int>(entry.Kind), nulls}];
+        if (text.empty())
+            text = Build(entry);
+        return text;
+    }
+
+private:
+    static std::string Build(const TDeltaEntry& entry)
+    {
+        const TPacketMeta& meta = *entry.Meta;
+        std::string sql;
+        if (entry.Kind == TUpdateKind::ukInsert) {
+            std::string names, marks;
+            for (const TFieldDef& def : meta.Fields)
+                if (Writes(def)) {
+                    names += (names.empty() ? "" : ", ") + def.Name;
+                    marks += marks.empty() ? "?" : ", ?";
+                }
+            return "insert into " + meta.TableName + " (" + names + ") values (" + marks + ")";
+        }
+        if (entry.Kind == TUpdateKind::ukModify) {
+            std::string sets;
+            for (const TFieldDef& def : meta.Fields)
+                if (Writes(def))
+                    sets += (sets.empty() ? "" : ", ") + def.Name + " = ?";
+            sql = "update " + meta.TableName + " set " + sets;
+        } else {
+            sql = "delete from " + meta.TableName;
+        }
+        const TProviderFlag finder = Finder(meta);
+        std::string where;
+        for (std::size_t i = 0; i < meta.Fields.size(); ++i) {
+            if (!Finds(meta.Fields[i], finder))
+                continue;
+            where += (where.empty() ? "" : " and ") + meta.Fields[i].Name +
+                     (IsNullValue((*entry.Before)[i]) ? " is null" : " = ?");
+        }
+        if (where.empty())
+            DatabaseError("No fields to find the row in " + meta.TableName + " by");
+        return sql + " where " + where;
+    }
+
+    std::map<std::tuple<const TPacketMeta*, int, std::string>, std::string> FTexts;
+};
+
+// The parameter values of an entry, in the order its statement takes them.
+void FillParams(const TDeltaEntry& entry, std::vector<Variant>& params)
 {
     const TPacketMeta& meta = *entry.Meta;
-    TStatement st;
-    const auto writes = [&](std::size_t i) {
-        const TFieldDef& def = meta.Fields[i];
-        return def.DataType != ftDataSet && def.ProviderFlags.Contains(pfInUpdate);
-    };
-    switch (entry.Kind) {
-    case TUpdateKind::ukInsert: {
-        std::string names, marks;
-        for (std::size_t i = 0; i < meta.Fields.size(); ++i) {
-            if (!writes(i))
-                continue;
-            names += (names.empty() ? "" : ", ") + meta.Fields[i].Name;
-            marks += marks.empty() ? "?" : ", ?";
-            st.Params.push_back(entry.After[i]);
-        }
-        st.SQL = "insert into " + meta.TableName + " (" + names + ") values (" + marks + ")";
-        break;
-    }
-    case TUpdateKind::ukModify: {
-        std::string sets;
-        for (std::size_t i = 0; i < meta.Fields.size(); ++i) {
-            if (!writes(i))
-                continue;
-            sets += (sets.empty() ? "" : ", ") + meta.Fields[i].Name + " = ?";
-            st.Params.push_back(entry.After[i]);
-        }
-        st.SQL = "update " + meta.TableName + " set " + sets;
-        AppendWhere(meta, entry.Before, st);
-        break;
-    }
-    case TUpdateKind::ukDelete:
-        st.SQL = "delete from " + meta.TableName;
-        AppendWhere(meta, entry.Before, st);
-        break;
-    }
-    return st;
+    params.clear();
+    if (entry.Kind != TUpdateKind::ukDelete)
+        for (std::size_t i = 0; i < meta.Fields.size(); ++i)
+            if (Writes(meta.Fields[i]))
+                params.push_back((*entry.After)[i]);
+    if (entry.Kind == TUpdateKind::ukInsert)
+        return;
+    const TProviderFlag finder = Finder(meta);
+    for (std::size_t i = 0; i < meta.Fields.size(); ++i)
+        if (Finds(meta.Fields[i], finder) && !IsNullValue((*entry.Before)[i]))
+            params.push_back((*entry.Before)[i]);
 }
 } // namespace
 
@@ -179,14 +211,16 @@ void TDataSetProvider::ApplyUpdates(const std::vector<TDeltaEntry>& Delta)
     if (Delta.empty())
         return;
     FDataSet->PSStartTransaction();
+    TStatementTexts texts;
+    std::vector<Variant> params;
     std::size_t index = 0;
     try {
         for (; index < Delta.size(); ++index) {
             const TDeltaEntry& entry = Delta[index];
             if (entry.Meta->TableName.empty())
                 DatabaseError("Unable to find the table to update", this);
-            const TStatement st = BuildStatement(entry);
-            const int64_t rows = FDataSet->PSExecuteStatement(st.SQL, st.Params);
+            FillParams(entry, params);
+            const int64_t rows = FDataSet->PSExecuteStatement(texts.Text(entry), params);
             if (entry.Kind != TUpdateKind::ukInsert && rows != 1)
                 throw EDatabaseError(rows == 0 ? "Record not found or changed by another user"
                                                : "More than one record changed");

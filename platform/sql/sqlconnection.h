@@ -4,7 +4,7 @@
 // SQLDialect ...), gives queries a read-committed transaction that waits on
 // locks, and runs the statements of an apply in a transaction of their own,
 // keeping each statement prepared for the next time it is needed.
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,5 +69,5 @@ private:
     TFbDatabase FDatabase;
     std::unique_ptr<TFbTransaction> FReadTransaction;
     std::unique_ptr<TFbTransaction> FWriteTransaction;
-    std::map<std::string, std::unique_ptr<TFbStatement>> FStatements;
+    std::unordered_map<std::string, std::unique_ptr<TFbStatement>> FStatements;
 };
