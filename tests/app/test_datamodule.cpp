@@ -4,6 +4,8 @@
 #include "tests/app/datamoduletesting.h"
 
 #include <array>
+#include <cstdio>
+#include <filesystem>
 
 #include "platform/rtl/exceptions.h"
 
@@ -328,7 +330,14 @@ TEST_F(DataModuleTest, AMissingDatabaseOrAnUnreachableServerGivesTheClientsMessa
         std::string Database;
         std::string Expected;
     };
+    {
+        std::FILE* garbage = std::fopen(Dir.File("garbage.gdb").c_str(), "wb");
+        ASSERT_NE(garbage, nullptr);
+        std::fputs("this is not a database, only some text in a file\n", garbage);
+        std::fclose(garbage);
+    }
     const TCase cases[] = {
+        {Dir.File("garbage.gdb"), "garbage.gdb"},
         {Dir.File("absent.gdb"), "absent.gdb"},
         {Dir.File("no-such-folder/lighting.gdb"), "lighting.gdb"},
         {"127.0.0.1/1:/nonexistent.gdb", "127.0.0.1"},
@@ -345,6 +354,18 @@ TEST_F(DataModuleTest, AMissingDatabaseOrAnUnreachableServerGivesTheClientsMessa
         }
         EXPECT_FALSE(dm.cdsSchemes->Active());
     }
+}
+
+TEST(DatabasePath, IsTheExecutablesFolderWhateverTheWorkingFolder)
+{
+    const std::filesystem::path before = std::filesystem::current_path();
+    const std::string here = DefaultDatabasePath();
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    const std::string elsewhere = DefaultDatabasePath();
+    std::filesystem::current_path(before);
+    EXPECT_EQ(here, elsewhere);
+    EXPECT_EQ(std::filesystem::path(here),
+              std::filesystem::read_symlink("/proc/self/exe").parent_path() / "lighting.gdb");
 }
 
 } // namespace
