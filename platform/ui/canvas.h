@@ -1,0 +1,137 @@
+#pragma once
+// The canvas: drawing with the current font, pen and brush on a paint device
+// (a control while it paints, a bitmap). Coordinates are pixels of the device.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/rects.h"
+#include "platform/ui/graphics.h"
+
+class QPainter;
+class QPaintDevice;
+class TGraphic;
+
+// DrawText formats.
+constexpr unsigned DT_TOP = 0x0, DT_LEFT = 0x0, DT_CENTER = 0x1, DT_RIGHT = 0x2, DT_VCENTER = 0x4, DT_BOTTOM = 0x8,
+                   DT_WORDBREAK = 0x10, DT_SINGLELINE = 0x20, DT_EXPANDTABS = 0x40, DT_NOCLIP = 0x100,
+                   DT_CALCRECT = 0x400, DT_NOPREFIX = 0x800, DT_EDITCONTROL = 0x2000, DT_PATH_ELLIPSIS = 0x4000,
+                   DT_END_ELLIPSIS = 0x8000, DT_RTLREADING = 0x20000, DT_WORD_ELLIPSIS = 0x40000;
+
+// DrawEdge edges and borders.
+constexpr unsigned BDR_RAISEDOUTER = 0x1, BDR_SUNKENOUTER = 0x2, BDR_RAISEDINNER = 0x4, BDR_SUNKENINNER = 0x8,
+                   EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER, EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER,
+                   EDGE_ETCHED = BDR_SUNKENOUTER | BDR_RAISEDINNER, EDGE_BUMP = BDR_RAISEDOUTER | BDR_SUNKENINNER;
+constexpr unsigned BF_LEFT = 0x1, BF_TOP = 0x2, BF_RIGHT = 0x4, BF_BOTTOM = 0x8, BF_RECT = 0xF, BF_MIDDLE = 0x800,
+                   BF_SOFT = 0x1000, BF_ADJUST = 0x2000, BF_FLAT = 0x4000, BF_MONO = 0x8000;
+
+// DrawFrameControl kinds and states.
+constexpr unsigned DFC_CAPTION = 1, DFC_MENU = 2, DFC_SCROLL = 3, DFC_BUTTON = 4;
+constexpr unsigned DFCS_BUTTONCHECK = 0x0, DFCS_BUTTONRADIO = 0x4, DFCS_BUTTONPUSH = 0x10, DFCS_SCROLLUP = 0x0,
+                   DFCS_SCROLLDOWN = 0x1, DFCS_SCROLLLEFT = 0x2, DFCS_SCROLLRIGHT = 0x3, DFCS_SCROLLCOMBOBOX = 0x5,
+                   DFCS_INACTIVE = 0x100, DFCS_PUSHED = 0x200, DFCS_CHECKED = 0x400, DFCS_HOT = 0x1000,
+                   DFCS_FLAT = 0x4000, DFCS_MONO = 0x8000;
+
+// Elements drawn in the look of the desktop theme.
+enum class TThemedElement {
+    ButtonPush, CheckBox, RadioButton, ComboDropDownButton, HeaderItem, ScrollArrowUp, ScrollArrowDown,
+    ScrollArrowLeft, ScrollArrowRight, EditFrame
+};
+struct TThemedState {
+    bool Pressed = false;
+    bool Hot = false;
+    bool Disabled = false;
+    bool Checked = false;
+    bool Focused = false;
+};
+
+struct TTextMetric {
+    int tmHeight = 0;
+    int tmAscent = 0;
+    int tmDescent = 0;
+    int tmInternalLeading = 0;
+    int tmExternalLeading = 0;
+    int tmAveCharWidth = 0;
+    int tmMaxCharWidth = 0;
+    int tmOverhang = 0;
+};
+
+class TCanvas : public TPersistent {
+    LT_CLASS(TCanvas)
+public:
+    TCanvas();
+    ~TCanvas() override;
+
+    // Painting on a device: between BeginPaint and EndPaint (nested calls
+    // count; EndPaint of the outer one ends it).
+    void BeginPaint(QPaintDevice* Device);
+    void EndPaint();
+    bool Painting() const;
+    QPainter* Painter() const;
+
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(const TFont* Value) { FFont->Assign(Value); }
+    TPen* Pen() const { return FPen.get(); }
+    void SetPen(const TPen* Value) { FPen->Assign(Value); }
+    TBrush* Brush() const { return FBrush.get(); }
+    void SetBrush(const TBrush* Value) { FBrush->Assign(Value); }
+    TPoint PenPos() const { return FPenPos; }
+    void SetPenPos(const TPoint& Value) { FPenPos = Value; }
+
+    void MoveTo(int X, int Y);
+    void LineTo(int X, int Y);
+    void FillRect(const TRect& Rect);
+    void FrameRect(const TRect& Rect);
+    void Rectangle(int X1, int Y1, int X2, int Y2);
+    void Rectangle(const TRect& Rect) { Rectangle(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
+    void RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3);
+    void Ellipse(int X1, int Y1, int X2, int Y2);
+    void Ellipse(const TRect& Rect) { Ellipse(Rect.Left, Rect.Top, Rect.Right, Rect.Bottom); }
+    void Polygon(const std::vector<TPoint>& Points);
+    void Polyline(const std::vector<TPoint>& Points);
+    void PolyPolyline(const std::vector<std::vector<TPoint>>& Lines);
+    TColor Pixels(int X, int Y) const;
+    void SetPixels(int X, int Y, TColor Color);
+
+    // Text in the font; TextOut fills the text's box with the brush unless
+    // the brush is clear. TextRect clips to Rect.
+    void TextOut(int X, int Y, const std::string& Text);
+    void TextRect(const TRect& Rect, int X, int Y, const std::string& Text);
+    int TextWidth(const std::string& Text) const;
+    int TextHeight(const std::string& Text) const;
+    TSize TextExtent(const std::string& Text) const;
+    TTextMetric TextMetrics() const;
+    // Draws (or with DT_CALCRECT measures, widening or lowering Rect) the
+    // text in Rect by the DT_ flags; returns the height of the text.
+    int DrawText(const std::string& Text, TRect& Rect, unsigned Format);
+
+    void Draw(int X, int Y, const TGraphic* Graphic);
+    void StretchDraw(const TRect& Rect, const TGraphic* Graphic);
+    void CopyRect(const TRect& Dest, const TCanvas& Source, const TRect& SourceRect);
+
+    // Clipping: saved and restored as a stack.
+    void SaveState();
+    void RestoreState();
+    void IntersectClipRect(const TRect& Rect);
+    void ExcludeClipRect(const TRect& Rect);
+    TRect ClipRect() const;
+
+    void DrawFocusRect(const TRect& Rect);
+    // Draws the edges of Rect; with BF_ADJUST, Rect shrinks by the edges drawn.
+    bool DrawEdge(TRect& Rect, unsigned Edge, unsigned Flags);
+    bool DrawFrameControl(const TRect& Rect, unsigned Type, unsigned State);
+    void DrawThemed(TThemedElement Element, const TThemedState& State, const TRect& Rect);
+
+    const std::function<void(TCanvas*)>& OnChange() const { return FOnChange; }
+    void SetOnChange(std::function<void(TCanvas*)> Value) { FOnChange = std::move(Value); }
+
+private:
+    struct TState;
+    void Apply() const;
+    std::unique_ptr<TFont> FFont;
+    std::unique_ptr<TPen> FPen;
+    std::unique_ptr<TBrush> FBrush;
+    TPoint FPenPos;
+    std::unique_ptr<TState> FState;
+    std::function<void(TCanvas*)> FOnChange;
+};
