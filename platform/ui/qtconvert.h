@@ -1,0 +1,19 @@
+#pragma once
+// Conversions between the window layer's values and Qt's.
+#include <string>
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+#include "platform/rtl/rects.h"
+#include "platform/ui/graphics.h"
+
+QString ToQString(const std::string& Text);
+std::string FromQString(const QString& Text);
+QColor ToQColor(TColor Color);
+TColor FromQColor(const QColor& Color);
+QFont ToQFont(const TFont& Font);
+QRect ToQRect(const TRect& Rect);
+TRect FromQRect(const QRect& Rect);

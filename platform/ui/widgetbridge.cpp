@@ -1,0 +1,209 @@
+#include "platform/ui/widgetbridge.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimerEvent>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include "platform/rtl/exceptions.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/keys.h"
+
+namespace {
+void (*gExceptionHandler)(TObject*) = nullptr;
+
+WPARAM MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    WPARAM keys = 0;
+    if (buttons & Qt::LeftButton)
+        keys |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        keys |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        keys |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        keys |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        keys |= MK_CONTROL;
+    return keys;
+}
+
+uint32_t ButtonMessage(Qt::MouseButton button, QEvent::Type type)
+{
+    const int base = button == Qt::RightButton ? 0 : (button == Qt::MiddleButton ? 1 : 2);
+    static const uint32_t down[] = {WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_LBUTTONDOWN};
+    static const uint32_t up[] = {WM_RBUTTONUP, WM_MBUTTONUP, WM_LBUTTONUP};
+    static const uint32_t dbl[] = {WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK, WM_LBUTTONDBLCLK};
+    if (type == QEvent::MouseButtonPress)
+        return down[base];
+    if (type == QEvent::MouseButtonRelease)
+        return up[base];
+    return dbl[base];
+}
+} // namespace
+
+QEvent::Type TPostedMessageEvent::EventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+void SetExceptionHandler(void (*Handler)(TObject* Sender))
+{
+    gExceptionHandler = Handler;
+}
+
+void HandleControlException(TObject* Sender)
+{
+    if (gExceptionHandler) {
+        gExceptionHandler(Sender);
+        return;
+    }
+    try {
+        throw;
+    } catch (const Exception& e) {
+        qWarning("%s", e.Message().c_str());
+    } catch (const std::exception& e) {
+        qWarning("%s", e.what());
+    }
+}
+
+bool TWidgetBridge::Deliver(TMessage& Message)
+{
+    FControl->SetPassToWidget(false);
+    try {
+        FControl->WndProc(Message);
+    } catch (...) {
+        HandleControlException(FControl);
+        return true;
+    }
+    return !FControl->PassToWidget();
+}
+
+void TWidgetBridge::Post(const TMessage& Message)
+{
+    ++FPending[Message.Msg];
+    QCoreApplication::postEvent(FControl->Widget(), new TPostedMessageEvent(Message));
+}
+
+bool TWidgetBridge::Pending(uint32_t Msg) const
+{
+    const auto it = FPending.find(Msg);
+    return it != FPending.end() && it->second > 0;
+}
+
+bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Watched != FControl->Widget())
+        return false;
+    TMessage m;
+    switch (Event->type()) {
+    case QEvent::Paint:
+        m.Msg = WM_PAINT;
+        return Deliver(m);
+    case QEvent::Resize: {
+        const QSize size = static_cast<QResizeEvent*>(Event)->size();
+        m.Msg = WM_SIZE;
+        m.LParam = MakeLParam(size.width(), size.height());
+        Deliver(m);
+        return false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        const auto* e = static_cast<QMouseEvent*>(Event);
+        m.Msg = ButtonMessage(e->button(), Event->type());
+        Qt::MouseButtons buttons = e->buttons();
+        if (Event->type() != QEvent::MouseButtonRelease)
+            buttons |= e->button();
+        m.WParam = MouseKeys(buttons, e->modifiers());
+        m.LParam = MakeLParam(static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+        return Deliver(m);
+    }
+    case QEvent::MouseMove: {
+        const auto* e = static_cast<QMouseEvent*>(Event);
+        m.Msg = WM_MOUSEMOVE;
+        m.WParam = MouseKeys(e->buttons(), e->modifiers());
+        m.LParam = MakeLParam(static_cast<int>(e->position().x()), static_cast<int>(e->position().y()));
+        return Deliver(m);
+    }
+    case QEvent::Wheel: {
+        const auto* e = static_cast<QWheelEvent*>(Event);
+        m.Msg = WM_MOUSEWHEEL;
+        const int delta = e->angleDelta().y();
+        m.WParam = (static_cast<WPARAM>(static_cast<uint16_t>(delta)) << 16) | MouseKeys(e->buttons(), e->modifiers());
+        m.LParam = MakeLParam(static_cast<int>(e->globalPosition().x()), static_cast<int>(e->globalPosition().y()));
+        return Deliver(m);
+    }
+    case QEvent::Enter:
+        m.Msg = CM_MOUSEENTER;
+        Deliver(m);
+        return false;
+    case QEvent::Leave:
+        m.Msg = CM_MOUSELEAVE;
+        Deliver(m);
+        return false;
+    case QEvent::FocusIn:
+        m.Msg = WM_SETFOCUS;
+        Deliver(m);
+        m = TMessage{CM_ENTER, 0, 0, 0};
+        Deliver(m);
+        return false;
+    case QEvent::FocusOut:
+        m.Msg = CM_EXIT;
+        Deliver(m);
+        m = TMessage{WM_KILLFOCUS, 0, 0, 0};
+        Deliver(m);
+        return false;
+    case QEvent::KeyPress: {
+        const auto* e = static_cast<QKeyEvent*>(Event);
+        m.Msg = (e->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN;
+        m.WParam = VirtualKeyOf(e->key());
+        m.LParam = e->isAutoRepeat() ? (1 << 30) : 0;
+        bool consumed = m.WParam != 0 && Deliver(m);
+        if (consumed)
+            return true;
+        for (const char32_t ch : e->text().toStdU32String()) {
+            TMessage c{(e->modifiers() & Qt::AltModifier) ? WM_SYSCHAR : WM_CHAR, static_cast<WPARAM>(ch), 0, 0};
+            consumed = Deliver(c) || consumed;
+        }
+        return consumed;
+    }
+    case QEvent::KeyRelease: {
+        const auto* e = static_cast<QKeyEvent*>(Event);
+        m.Msg = (e->modifiers() & Qt::AltModifier) ? WM_SYSKEYUP : WM_KEYUP;
+        m.WParam = VirtualKeyOf(e->key());
+        return m.WParam != 0 && Deliver(m);
+    }
+    case QEvent::Timer:
+        m.Msg = WM_TIMER;
+        m.WParam = static_cast<WPARAM>(static_cast<QTimerEvent*>(Event)->timerId());
+        return Deliver(m);
+    case QEvent::Close:
+        m.Msg = WM_CLOSE;
+        Deliver(m);
+        Event->ignore();
+        return true;
+    default:
+        if (Event->type() == TPostedMessageEvent::EventType()) {
+            TMessage posted = static_cast<TPostedMessageEvent*>(Event)->Message();
+            --FPending[posted.Msg];
+            Deliver(posted);
+            return true;
+        }
+        return false;
+    }
+}
+
+void PostMessage(TControl* Control, uint32_t Msg, WPARAM WParam, LPARAM LParam)
+{
+    Control->Widget();
+    Control->Bridge().Post(TMessage{Msg, WParam, LParam, 0});
+}
+
+bool IsMessagePending(const TControl* Control, uint32_t Msg)
+{
+    return Control->HasBridge() && Control->Bridge().Pending(Msg);
+}
