@@ -1,5 +1,7 @@
 #include "app/fDM.h"
 
+#include <cstdlib>
+
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/resources.h"
@@ -80,5 +82,8 @@ void TDM::SetDatabase(const std::string& Path)
 
 std::string DefaultDatabasePath()
 {
+    // Tests and unusual set-ups point the program at another database.
+    if (const char* path = std::getenv("LIGHTING_DATABASE"); path && *path)
+        return path;
     return ExecutableFolder() + "/lighting.gdb";
 }

@@ -71,5 +71,6 @@ private:
 // The single data module, set while it exists.
 extern TDM* DM;
 
-// "lighting.gdb" in the executable's folder.
+// "lighting.gdb" in the executable's folder, or the path in the environment
+// variable LIGHTING_DATABASE when it is set.
 std::string DefaultDatabasePath();

@@ -1,30 +1,26 @@
-// Entry point of the lighting program. The windows are not built yet: for now
-// the program opens its database through the data module, says what it holds,
-// and says that the windows are missing.
-#include <cstdio>
+// The program "lighting": the splash window, then the data module and the
+// main window, then the message loop until the main window closes.
 #include <memory>
 
 #include "app/fDM.h"
-#include "platform/rtl/exceptions.h"
+#include "app/fMain.h"
+#include "app/fSplash.h"
+#include "platform/ui/application.h"
 #include "resources/resources.h"
 
 int main()
 {
     InitLightingResources();
-    try {
-        auto dm = std::make_unique<TDM>(nullptr);
-        dm->SetDatabase(DefaultDatabasePath());
-        dm->conLighting->Open();
-        dm->cdsSchemes->Open();
-        dm->cdsProgramm->Open();
-        dm->cdsTime->Open();
-        std::printf("Kalvor Lighting: %d schemes, %d programme rows, %d time-table rows in %s.\n",
-                    dm->cdsSchemes->RecordCount(), dm->cdsProgramm->RecordCount(), dm->cdsTime->RecordCount(),
-                    DefaultDatabasePath().c_str());
-    } catch (const Exception& e) {
-        std::fprintf(stderr, "Kalvor Lighting: %s\n", e.Message().c_str());
-        return 1;
-    }
-    std::puts("The program's windows are not built yet.");
+    auto application = std::make_unique<TApplication>(nullptr);
+    Application->Initialize();
+    // Created with the application as owner but not through CreateForm, so
+    // it never becomes the main window.
+    new TfrmSplash(Application);
+    frmSplash->Show();
+    frmSplash->Repaint();
+    Application->SetTitle("Kalvor Lighting");
+    Application->CreateForm(DM);
+    Application->CreateForm(frmMain);
+    Application->Run();
     return 0;
 }

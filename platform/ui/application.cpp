@@ -12,7 +12,7 @@
 
 #include "platform/rtl/classbuilder.h"
 #include "platform/ui/qtconvert.h"
-#include "platform/ui/widgetbridge.h"
+#include "platform/rtl/appexceptions.h"
 
 LT_IMPLEMENT_CLASS(TApplication, TComponent) {}
 LT_IMPLEMENT_CLASS(TScreen, TComponent) {}
@@ -28,18 +28,18 @@ int gArgc = 1;
 char gProgramName[] = "lighting";
 char* gArgv[] = {gProgramName, nullptr};
 std::unique_ptr<QApplication> gQtApplication;
-
-void ShowControlException(TObject* Sender)
-{
-    if (Application)
-        Application->HandleException(Sender);
-}
 } // namespace
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
 {
     Application = this;
-    SetExceptionHandler(&ShowControlException);
+    SetApplicationExceptionHandler([this](TObject* Sender, const std::exception_ptr& E) {
+        try {
+            std::rethrow_exception(E);
+        } catch (...) {
+            HandleException(Sender);
+        }
+    });
 }
 
 TApplication::~TApplication()
@@ -47,7 +47,7 @@ TApplication::~TApplication()
     DestroyComponents();
     if (Application == this)
         Application = nullptr;
-    SetExceptionHandler(nullptr);
+    SetApplicationExceptionHandler(nullptr);
 }
 
 void TApplication::Initialize()

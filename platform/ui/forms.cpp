@@ -72,8 +72,16 @@ void TCustomForm::InitFromResource(const std::string& ResourceName)
 {
     ReadComponentResource(*this, ResourceName);
     ApplyWindowFlags();
-    if (FOnCreate)
-        FOnCreate(this);
+    // A failing OnCreate is shown and the form still exists, as a form
+    // whose creation steps stopped half-way.
+    try {
+        if (FOnCreate)
+            FOnCreate(this);
+    } catch (...) {
+        if (!Application)
+            throw;
+        Application->HandleException(this);
+    }
 }
 
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value)

@@ -7,13 +7,11 @@
 #include <QWheelEvent>
 #include <QWidget>
 
-#include "platform/rtl/exceptions.h"
+#include "platform/rtl/appexceptions.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keys.h"
 
 namespace {
-void (*gExceptionHandler)(TObject*) = nullptr;
-
 WPARAM MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     WPARAM keys = 0;
@@ -50,33 +48,13 @@ QEvent::Type TPostedMessageEvent::EventType()
     return type;
 }
 
-void SetExceptionHandler(void (*Handler)(TObject* Sender))
-{
-    gExceptionHandler = Handler;
-}
-
-void HandleControlException(TObject* Sender)
-{
-    if (gExceptionHandler) {
-        gExceptionHandler(Sender);
-        return;
-    }
-    try {
-        throw;
-    } catch (const Exception& e) {
-        qWarning("%s", e.Message().c_str());
-    } catch (const std::exception& e) {
-        qWarning("%s", e.what());
-    }
-}
-
 bool TWidgetBridge::Deliver(TMessage& Message)
 {
     FControl->SetPassToWidget(false);
     try {
         FControl->WndProc(Message);
     } catch (...) {
-        HandleControlException(FControl);
+        ApplicationHandleException(FControl);
         return true;
     }
     return !FControl->PassToWidget();

@@ -40,7 +40,3 @@ private:
 void PostMessage(TControl* Control, uint32_t Msg, WPARAM WParam, LPARAM LParam);
 // Whether a message of this number posted to the control still waits.
 bool IsMessagePending(const TControl* Control, uint32_t Msg);
-// Runs the handler of an exception that left a message handler (the
-// application object shows it); set by the application object.
-void SetExceptionHandler(void (*Handler)(TObject* Sender));
-void HandleControlException(TObject* Sender);

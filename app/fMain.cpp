@@ -1,0 +1,172 @@
+#include "app/fMain.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "app/fDM.h"
+#include "app/fSplash.h"
+#include "platform/rtl/classbuilder.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/ui/application.h"
+
+TfrmMain* frmMain = nullptr;
+
+LT_IMPLEMENT_CLASS(TfrmMain, TForm)
+{
+    P.Method("FormCreate", &TfrmMain::FormCreate);
+    P.Method("FormShow", &TfrmMain::FormShow);
+    P.Method("Timer1Timer", &TfrmMain::Timer1Timer);
+    P.Method("FormCloseQuery", &TfrmMain::FormCloseQuery);
+    P.Method("acAboutExecute", &TfrmMain::acAboutExecute);
+    P.Method("acHelpExecute", &TfrmMain::acHelpExecute);
+    P.Method("acExitExecute", &TfrmMain::acExitExecute);
+#define LT_PUBLISH_TABLE_COMMANDS(Table)                                               \
+    P.Method("ac" #Table "AddExecute", &TfrmMain::ac##Table##AddExecute);              \
+    P.Method("ac" #Table "DeleteExecute", &TfrmMain::ac##Table##DeleteExecute);        \
+    P.Method("ac" #Table "ApplyAllExecute", &TfrmMain::ac##Table##ApplyAllExecute);    \
+    P.Method("ac" #Table "CancelExecute", &TfrmMain::ac##Table##CancelExecute);        \
+    P.Method("ac" #Table "CancelAllExecute", &TfrmMain::ac##Table##CancelAllExecute);  \
+    P.Method("ac" #Table "ApplyAllUpdate", &TfrmMain::ac##Table##ApplyAllUpdate);
+    LT_PUBLISH_TABLE_COMMANDS(Schemes)
+    LT_PUBLISH_TABLE_COMMANDS(Lighting)
+    LT_PUBLISH_TABLE_COMMANDS(Programm)
+    LT_PUBLISH_TABLE_COMMANDS(Time)
+#undef LT_PUBLISH_TABLE_COMMANDS
+    P.Method("acLightingInsertExecute", &TfrmMain::acLightingInsertExecute);
+    P.Method("acLightingMoveUpExecute", &TfrmMain::acLightingMoveUpExecute);
+    P.Method("acLightingMoveDownExecute", &TfrmMain::acLightingMoveDownExecute);
+    P.Method("acLightingSaveAsExecute", &TfrmMain::acLightingSaveAsExecute);
+}
+
+template <class T>
+T* TfrmMain::Bind(const char* name)
+{
+    T* component = dynamic_cast<T*>(FindComponent(name));
+    if (!component)
+        throw EComponentError(std::string("The main window's description lacks ") + name);
+    return component;
+}
+
+TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
+{
+    frmMain = this;
+    Timer1 = nullptr;
+    acAbout = acHelp = acExit = nullptr;
+    InitFromResource("fMain.dfm");
+}
+
+TfrmMain::~TfrmMain()
+{
+    DestroyComponents();
+    if (frmMain == this)
+        frmMain = nullptr;
+}
+
+void TfrmMain::StopPreview()
+{
+    ViewOn = false;
+    RotateOn = false;
+}
+
+void TfrmMain::FormCreate(TObject*)
+{
+    Timer1 = Bind<TTimer>("Timer1");
+    acAbout = Bind<TAction>("acAbout");
+    acHelp = Bind<TAction>("acHelp");
+    acExit = Bind<TAction>("acExit");
+
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    ShowSplashMark(0);
+    ViewOn = false;
+    RotateOn = false;
+    NextTime = 0;
+    DM->SetDatabase(DefaultDatabasePath());
+    ShowSplashMark(1);
+    DM->conLighting->Open();
+    ShowSplashMark(2);
+    DM->cdsSchemes->Open();
+    ShowSplashMark(3);
+    DM->cdsLighting->First();
+    ShowSplashMark(4);
+    DM->cdsProgramm->Open();
+    ShowSplashMark(5);
+    DM->cdsTime->Open();
+    ShowSplashMark(6);
+    // The lamp scene comes with the 3D engine; its marks show after every
+    // second channel group.
+    for (int group = 1; group <= 16; ++group)
+        if (group % 2 == 0)
+            ShowSplashMark(6 + group / 2);
+    ShowSplashMark(15);
+}
+
+void TfrmMain::FormShow(TObject*)
+{
+    Timer1->SetEnabled(true);
+}
+
+void TfrmMain::Timer1Timer(TObject*)
+{
+    Timer1->SetEnabled(false);
+    if (frmSplash)
+        frmSplash->Close();
+}
+
+void TfrmMain::acAboutExecute(TObject*)
+{
+    StopPreview();
+    if (!frmSplash)
+        Application->CreateForm(frmSplash);
+    for (TShape* mark : SplashBars)
+        if (mark)
+            mark->SetVisible(false);
+    frmSplash->lblOk->SetVisible(true);
+    if (frmSplash->Visible())
+        frmSplash->Hide();
+    frmSplash->ShowModal();
+}
+
+void TfrmMain::acHelpExecute(TObject*)
+{
+    StopPreview();
+}
+
+void TfrmMain::acExitExecute(TObject*)
+{
+    StopPreview();
+    Close();
+}
+
+void TfrmMain::FormCloseQuery(TObject*, bool& CanClose)
+{
+    TClientDataSet* const tables[] = {DM->cdsSchemes, DM->cdsLighting, DM->cdsProgramm, DM->cdsTime};
+    // Rows still being edited are posted first: closing must not drop them.
+    for (TClientDataSet* table : tables)
+        if (table->Active())
+            table->CheckBrowseMode();
+    const auto pending = [&] {
+        for (TClientDataSet* table : tables)
+            if (table->ChangeCount() > 0)
+                return true;
+        return false;
+    };
+    if (!pending()) {
+        CanClose = true;
+        return;
+    }
+    const int answer =
+        Application->MessageBox("Сохранить все изменения ?", kMessageCaption, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDNO) {
+        CanClose = true;
+        return;
+    }
+    if (answer != IDYES) {
+        CanClose = false;
+        return;
+    }
+    CanClose = false;
+    DM->cdsLighting->ApplyUpdates(-1);
+    DM->cdsProgramm->ApplyUpdates(-1);
+    DM->cdsTime->ApplyUpdates(-1);
+    CanClose = !pending();
+}
