@@ -418,8 +418,19 @@ int TClientDataSet::InternalPost(const std::vector<Variant>& Values, bool Insert
     return PlaceInView(row.get());
 }
 
+void TClientDataSet::CancelNestedEdits()
+{
+    for (TDataSet* nested : NestedDataSets()) {
+        if (auto* detail = dynamic_cast<TClientDataSet*>(nested))
+            detail->CancelNestedEdits();
+        if (IsEditState(nested->State()))
+            nested->Cancel();
+    }
+}
+
 int TClientDataSet::InternalDelete(int Row)
 {
+    CancelNestedEdits();
     TRow* target = FView[static_cast<std::size_t>(Row)];
     const auto it = std::find_if(FRows->Rows.begin(), FRows->Rows.end(),
                                  [target](const TRowPtr& r) { return r.get() == target; });
@@ -534,6 +545,7 @@ bool TClientDataSet::UndoLastChange(bool FollowChange)
         return true;
     }
     TClientDataSet* root = RootDataSet();
+    root->CancelNestedEdits();
     auto& log = root->FLog;
     const auto last = std::find_if(log.rbegin(), log.rend(),
                                    [&](const TLogEntry& e) { return root == this || e.Owner == this; });
@@ -560,6 +572,9 @@ void TClientDataSet::CancelUpdates()
     if (IsEditState(State()))
         Cancel();
     TClientDataSet* root = RootDataSet();
+    if (IsEditState(root->State()))
+        root->Cancel();
+    root->CancelNestedEdits();
     auto& log = root->FLog;
     for (std::size_t i = log.size(); i-- > 0;) {
         if (i >= log.size() || (root != this && log[i].Owner != this))

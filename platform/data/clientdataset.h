@@ -85,6 +85,9 @@ private:
     void UndoEntry(const TLogEntry& entry);
     void RemoveEntriesInside(const TRow& row);
     void RefreshTree();
+    // Drops the unposted rows of this table's nested details (their master
+    // row is going away or being restored).
+    void CancelNestedEdits();
     void RefreshRows();
     TDataSetProvider* FindProvider() const;
     void ApplyLinkValues(const TRow& row);

@@ -324,6 +324,35 @@ TEST_F(DataModuleTest, DeletingASchemeDeletesItsStepsButNotOneThatTheProgrammeUs
     EXPECT_EQ(Module->qryLighting->RecordCount(), 1);
 }
 
+TEST_F(DataModuleTest, AStepBeingAddedGoesWithTheSchemeThatIsDeletedOrUndone)
+{
+    AddScheme(1, "A", {{10, kOff}});
+    AddScheme(2, "B", {{20, kOff}});
+    TDM& dm = *Module;
+    ASSERT_TRUE(dm.cdsSchemes->Locate("FSCHEME", Variant(2), {}));
+    dm.cdsLighting->Append();
+    dm.cdsLightingFID->SetAsInteger(2);
+    dm.cdsLightingFDELAY->SetAsInteger(5);
+    SetChannels(kOff);
+    dm.cdsSchemes->Delete();
+    EXPECT_EQ(dm.cdsLighting->State(), dsBrowse);
+    EXPECT_EQ(dm.cdsSchemes->ChangeCount(), 1);
+
+    dm.cdsSchemes->Append();
+    dm.cdsSchemesFSCHEME->SetAsInteger(3);
+    dm.cdsSchemesFNAME->SetAsString("C");
+    dm.cdsLighting->Append();   // posts the new scheme first
+    dm.cdsLightingFID->SetAsInteger(1);
+    EXPECT_EQ(dm.cdsSchemes->ChangeCount(), 2);
+    EXPECT_TRUE(dm.cdsSchemes->UndoLastChange(true));   // the new scheme, and its unposted step with it
+    EXPECT_EQ(dm.cdsLighting->State(), dsBrowse);
+    EXPECT_EQ(dm.cdsSchemes->ChangeCount(), 1);
+    EXPECT_EQ(dm.cdsSchemes->ApplyUpdates(-1), 0);
+    Reopen();
+    ASSERT_EQ(Module->cdsSchemes->RecordCount(), 1);
+    EXPECT_EQ(Steps(), (std::vector<TStep>{{1, 10, kOff}}));
+}
+
 TEST_F(DataModuleTest, AMissingDatabaseOrAnUnreachableServerGivesTheClientsMessage)
 {
     struct TCase {

@@ -1,85 +1,14 @@
 // Start-up, splash and shutdown of the program, with its real windows on a
 // database of its own.
-#include <gtest/gtest.h>
+#include "tests/app/programtesting.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTimer>
 
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "app/fDM.h"
-#include "app/fMain.h"
-#include "app/fSplash.h"
-#include "platform/ui/application.h"
 #include "platform/ui/widgetbridge.h"
-#include "resources/resources.h"
-#include "tests/support/testsupport.h"
 
 namespace {
 
-struct TAskedBox {
-    std::string Text;
-    std::string Caption;
-    unsigned Flags;
-};
-
-// The program as the entry point starts it, on a database in a temporary folder.
-class StartupTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        InitLightingResources();
-        ASSERT_EQ(RunCreateDatabase(SourceFile("resources/lighting.sql"), Dir.File("lighting.gdb")), 0);
-        setenv("LIGHTING_DATABASE", Dir.File("lighting.gdb").c_str(), 1);
-        App = std::make_unique<TApplication>(nullptr);
-        Application->Initialize();
-        TApplication::SetMessageBoxHook([this](const std::string& text, const std::string& caption, unsigned flags) {
-            Asked.push_back({text, caption, flags});
-            return Answer;
-        });
-        new TfrmSplash(Application);
-        frmSplash->Show();
-        Application->SetTitle("Kalvor Lighting");
-        Application->CreateForm(DM);
-        Application->CreateForm(frmMain);
-        frmMain->Show();
-    }
-
-    void TearDown() override
-    {
-        TApplication::SetMessageBoxHook(nullptr);
-        App.reset();
-        unsetenv("LIGHTING_DATABASE");
-    }
-
-    // Runs the message loop until the condition holds or five seconds pass.
-    template <class F>
-    bool RunUntil(F&& done)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done() && timer.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        return done();
-    }
-
-    void AddPendingTimeRow()
-    {
-        DM->cdsTime->Append();
-        DM->cdsTimeFID->SetAsInteger(1);
-        DM->cdsTime->Post();
-    }
-
-    TTempDir Dir;
-    std::unique_ptr<TApplication> App;
-    std::vector<TAskedBox> Asked;
-    int Answer = IDOK;
-};
-
-TEST_F(StartupTest, TheSplashShowsEveryMarkAndHidesAfterTheTimer)
+TEST_F(ProgramTest, TheSplashShowsEveryMarkAndHidesAfterTheTimer)
 {
     ASSERT_NE(frmSplash, nullptr);
     for (const TShape* mark : SplashBars)
@@ -92,7 +21,7 @@ TEST_F(StartupTest, TheSplashShowsEveryMarkAndHidesAfterTheTimer)
     EXPECT_FALSE(Application->Terminated());
 }
 
-TEST_F(StartupTest, TheMainWindowHasItsCaptionSizeAndOpenTables)
+TEST_F(ProgramTest, TheMainWindowHasItsCaptionSizeAndOpenTables)
 {
     EXPECT_EQ(frmMain->Caption().rfind("Kalvor Lighting", 0), 0u);
     EXPECT_EQ(frmMain->ClientWidth(), 738);
@@ -111,7 +40,7 @@ TEST_F(StartupTest, TheMainWindowHasItsCaptionSizeAndOpenTables)
     EXPECT_EQ(view->Height(), 286);
 }
 
-TEST_F(StartupTest, ClosingWithoutPendingChangesAsksNothing)
+TEST_F(ProgramTest, ClosingWithoutPendingChangesAsksNothing)
 {
     frmMain->Close();
     EXPECT_TRUE(Asked.empty());
@@ -126,7 +55,7 @@ struct TCloseCase {
     int RowsInDatabase;
 };
 
-class CloseQuestion : public StartupTest, public testing::WithParamInterface<TCloseCase> {};
+class CloseQuestion : public ProgramTest, public testing::WithParamInterface<TCloseCase> {};
 
 TEST_P(CloseQuestion, DoesWhatTheAnswerSays)
 {
@@ -150,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestion,
                                          TCloseCase{"Cancel", IDCANCEL, false, 1, 0}),
                          [](const auto& info) { return std::string(info.param.Label); });
 
-TEST_F(StartupTest, APendingSchemeNameAloneIsAskedAbout)
+TEST_F(ProgramTest, APendingSchemeNameAloneIsAskedAbout)
 {
     DM->cdsSchemes->Append();
     DM->cdsSchemesFSCHEME->SetAsInteger(1);
@@ -162,7 +91,7 @@ TEST_F(StartupTest, APendingSchemeNameAloneIsAskedAbout)
     EXPECT_EQ(DM->cdsSchemes->ChangeCount(), 1);
 }
 
-TEST_F(StartupTest, AFailingApplyKeepsTheWindowOpenAndShowsWhy)
+TEST_F(ProgramTest, AFailingApplyKeepsTheWindowOpenAndShowsWhy)
 {
     DM->cdsProgramm->Append();
     DM->cdsProgrammFID->SetAsInteger(1);
@@ -180,7 +109,7 @@ TEST_F(StartupTest, AFailingApplyKeepsTheWindowOpenAndShowsWhy)
     EXPECT_EQ(DM->cdsProgramm->ChangeCount(), 1);
 }
 
-TEST_F(StartupTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn)
+TEST_F(ProgramTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn)
 {
     frmMain->SetOnCloseQuery([](TObject*, bool&) { throw EDatabaseError("Полка упала"); });
     PostMessage(frmMain, WM_CLOSE, 0, 0);
@@ -194,7 +123,7 @@ TEST_F(StartupTest, AnExceptionInAHandlerIsShownAndTheProgramGoesOn)
     EXPECT_TRUE(Application->Terminated());
 }
 
-TEST_F(StartupTest, TheAboutBoxShowsOkWithoutMarksAndOkCloses)
+TEST_F(ProgramTest, TheAboutBoxShowsOkWithoutMarksAndOkCloses)
 {
     RunUntil([] { return !frmSplash->Visible(); });
     QTimer::singleShot(50, [] {

@@ -1,0 +1,79 @@
+#pragma once
+// The program as the entry point starts it (splash, data module, main
+// window), on a database of its own in a temporary folder, with message
+// boxes answered by the test.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/fDM.h"
+#include "app/fMain.h"
+#include "app/fSplash.h"
+#include "platform/ui/application.h"
+#include "resources/resources.h"
+#include "tests/support/testsupport.h"
+
+struct TAskedBox {
+    std::string Text;
+    std::string Caption;
+    unsigned Flags;
+};
+
+// The program as the entry point starts it, on a database in a temporary folder.
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        InitLightingResources();
+        ASSERT_EQ(RunCreateDatabase(SourceFile("resources/lighting.sql"), Dir.File("lighting.gdb")), 0);
+        setenv("LIGHTING_DATABASE", Dir.File("lighting.gdb").c_str(), 1);
+        App = std::make_unique<TApplication>(nullptr);
+        Application->Initialize();
+        TApplication::SetMessageBoxHook([this](const std::string& text, const std::string& caption, unsigned flags) {
+            Asked.push_back({text, caption, flags});
+            return Answer;
+        });
+        new TfrmSplash(Application);
+        frmSplash->Show();
+        Application->SetTitle("Kalvor Lighting");
+        Application->CreateForm(DM);
+        Application->CreateForm(frmMain);
+        frmMain->Show();
+    }
+
+    void TearDown() override
+    {
+        TApplication::SetMessageBoxHook(nullptr);
+        App.reset();
+        unsetenv("LIGHTING_DATABASE");
+    }
+
+    // Runs the message loop until the condition holds or five seconds pass.
+    template <class F>
+    bool RunUntil(F&& done)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done() && timer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        return done();
+    }
+
+    void AddPendingTimeRow()
+    {
+        DM->cdsTime->Append();
+        DM->cdsTimeFID->SetAsInteger(1);
+        DM->cdsTime->Post();
+    }
+
+    TTempDir Dir;
+    std::unique_ptr<TApplication> App;
+    std::vector<TAskedBox> Asked;
+    int Answer = IDOK;
+};
+
