@@ -63,7 +63,8 @@ public:
     ~TCanvas() override;
 
     // Painting on a device: between BeginPaint and EndPaint (nested calls
-    // count; EndPaint of the outer one ends it).
+    // count; EndPaint of the outer one ends it). Every drawing call tells
+    // OnChange afterwards.
     void BeginPaint(QPaintDevice* Device);
     void EndPaint();
     bool Painting() const;
@@ -125,9 +126,19 @@ public:
     const std::function<void(TCanvas*)>& OnChange() const { return FOnChange; }
     void SetOnChange(std::function<void(TCanvas*)> Value) { FOnChange = std::move(Value); }
 
+protected:
+    // A canvas with a device of its own (a bitmap's) returns it here: drawing
+    // outside BeginPaint/EndPaint then paints on it. ReleaseOwnDevice ends
+    // that painting, before the owner changes or copies the device.
+    virtual QPaintDevice* OwnDevice() const { return nullptr; }
+    void ReleaseOwnDevice();
+
 private:
     struct TState;
+    // Makes sure there is a painter (raising EInvalidOperation "Canvas does
+    // not allow drawing" without one) and gives it the font, pen and brush.
     void Apply() const;
+    void Changed();
     std::unique_ptr<TFont> FFont;
     std::unique_ptr<TPen> FPen;
     std::unique_ptr<TBrush> FBrush;

@@ -43,11 +43,16 @@ constexpr TColor clScrollBar = clSystemColor | 0, clBackground = clSystemColor |
                  clGradientInactiveCaption = clSystemColor | 28, clMenuHighlight = clSystemColor | 29,
                  clMenuBar = clSystemColor | 30;
 
-// The RGB value of a colour (system colours from the current palette).
+// The RGB value of a colour. System colours come from a fixed light palette
+// (clBtnFace = RGB(240, 240, 240), clWindow white, clHighlight RGB(51, 153,
+// 255) ...), the same whatever the desktop theme; other values are returned
+// as they are.
 TColor ColorToRGB(TColor Color);
 // Names for descriptions: "clBtnFace" <-> value.
 const TIdentMap& ColorIdents();
 std::string ColorToString(TColor Color);   // a name, or "$00BBGGRR"
+// A name, "$hex" or decimal; raises EConvertError otherwise.
+TColor StringToColor(const std::string& Text);
 
 enum TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
 LT_ENUM_INFO(TFontStyle, fsBold, fsItalic, fsUnderline, fsStrikeOut)
@@ -82,8 +87,13 @@ private:
     std::function<void(TGraphicsObject*)> FOnChange;
 };
 
-// Default: "MS Sans Serif"-like sans serif 8 pt, clWindowText; Height is
-// the negative pixel height at the screen's pixels per inch.
+// Default: "DejaVu Sans" 8 pt, clWindowText; Height is the negative pixel
+// height at the screen's pixels per inch (Size = -Height * 72 / ppi). Names
+// of fonts from other desktops stand for installed families ("MS Sans Serif"
+// and "Tahoma" for DejaVu Sans, "Arial" for Nimbus Sans, "Times New Roman"
+// for Nimbus Roman, "Courier New" for DejaVu Sans Mono ...) whenever the
+// named family is missing. Only Name, Size, Color, Style and Pitch affect
+// drawing; Charset is kept for descriptions (text is Unicode).
 class TFont : public TGraphicsObject {
     LT_CLASS(TFont)
 public:

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/rtl/exceptions.h"
 #include "platform/rtl/persistent.h"
 #include "platform/rtl/rects.h"
 #include "platform/rtl/streams.h"
@@ -13,6 +14,9 @@
 
 class QImage;
 class TCanvas;
+
+// A file or block that is no picture of its kind, or of no known kind.
+LT_DECLARE_EXCEPTION(EInvalidGraphic, Exception)
 
 class TGraphic : public TPersistent {
     LT_CLASS(TGraphic)
@@ -58,6 +62,7 @@ public:
     void LoadFromStream(TStream& Stream) override;
     void SaveToStream(TStream& Stream) const override;
     const QImage* Image() const override;
+    // The pixels to change in place (32-bit RGB).
     QImage* MutableImage();
     // Painting on the bitmap: the canvas draws on the pixels.
     TCanvas* Canvas();
@@ -70,6 +75,10 @@ private:
     std::unique_ptr<QImage> FImage;
     std::unique_ptr<TCanvas> FCanvas;
     TColor FTransparentColor = clDefault;
+    // The size, kept apart from the image, which has no pixels while either
+    // is 0.
+    int FWidth = 0;
+    int FHeight = 0;
 };
 
 // A JPEG image decoded with libjpeg. A corrupt or truncated file raises
@@ -115,17 +124,25 @@ public:
     TBitmap* Bitmap();
     int Width() const { return FGraphic ? FGraphic->Width() : 0; }
     int Height() const { return FGraphic ? FGraphic->Height() : 0; }
-    // By the file's extension (".bmp", ".jpg", ".jpeg" and what is registered).
+    // By the file's extension (".bmp", ".jpg", ".jpeg" and what is registered);
+    // an unknown extension raises EInvalidGraphic.
     void LoadFromFile(const std::string& FileName);
     void SaveToFile(const std::string& FileName) const;
+    // Stored as "Data": the graphic's class name (a length byte, then the
+    // name), then the graphic's file data.
     void DefineProperties(TFiler& Filer) override;
 
     const std::function<void(TPicture*)>& OnChange() const { return FOnChange; }
     void SetOnChange(std::function<void(TPicture*)> Value) { FOnChange = std::move(Value); }
 
     // The file formats: extension (without the dot, any case) -> graphic class.
+    // "bmp" (TBitmap) and "jpg", "jpeg" (TJPEGImage) are there from the start;
+    // registering an extension again replaces its entry.
     static void RegisterFileFormat(const std::string& Extension, const std::string& Description,
                                    std::function<std::unique_ptr<TGraphic>()> Factory);
+    // The class registered for an extension (one leading dot allowed), or
+    // nullptr.
+    static const TClassInfo* FileFormatClass(const std::string& Extension);
 
 private:
     void Changed();
