@@ -70,6 +70,15 @@ public:
     bool Painting() const;
     QPainter* Painter() const;
 
+    // The pen draws lines and outlines (Width 0 is one pixel; dashed styles
+    // are 18/6, 3/3, 9/6/3/6 and 9/3/3/3/3/3 pixels and only when one pixel
+    // wide; a wider pen draws solid with round ends). Lines leave their end
+    // point out. The pen's Mode is QPainter's raster operation of the same
+    // logic (pmXor, pmNot, pmMask ...; pmNop draws nothing) and applies to
+    // lines and shapes, not to FillRect, FrameRect, text or pictures. Raster
+    // operations need the raster engine: images and widgets draw them, other
+    // devices (OpenGL surfaces, printers, recorded pictures) draw as pmCopy.
+    // Nothing is antialiased but text.
     TFont* Font() const { return FFont.get(); }
     void SetFont(const TFont* Value) { FFont->Assign(Value); }
     TPen* Pen() const { return FPen.get(); }
@@ -91,6 +100,8 @@ public:
     void Polygon(const std::vector<TPoint>& Points);
     void Polyline(const std::vector<TPoint>& Points);
     void PolyPolyline(const std::vector<std::vector<TPoint>>& Lines);
+    // clNone outside the device or the clipping, or on a device that cannot
+    // be read (a widget).
     TColor Pixels(int X, int Y) const;
     void SetPixels(int X, int Y, TColor Color);
 
@@ -102,8 +113,14 @@ public:
     int TextHeight(const std::string& Text) const;
     TSize TextExtent(const std::string& Text) const;
     TTextMetric TextMetrics() const;
-    // Draws (or with DT_CALCRECT measures, widening or lowering Rect) the
-    // text in Rect by the DT_ flags; returns the height of the text.
+    // Draws (or with DT_CALCRECT measures, setting Rect's Right to the widest
+    // line and Bottom below the last) the text in Rect by the DT_ flags;
+    // returns the height of the text (with DT_VCENTER or DT_BOTTOM, from
+    // Rect.Top to the bottom of the text). Lines end at CR LF, LF or CR; a
+    // break at the very end starts no line. DT_VCENTER and DT_BOTTOM apply to
+    // DT_SINGLELINE text only. "&x" underlines x unless DT_NOPREFIX. Ellipses
+    // are "...". The text box of every line is filled with the brush unless
+    // it is clear. DT_RTLREADING is not supported and is ignored.
     int DrawText(const std::string& Text, TRect& Rect, unsigned Format);
 
     void Draw(int X, int Y, const TGraphic* Graphic);
@@ -120,7 +137,12 @@ public:
     void DrawFocusRect(const TRect& Rect);
     // Draws the edges of Rect; with BF_ADJUST, Rect shrinks by the edges drawn.
     bool DrawEdge(TRect& Rect, unsigned Edge, unsigned Flags);
+    // Check boxes and radio buttons (a square in the middle of Rect), push
+    // buttons and scroll arrows in the system colours; DFCS_HOT looks as
+    // normal. Caption and menu glyphs are not drawn: false.
     bool DrawFrameControl(const TRect& Rect, unsigned Type, unsigned State);
+    // Needs the QApplication; check boxes and radio buttons are drawn as a
+    // square in the middle of Rect.
     void DrawThemed(TThemedElement Element, const TThemedState& State, const TRect& Rect);
 
     const std::function<void(TCanvas*)>& OnChange() const { return FOnChange; }

@@ -90,6 +90,46 @@ TEST(Canvas, ShapesCoverTheirPixels)
     }
 }
 
+TEST(Canvas, PenModesCombinePenAndScreenBitByBit)
+{
+    using TOp = uint32_t (*)(uint32_t, uint32_t);
+    struct TCase {
+        TPenMode Mode;
+        TOp Op;   // of the pen P and the screen D
+    };
+    const TCase cases[] = {
+        {pmBlack, [](uint32_t, uint32_t) { return 0u; }},
+        {pmWhite, [](uint32_t, uint32_t) { return ~0u; }},
+        {pmNop, [](uint32_t, uint32_t d) { return d; }},
+        {pmNot, [](uint32_t, uint32_t d) { return ~d; }},
+        {pmCopy, [](uint32_t p, uint32_t) { return p; }},
+        {pmNotCopy, [](uint32_t p, uint32_t) { return ~p; }},
+        {pmMergePenNot, [](uint32_t p, uint32_t d) { return p | ~d; }},
+        {pmMaskPenNot, [](uint32_t p, uint32_t d) { return p & ~d; }},
+        {pmMergeNotPen, [](uint32_t p, uint32_t d) { return ~p | d; }},
+        {pmMaskNotPen, [](uint32_t p, uint32_t d) { return ~p & d; }},
+        {pmMerge, [](uint32_t p, uint32_t d) { return p | d; }},
+        {pmNotMerge, [](uint32_t p, uint32_t d) { return ~(p | d); }},
+        {pmMask, [](uint32_t p, uint32_t d) { return p & d; }},
+        {pmNotMask, [](uint32_t p, uint32_t d) { return ~(p & d); }},
+        {pmXor, [](uint32_t p, uint32_t d) { return p ^ d; }},
+        {pmNotXor, [](uint32_t p, uint32_t d) { return ~(p ^ d); }},
+    };
+    const TColor pen = RGBColor(0xF0, 0x0F, 0x3C), screen = RGBColor(0xAA, 0x55, 0x33);
+    for (const TCase& c : cases) {
+        const auto bitmap = MakeBitmap(6, 3, screen);
+        TCanvas& canvas = *bitmap->Canvas();
+        canvas.Pen()->SetColor(pen);
+        canvas.Pen()->SetMode(c.Mode);
+        canvas.MoveTo(0, 1);
+        canvas.LineTo(6, 1);
+        const auto expected = static_cast<TColor>(c.Op(static_cast<uint32_t>(pen), static_cast<uint32_t>(screen)) &
+                                                  0xFFFFFFu);
+        EXPECT_EQ(PixelAt(*bitmap, 3, 1), expected) << EnumInfoOf<TPenMode>().NameOf(c.Mode);
+        EXPECT_EQ(PixelAt(*bitmap, 3, 0), screen);
+    }
+}
+
 TEST(Canvas, HatchBrushesRepeatEveryEightPixelsAndLeaveTheRestUntouched)
 {
     struct TCase {
