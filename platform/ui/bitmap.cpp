@@ -1,4 +1,6 @@
 #include <cstring>
+#include <algorithm>
+#include <string>
 
 #include <QBuffer>
 #include <QImage>

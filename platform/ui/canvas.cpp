@@ -1,5 +1,8 @@
 #include "platform/ui/canvas.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QImage>
 #include <QPolygon>
 

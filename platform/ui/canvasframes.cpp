@@ -1,5 +1,7 @@
 // The classic frame controls: check boxes, radio buttons, push buttons and
 // scroll arrows, drawn in the system colours.
+#include <algorithm>
+
 #include "platform/ui/canvas.h"
 #include "platform/ui/canvasstate.h"
 #include "platform/ui/qtconvert.h"

@@ -1,5 +1,8 @@
 // Text on the canvas: TextOut, TextRect, measuring, and DrawText's layout
 // (lines, word breaks, prefixes, tabs, ellipses, alignment).
+#include <algorithm>
+#include <vector>
+
 #include <QFontMetrics>
 
 #include "platform/ui/canvas.h"

@@ -1,4 +1,6 @@
 // Elements drawn by the application's style, in the look of the desktop.
+#include <algorithm>
+
 #include <QApplication>
 #include <QStyle>
 #include <QStyleOption>
