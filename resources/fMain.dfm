@@ -36,6 +36,43 @@ object frmMain: TfrmMain
         Flat = True
         Images = ilToolbar
         TabOrder = 0
+        object btnSchemesAdd: TToolButton
+          Left = 0
+          Top = 0
+          Action = acSchemesAdd
+        end
+        object btnSchemesDelete: TToolButton
+          Left = 23
+          Top = 0
+          Action = acSchemesDelete
+        end
+        object sepSchemes2: TToolButton
+          Left = 46
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
+        object btnSchemesApplyAll: TToolButton
+          Left = 54
+          Top = 0
+          Action = acSchemesApplyAll
+        end
+        object btnSchemesCancel: TToolButton
+          Left = 77
+          Top = 0
+          Action = acSchemesCancel
+        end
+        object btnSchemesCancelAll: TToolButton
+          Left = 100
+          Top = 0
+          Action = acSchemesCancelAll
+        end
+        object sepSchemes6: TToolButton
+          Left = 123
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
       end
       object grdSchemes: TPanel
         Left = 0
@@ -74,6 +111,58 @@ object frmMain: TfrmMain
         Flat = True
         Images = ilToolbar
         TabOrder = 0
+        object btnLightingInsert: TToolButton
+          Left = 0
+          Top = 0
+          Action = acLightingInsert
+        end
+        object btnLightingAdd: TToolButton
+          Left = 23
+          Top = 0
+          Action = acLightingAdd
+        end
+        object btnLightingDelete: TToolButton
+          Left = 46
+          Top = 0
+          Action = acLightingDelete
+        end
+        object sepLighting3: TToolButton
+          Left = 69
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
+        object btnLightingApplyAll: TToolButton
+          Left = 77
+          Top = 0
+          Action = acLightingApplyAll
+        end
+        object btnLightingCancelAll: TToolButton
+          Left = 100
+          Top = 0
+          Action = acLightingCancelAll
+        end
+        object sepLighting6: TToolButton
+          Left = 123
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
+        object btnLightingMoveUp: TToolButton
+          Left = 131
+          Top = 0
+          Action = acLightingMoveUp
+        end
+        object btnLightingMoveDown: TToolButton
+          Left = 154
+          Top = 0
+          Action = acLightingMoveDown
+        end
+        object btnLightingSaveAs: TToolButton
+          Left = 177
+          Top = 0
+          Action = acLightingSaveAs
+        end
       end
       object grdLighting: TPanel
         Left = 0
@@ -113,6 +202,43 @@ object frmMain: TfrmMain
         Flat = True
         Images = ilToolbar
         TabOrder = 0
+        object btnProgrammAdd: TToolButton
+          Left = 0
+          Top = 0
+          Action = acProgrammAdd
+        end
+        object btnProgrammDelete: TToolButton
+          Left = 23
+          Top = 0
+          Action = acProgrammDelete
+        end
+        object sepProgramm2: TToolButton
+          Left = 46
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
+        object btnProgrammApplyAll: TToolButton
+          Left = 54
+          Top = 0
+          Action = acProgrammApplyAll
+        end
+        object btnProgrammCancel: TToolButton
+          Left = 77
+          Top = 0
+          Action = acProgrammCancel
+        end
+        object btnProgrammCancelAll: TToolButton
+          Left = 100
+          Top = 0
+          Action = acProgrammCancelAll
+        end
+        object sepProgramm6: TToolButton
+          Left = 123
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
       end
       object grdProgramm: TPanel
         Left = 0
@@ -151,6 +277,43 @@ object frmMain: TfrmMain
         Flat = True
         Images = ilToolbar
         TabOrder = 0
+        object btnTimeAdd: TToolButton
+          Left = 0
+          Top = 0
+          Action = acTimeAdd
+        end
+        object btnTimeDelete: TToolButton
+          Left = 23
+          Top = 0
+          Action = acTimeDelete
+        end
+        object sepTime2: TToolButton
+          Left = 46
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
+        object btnTimeApplyAll: TToolButton
+          Left = 54
+          Top = 0
+          Action = acTimeApplyAll
+        end
+        object btnTimeCancel: TToolButton
+          Left = 77
+          Top = 0
+          Action = acTimeCancel
+        end
+        object btnTimeCancelAll: TToolButton
+          Left = 100
+          Top = 0
+          Action = acTimeCancelAll
+        end
+        object sepTime6: TToolButton
+          Left = 123
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
       end
       object grdTime: TPanel
         Left = 0
@@ -396,15 +559,251 @@ object frmMain: TfrmMain
       TabOrder = 2
     end
   end
+  object ComPort: TRsComm
+    Baudrate = br9600
+    Databits = db8
+    Parity = paNone
+    Stopbits = sb1
+    FlowControl.OutCtsFlow = False
+    FlowControl.OutDsrFlow = False
+    FlowControl.ControlDtr = dtrDisabled
+    FlowControl.ControlRts = rtsEnabled
+    FlowControl.XonXoffOut = False
+    FlowControl.XonXoffIn = False
+    OnRxChar = ComPortRxChar
+  end
   object Timer1: TTimer
     Enabled = False
     Interval = 1500
     OnTimer = Timer1Timer
   end
   object ilToolbar: TImageList
+    Bitmap = {
+      4C54494C01100010001A00000089504E470D0A1A0A0000000D49484452000001
+      A0000000100806000000508BAB980000000467414D410000B18F0BFC61050000
+      00206348524D00007A26000080840000FA00000080E8000075300000EA600000
+      3A98000017709CBA513C00000006624B474400FF00FF00FFA0BDA79300000007
+      74494D4507EA0C0A0E062DC85D49D8000004284944415478DAED9C314E633110
+      86C7ABBD06AF8AB6CB5E813237A00241450A14BA9743241D1145A84050718394
+      B9C2D2AD523D0EE22D9059CB19DB63FB3DDB0FE69310E41183F178E6F78C6D84
+      04090CC3300C939B1FA53BC0300CC37C4F5880188661BE2093B39D9C9CEDAA2E
+      71FD2CDD8121D107FFF03A13D476FB5FBFE5E9DF3FC2F69A1906D359426C06F0
+      6127FD35DB2C1C6583D0B1AF8D9BD3A7CFB970BFBF1CCDDFB23B9F7CF67BF672
+      28D6EF545FA4E214A06635950000DDF2ADA80143FB81A93ED5B1541053A263BE
+      76B5D527BD0B9B43AC170DA97DBBE9D0F6CD624D6ADF6D5ABC7DA2BD4D01B061
+      1B47651B9BFD7CB6533F17EB47C822420F028A906030793CEEFFE18AEEC0EB93
+      DBA3F6EDFB1DB9FDC5EA781E3D2FBBEC3E4CB199F97ECAFBA83FF37E7F29A83E
+      A983F9A1CDE730E6D7F3A3F6DB87ADB7BD293EBBF3894C11A158D130EDA632A9
+      2144A8FA0C2825289A8318DA9E1A50755C933ED62142E836AD68166BA93EDB9E
+      B928B9F0482D19C4D84CC7141F1500D4735F40983CEEA42E364A8CD4679F10AD
+      4F6E2526364A947C4284898FFE3CB7108504AEC3EB4CF8EC3F7466B65E345289
+      8DF935805F88E6D77389898D12258A10E9E2932242B1D96C1F634CAD4654BD07
+      1493F9E8838E95E07C13DC3650B9CA39EDA613AE8F1C7D5034ABA95436C889CD
+      01A8E264B3954F9CB0CC47410902A6F88462131F005A0664131F86862E382614
+      DFB3890F005D78003EE6A12942A5C62446C46C1508ECBD4719101670F4672E31
+      F03938258837ABA9EC966F2235F0612BAF31D4B5A965B89CE4CA8862F7EC14FA
+      FCE3FD9F7452F683745BF695058DC17F5D6C1FB6C2255200FFB39FD2E293B27F
+      EEFB9EEE9B5596E0A88267A24FDED8C96A1BC05C07117C2BAD920235B410514A
+      302EF43DBB21E8A32E9F9225B5EF77C2952551B85835925A8653F618AAFE3F06
+      4C7F7365497D818950EABC8B25D4EEA131F24880F4E0121A70FA0ED0A9FB3EA1
+      60754BFD590E11AA310352E4DA13C2364101E8B6C54E31028C232BC20E2084E0
+      13176A99CE5C08848850EC211205B610A1B6C5F6586F4E9F64CC49384C6872F9
+      67E94C28B502E1A2FA0C08A0CC06B82E386A90B0674352630694D316FAAADB7C
+      4E69AFEC35C491EC3E56A1297B440061A7E14C28D98F39CE633B96AD84668863
+      D8A9D98FAFFC66621E80C9492EBB572740A58F7C63812AE7CAB9A60CA8942D52
+      277DACBD52579A87AB99E8A3C416FBFB9F979D0829B1F9880942AE126A6C1614
+      331FD489D310F169379D481119CA1E4F0C25EF030D8D53804A8BC158495971D5
+      90017D67BB6322443D820DE016218A30B9448892FD6022147B047B2C598F8DD8
+      B29B2942D423D800B808851CC1EE9314FBC5B48D59F809FE67A4FD31F68BA8A9
+      A45E44AD8D10E131D12FA3C66644D4BB3F18FA5E4FAEBB3F7D5F242D89EE8B31
+      19917E1935B7F08C091620866118A608555F4465188661BE2EFF00FFAA803529
+      3B93800000002574455874646174653A63726561746500323032362D31322D31
+      305431343A30363A34352B30303A30306EC2107C000000257445587464617465
+      3A6D6F6469667900323032362D31322D31305431343A30363A34352B30303A30
+      301F9FA8C00000000049454E44AE426082}
   end
   object ActionList1: TActionList
     Images = ilToolbar
+    object acSchemesAdd: TAction
+      Category = 'Schemes'
+      Caption = 'Добавить'
+      Hint = 'Добавить'
+      ImageIndex = 0
+      OnExecute = acSchemesAddExecute
+    end
+    object acSchemesDelete: TAction
+      Category = 'Schemes'
+      Caption = 'Удалить'
+      Hint = 'Удалить'
+      ImageIndex = 1
+      OnExecute = acSchemesDeleteExecute
+    end
+    object acSchemesApplyAll: TAction
+      Category = 'Schemes'
+      Caption = 'Применить все изменения'
+      Hint = 'Применить все изменения'
+      ImageIndex = 2
+      OnExecute = acSchemesApplyAllExecute
+      OnUpdate = acSchemesApplyAllUpdate
+    end
+    object acSchemesCancel: TAction
+      Category = 'Schemes'
+      Caption = 'Отменить последнее изменение'
+      Hint = 'Отменить последнее изменение'
+      ImageIndex = 3
+      OnExecute = acSchemesCancelExecute
+      OnUpdate = acSchemesApplyAllUpdate
+    end
+    object acSchemesCancelAll: TAction
+      Category = 'Schemes'
+      Caption = 'Отменить все изменения'
+      Hint = 'Отменить все изменения'
+      ImageIndex = 4
+      OnExecute = acSchemesCancelAllExecute
+      OnUpdate = acSchemesApplyAllUpdate
+    end
+    object acLightingAdd: TAction
+      Category = 'Lighting'
+      Caption = 'Добавить'
+      Hint = 'Добавить'
+      ImageIndex = 0
+      OnExecute = acLightingAddExecute
+    end
+    object acLightingDelete: TAction
+      Category = 'Lighting'
+      Caption = 'Удалить'
+      Hint = 'Удалить'
+      ImageIndex = 1
+      OnExecute = acLightingDeleteExecute
+    end
+    object acLightingApplyAll: TAction
+      Category = 'Lighting'
+      Caption = 'Применить все изменения'
+      Hint = 'Применить все изменения'
+      ImageIndex = 2
+      OnExecute = acLightingApplyAllExecute
+      OnUpdate = acLightingApplyAllUpdate
+    end
+    object acLightingCancel: TAction
+      Category = 'Lighting'
+      Caption = 'Отменить последнее изменение'
+      Hint = 'Отменить последнее изменение'
+      ImageIndex = 3
+      OnExecute = acLightingCancelExecute
+      OnUpdate = acLightingApplyAllUpdate
+    end
+    object acLightingCancelAll: TAction
+      Category = 'Lighting'
+      Caption = 'Отменить все изменения'
+      Hint = 'Отменить все изменения'
+      ImageIndex = 4
+      OnExecute = acLightingCancelAllExecute
+      OnUpdate = acLightingApplyAllUpdate
+    end
+    object acLightingInsert: TAction
+      Category = 'Lighting'
+      Caption = 'Вставить'
+      Hint = 'Вставить'
+      ImageIndex = 16
+      OnExecute = acLightingInsertExecute
+    end
+    object acLightingMoveUp: TAction
+      Category = 'Lighting'
+      Caption = 'Двигать вверх'
+      Hint = 'Двигать вверх'
+      ImageIndex = 17
+      OnExecute = acLightingMoveUpExecute
+    end
+    object acLightingMoveDown: TAction
+      Category = 'Lighting'
+      Caption = 'Двигать вниз'
+      Hint = 'Двигать вниз'
+      ImageIndex = 18
+      OnExecute = acLightingMoveDownExecute
+    end
+    object acLightingSaveAs: TAction
+      Category = 'Lighting'
+      Caption = 'Сохранить как ...'
+      Hint = 'Сохранить как ...'
+      ImageIndex = 19
+      OnExecute = acLightingSaveAsExecute
+    end
+    object acProgrammAdd: TAction
+      Category = 'Programm'
+      Caption = 'Добавить'
+      Hint = 'Добавить'
+      ImageIndex = 0
+      OnExecute = acProgrammAddExecute
+    end
+    object acProgrammDelete: TAction
+      Category = 'Programm'
+      Caption = 'Удалить'
+      Hint = 'Удалить'
+      ImageIndex = 1
+      OnExecute = acProgrammDeleteExecute
+    end
+    object acProgrammApplyAll: TAction
+      Category = 'Programm'
+      Caption = 'Применить все изменения'
+      Hint = 'Применить все изменения'
+      ImageIndex = 2
+      OnExecute = acProgrammApplyAllExecute
+      OnUpdate = acProgrammApplyAllUpdate
+    end
+    object acProgrammCancel: TAction
+      Category = 'Programm'
+      Caption = 'Отменить последнее изменение'
+      Hint = 'Отменить последнее изменение'
+      ImageIndex = 3
+      OnExecute = acProgrammCancelExecute
+      OnUpdate = acProgrammApplyAllUpdate
+    end
+    object acProgrammCancelAll: TAction
+      Category = 'Programm'
+      Caption = 'Отменить все изменения'
+      Hint = 'Отменить все изменения'
+      ImageIndex = 4
+      OnExecute = acProgrammCancelAllExecute
+      OnUpdate = acProgrammApplyAllUpdate
+    end
+    object acTimeAdd: TAction
+      Category = 'Time'
+      Caption = 'Добавить'
+      Hint = 'Добавить'
+      ImageIndex = 0
+      OnExecute = acTimeAddExecute
+    end
+    object acTimeDelete: TAction
+      Category = 'Time'
+      Caption = 'Удалить'
+      Hint = 'Удалить'
+      ImageIndex = 1
+      OnExecute = acTimeDeleteExecute
+    end
+    object acTimeApplyAll: TAction
+      Category = 'Time'
+      Caption = 'Применить все изменения'
+      Hint = 'Применить все изменения'
+      ImageIndex = 2
+      OnExecute = acTimeApplyAllExecute
+      OnUpdate = acTimeApplyAllUpdate
+    end
+    object acTimeCancel: TAction
+      Category = 'Time'
+      Caption = 'Отменить последнее изменение'
+      Hint = 'Отменить последнее изменение'
+      ImageIndex = 3
+      OnExecute = acTimeCancelExecute
+      OnUpdate = acTimeApplyAllUpdate
+    end
+    object acTimeCancelAll: TAction
+      Category = 'Time'
+      Caption = 'Отменить все изменения'
+      Hint = 'Отменить все изменения'
+      ImageIndex = 4
+      OnExecute = acTimeCancelAllExecute
+      OnUpdate = acTimeApplyAllUpdate
+    end
     object acAbout: TAction
       Caption = 'О программе ...'
       Hint = 'О программе ...'

@@ -66,11 +66,14 @@ TDataPacket TDataSetProvider::GetData()
     if (!FDataSet)
         DatabaseError("Missing data provider or data packet: no dataset", this);
     TDataSet& source = *FDataSet;
+    // Every fetch reads the database anew.
+    source.Close();
     source.Open();
     TDataPacket packet;
     packet.Meta = DescribeDataSet(source);
     const std::vector<TDataSet*> details = source.DetailDataSets();
     for (TDataSet* detail : details) {
+        detail->Close();
         detail->Open();
         TNestedMeta nested;
         nested.FieldName = detail->Name();

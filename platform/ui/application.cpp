@@ -23,11 +23,10 @@ TScreen* Screen = nullptr;
 namespace {
 TMessageBoxHook gMessageBoxHook;
 
-// Qt keeps references to these for the life of the application object.
+// Qt keeps references to these for the life of its application object.
 int gArgc = 1;
 char gProgramName[] = "lighting";
 char* gArgv[] = {gProgramName, nullptr};
-std::unique_ptr<QApplication> gQtApplication;
 } // namespace
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner)
@@ -48,12 +47,13 @@ TApplication::~TApplication()
     if (Application == this)
         Application = nullptr;
     SetApplicationExceptionHandler(nullptr);
+    FQtApplication.reset();
 }
 
 void TApplication::Initialize()
 {
     if (!QApplication::instance())
-        gQtApplication = std::make_unique<QApplication>(gArgc, gArgv);
+        FQtApplication = std::make_unique<QApplication>(gArgc, gArgv);
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, qApp, [this] { DoIdle(); });
     if (!Screen)

@@ -4,12 +4,15 @@
 // until the main window closes, idle time, and showing an exception that
 // reached the loop in a message box while the program goes on.
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/rtl/component.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/forms.h"
+
+class QApplication;
 
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
 using TExceptionEvent = std::function<void(TObject* Sender, const Exception& E)>;
@@ -69,6 +72,8 @@ private:
     TExceptionEvent FOnException;
     std::vector<std::pair<int, std::function<void()>>> FIdleHandlers;
     int FNextIdleId = 1;
+    // The window system's application object, when this one started it.
+    std::unique_ptr<QApplication> FQtApplication;
 };
 
 class TScreen : public TComponent {

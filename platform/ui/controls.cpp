@@ -163,11 +163,11 @@ QWidget* TControl::Widget() const
     if (!FWidget) {
         auto* self = const_cast<TControl*>(this);
         QWidget* widget = self->CreateWidget();
+        FWidget = widget;
         widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(self)));
         FBridge = std::make_unique<TWidgetBridge>(self);
         widget->installEventFilter(FBridge.get());
         widget->setMouseTracking(true);
-        FWidget = widget;
         if (FParent)
             widget->setParent(FParent->Widget());
         widget->setGeometry(FLeft, FTop, FWidth, FHeight);

@@ -74,7 +74,7 @@ bool TWidgetBridge::Pending(uint32_t Msg) const
 
 bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
 {
-    if (Watched != FControl->Widget())
+    if (Watched != FControl->FWidget.data())
         return false;
     TMessage m;
     switch (Event->type()) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/rtl/exceptions.h"
+#include "platform/sql/fbclient.h"
 
 namespace {
 
@@ -351,6 +352,29 @@ TEST_F(DataModuleTest, AStepBeingAddedGoesWithTheSchemeThatIsDeletedOrUndone)
     Reopen();
     ASSERT_EQ(Module->cdsSchemes->RecordCount(), 1);
     EXPECT_EQ(Steps(), (std::vector<TStep>{{1, 10, kOff}}));
+}
+
+TEST_F(DataModuleTest, ReopeningATableReadsTheDatabaseAnew)
+{
+    AddScheme(1, "A", {{10, kOff}});
+    TDM& dm = *Module;
+    {
+        TFbDatabase db;
+        db.Attach(Database, "SYSDBA", "", "", "UTF8");
+        TFbTransaction tr(db);
+        tr.Start();
+        TFbStatement st(db, tr);
+        st.Prepare("update lighting set FDELAY = 99", 1);
+        st.Execute();
+        st.Prepare("insert into schemes (FSCHEME, FNAME) values (2, 'B')", 1);
+        st.Execute();
+        tr.Commit();
+    }
+    dm.cdsSchemes->Close();
+    dm.cdsSchemes->Open();
+    EXPECT_EQ(dm.cdsSchemes->RecordCount(), 2);
+    ASSERT_TRUE(dm.cdsSchemes->Locate("FSCHEME", Variant(1), {}));
+    EXPECT_EQ(Steps(), (std::vector<TStep>{{1, 99, kOff}}));
 }
 
 TEST_F(DataModuleTest, AMissingDatabaseOrAnUnreachableServerGivesTheClientsMessage)
