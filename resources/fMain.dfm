@@ -389,9 +389,9 @@ object frmMain: TfrmMain
       Caption = '  Включить каналы  '
       TabOrder = 1
       object chkChannel1: TCheckBox
-        Left = 8
+        Left = 6
         Top = 18
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '1'
         Checked = True
@@ -399,9 +399,9 @@ object frmMain: TfrmMain
         TabOrder = 0
       end
       object DBCheckBoxEh1: TCheckBox
-        Left = 52
+        Left = 39
         Top = 18
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '2'
         Checked = True
@@ -409,9 +409,9 @@ object frmMain: TfrmMain
         TabOrder = 1
       end
       object DBCheckBoxEh2: TCheckBox
-        Left = 96
+        Left = 72
         Top = 18
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '3'
         Checked = True
@@ -419,9 +419,9 @@ object frmMain: TfrmMain
         TabOrder = 2
       end
       object DBCheckBoxEh3: TCheckBox
-        Left = 140
+        Left = 105
         Top = 18
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '4'
         Checked = True
@@ -429,9 +429,9 @@ object frmMain: TfrmMain
         TabOrder = 3
       end
       object DBCheckBoxEh4: TCheckBox
-        Left = 184
+        Left = 138
         Top = 18
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '5'
         Checked = True
@@ -439,9 +439,9 @@ object frmMain: TfrmMain
         TabOrder = 4
       end
       object DBCheckBoxEh5: TCheckBox
-        Left = 228
+        Left = 171
         Top = 18
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '6'
         Checked = True
@@ -449,9 +449,9 @@ object frmMain: TfrmMain
         TabOrder = 5
       end
       object DBCheckBoxEh6: TCheckBox
-        Left = 272
+        Left = 204
         Top = 18
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '7'
         Checked = True
@@ -459,9 +459,9 @@ object frmMain: TfrmMain
         TabOrder = 6
       end
       object DBCheckBoxEh7: TCheckBox
-        Left = 316
+        Left = 237
         Top = 18
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '8'
         Checked = True
@@ -469,9 +469,9 @@ object frmMain: TfrmMain
         TabOrder = 7
       end
       object DBCheckBoxEh8: TCheckBox
-        Left = 8
+        Left = 6
         Top = 38
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '9'
         Checked = True
@@ -479,9 +479,9 @@ object frmMain: TfrmMain
         TabOrder = 8
       end
       object DBCheckBoxEh9: TCheckBox
-        Left = 52
+        Left = 39
         Top = 38
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '10'
         Checked = True
@@ -489,9 +489,9 @@ object frmMain: TfrmMain
         TabOrder = 9
       end
       object DBCheckBoxEh10: TCheckBox
-        Left = 96
+        Left = 72
         Top = 38
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '11'
         Checked = True
@@ -499,9 +499,9 @@ object frmMain: TfrmMain
         TabOrder = 10
       end
       object DBCheckBoxEh11: TCheckBox
-        Left = 140
+        Left = 105
         Top = 38
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '12'
         Checked = True
@@ -509,9 +509,9 @@ object frmMain: TfrmMain
         TabOrder = 11
       end
       object DBCheckBoxEh12: TCheckBox
-        Left = 184
+        Left = 138
         Top = 38
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '13'
         Checked = True
@@ -519,9 +519,9 @@ object frmMain: TfrmMain
         TabOrder = 12
       end
       object DBCheckBoxEh13: TCheckBox
-        Left = 228
+        Left = 171
         Top = 38
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '14'
         Checked = True
@@ -529,9 +529,9 @@ object frmMain: TfrmMain
         TabOrder = 13
       end
       object DBCheckBoxEh14: TCheckBox
-        Left = 272
+        Left = 204
         Top = 38
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '15'
         Checked = True
@@ -539,9 +539,9 @@ object frmMain: TfrmMain
         TabOrder = 14
       end
       object DBCheckBoxEh15: TCheckBox
-        Left = 316
+        Left = 237
         Top = 38
-        Width = 40
+        Width = 32
         Height = 17
         Caption = '16'
         Checked = True
