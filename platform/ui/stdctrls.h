@@ -257,6 +257,7 @@ private:
     TEditCharCase FCharCase = ecNormal;
     int FMaxLength = 0;
     char FPasswordChar = '\0';
+    bool FModified = false;
     TNotifyEvent FOnChange;
     TControlPopup FPopup{this};
     TConnections FConnections;

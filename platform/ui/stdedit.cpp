@@ -71,6 +71,7 @@ QWidget* TEdit::CreateWidget()
     edit->setPalette(palette);
     FConnections += QObject::connect(edit, &QLineEdit::textChanged, edit,
                                      [this](const QString&) { Guarded(this, [this] { Change(); }); });
+    FConnections += QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { FModified = true; });
     return edit;
 }
 
@@ -94,6 +95,7 @@ void TEdit::SetText(const std::string& Value)
     QLineEdit* edit = LineEdit(*this);
     if (text == edit->text())
         return;
+    FModified = false;
     edit->setText(text);
     Perform(CM_TEXTCHANGED);
 }
@@ -114,12 +116,12 @@ void TEdit::SetMaxLength(int Value)
 
 bool TEdit::Modified() const
 {
-    return LineEdit(*this)->isModified();
+    return FModified;
 }
 
 void TEdit::SetModified(bool Value)
 {
-    LineEdit(*this)->setModified(Value);
+    FModified = Value;
 }
 
 void TEdit::SetPasswordChar(char Value)

@@ -23,7 +23,7 @@ bool TViewportMouse::eventFilter(QObject* Watched, QEvent* Event)
     case QEvent::MouseMove: {
         const auto* e = static_cast<QMouseEvent*>(Event);
         QWidget* widget = FControl->Widget();
-        QMouseEvent mapped(e->type(), widget->mapFrom(FViewport, e->position()), e->scenePosition(),
+        QMouseEvent mapped(e->type(), FViewport->mapTo(widget, e->position()), e->scenePosition(),
                            e->globalPosition(), e->button(), e->buttons(), e->modifiers(), e->pointingDevice());
         return FControl->Bridge().eventFilter(widget, &mapped);
     }
