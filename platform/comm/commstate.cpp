@@ -177,9 +177,12 @@ int SetCommState(int Fd, const TDCB& DCB, std::string& Refusal)
     const speed_t code = StandardSpeedCode(DCB.BaudRate);
     if (code != B0 && (cfsetispeed(&wanted, code) != 0 || cfsetospeed(&wanted, code) != 0))
         return errno;
-    if (tcsetattr(Fd, TCSANOW, &wanted) != 0)
-        return errno;
-    if (code == B0) {
+    // The C library reports EINVAL when the driver changed the size or
+    // parity bits; what it kept is looked at below either way.
+    const int setError = tcsetattr(Fd, TCSANOW, &wanted) == 0 ? 0 : errno;
+    if (setError != 0 && setError != EINVAL)
+        return setError;
+    if (setError == 0 && code == B0) {
         if (const int error = SetCustomBaudrate(Fd, DCB.BaudRate)) {
             tcsetattr(Fd, TCSANOW, &old);
             return error;
@@ -193,11 +196,12 @@ int SetCommState(int Fd, const TDCB& DCB, std::string& Refusal)
     uint32_t rate = 0;
     if (const int error = GetLineBaudrate(Fd, rate))
         return error;
-    if (rate != DCB.BaudRate)
+    if (setError == 0 && rate != DCB.BaudRate)
         dropped.push_back(Format("%d baud", DCB.BaudRate));
-    if (!dropped.empty()) {
+    if (setError != 0 || !dropped.empty()) {
         tcsetattr(Fd, TCSANOW, &old);
-        Refusal = "The device does not take " + Joined(dropped);
+        if (!dropped.empty())
+            Refusal = "The device does not take " + Joined(dropped);
         return EINVAL;
     }
 

@@ -1,0 +1,9 @@
+#include "serial/rsclient.h"
+
+#include "serial/rscustomcomm.h"
+
+TRsCommClient::~TRsCommClient()
+{
+    if (FComm)
+        FComm->DetachClient(this);
+}

@@ -1,0 +1,161 @@
+// Reading, writing and the line status of the port.
+#include <poll.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <mutex>
+
+#include "platform/comm/commwait.h"
+#include "serial/rscustomcomm.h"
+#include "serial/rseventthread.h"
+#include "serial/rsutils.h"
+#include "serial/rswritethread.h"
+
+int TRsCustomComm::WriteBuf(const void* Buffer, int Count)
+{
+    if (!IsOpen() || Count <= 0)
+        return 0;
+    if (FDirectWrite)
+        return DirectWriteBuf(static_cast<const uint8_t*>(Buffer), Count);
+    if (FWriteThread->WriteData(Buffer, Count))
+        return Count;
+    if (const int error = FWriteError)
+        RaiseCommError("Write error (%d), %s", error);
+    throw ERsCommError("Output buffer is full. Please check comm status.");
+}
+
+// Writes on the caller's thread, waiting for the driver up to ReadTimeout;
+// the bytes written by then.
+int TRsCustomComm::DirectWriteBuf(const uint8_t* Buffer, int Count)
+{
+    const std::lock_guard<TRsCriticalSection> guard(FWriteLock);
+    TRsTimeout timeout;
+    timeout.Start(static_cast<uint32_t>(std::max(FBuffers->ReadTimeout(), 0)));
+    int written = 0;
+    while (written < Count) {
+        const ssize_t n = FDevice.Write(Buffer + written, static_cast<std::size_t>(Count - written));
+        if (n > 0) {
+            written += static_cast<int>(n);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN) {
+            if (written == 0)
+                RaiseCommError("Write error (%d), %s", errno);
+            break;
+        }
+        if (timeout.Expired())
+            break;
+        pollfd room{FDevice.Handle(), POLLOUT, 0};
+        WaitForHandles({&room, 1}, static_cast<int>(timeout.Remaining()) + 1);
+    }
+    if (written > 0) {
+        FTxPending = true;
+        if (FEventThread)
+            FEventThread->Wake();
+    }
+    return written;
+}
+
+bool TRsCustomComm::WriteText(const std::string& S)
+{
+    const int count = static_cast<int>(S.size());
+    return WriteBuf(S.data(), count) == count;
+}
+
+int TRsCustomComm::ReadBuf(void* Buffer, int Count)
+{
+    if (!IsOpen() || Count <= 0)
+        return 0;
+    const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+    const ssize_t n = FDevice.Read(Buffer, static_cast<std::size_t>(Count));
+    if (n < 0) {
+        if (errno == EAGAIN)
+            return 0;
+        RaiseCommError("Read error (%d), %s", errno);
+    }
+    FReadTotal += static_cast<uint64_t>(n);
+    return static_cast<int>(n);
+}
+
+void TRsCustomComm::ReadText(std::string& S)
+{
+    S.clear();
+    const int count = InQueueCount();
+    if (count <= 0)
+        return;
+    S.resize(static_cast<std::size_t>(count));
+    S.resize(static_cast<std::size_t>(ReadBuf(S.data(), count)));
+}
+
+int TRsCustomComm::InQueueCount()
+{
+    if (!IsOpen())
+        return 0;
+    const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+    int count = 0;
+    const int error = FDevice.InQueue(count);
+    if (error != 0 && !IsDeviceGone(error))
+        RaiseCommError("Error retrieving statistics (%d), %s", error);
+    return error == 0 ? count : 0;
+}
+
+void TRsCustomComm::GetStatus(uint32_t& Errors, TComStat& Stat)
+{
+    const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+    Errors = 0;
+    Stat = {};
+    if (!IsOpen())
+        return;
+    int in = 0;
+    int out = 0;
+    int error = FDevice.InQueue(in);
+    if (error == 0)
+        error = FDevice.OutQueue(out);
+    // A device that is gone has nothing queued; its loss is CE_IOE below.
+    if (error != 0 && !IsDeviceGone(error))
+        RaiseCommError("Error retrieving statistics (%d), %s", error);
+    if (error == 0) {
+        Stat.cbInQue = static_cast<uint32_t>(in);
+        Stat.cbOutQue = static_cast<uint32_t>(out);
+    }
+    TLineCounters now;
+    if (FHasCounters && FDevice.Counters(now) == 0) {
+        const TLineCounters& was = FStatusCounters;
+        if (now.Frame != was.Frame)
+            Errors |= CE_FRAME;
+        if (now.Overrun != was.Overrun)
+            Errors |= CE_OVERRUN;
+        if (now.Parity != was.Parity)
+            Errors |= CE_RXPARITY;
+        if (now.Break != was.Break)
+            Errors |= CE_BREAK;
+        if (now.BufferOverrun != was.BufferOverrun)
+            Errors |= CE_RXOVER;
+        FStatusCounters = now;
+    }
+    Errors |= FPendingErrors.exchange(0);
+}
+
+bool TRsCustomComm::LatchFailure()
+{
+    if (FFailed.exchange(true))
+        return false;
+    FPendingErrors |= CE_IOE;
+    return true;
+}
+
+bool TRsCustomComm::HasUnreportedInput()
+{
+    const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+    int count = 0;
+    if (FDevice.InQueue(count) != 0)
+        return false;
+    return FReadTotal + static_cast<uint64_t>(count) > FRxReported;
+}
+
+int TRsCustomComm::InputWaiting()
+{
+    const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+    int count = 0;
+    return FDevice.InQueue(count) == 0 ? count : 0;
+}

@@ -1,0 +1,134 @@
+// Opening and closing the port: devices that are missing or cannot be
+// opened, the open and close events, and which threads an open port runs.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "tests/serial/serialtesting.h"
+#include "tests/support/testsupport.h"
+
+TEST(RsCommOpen, AMissingDeviceIsNamedAndThePortStaysClosed)
+{
+    TTempDir dir;
+    TRsComm port(nullptr);
+    int closes = 0;
+    port.SetOnClose([&](TObject*) { ++closes; });
+    port.SetDeviceName(dir.File("nodev%d"));
+    port.SetPortNum(7);
+    try {
+        port.Open();
+        FAIL() << "opened";
+    } catch (const ERsCommError& e) {
+        EXPECT_EQ(e.Message(), "Specified device not found (" + dir.File("nodev7") + ").");
+    }
+    EXPECT_FALSE(port.IsOpen());
+    port.Close();
+    EXPECT_EQ(closes, 0);
+}
+
+TEST(RsCommOpen, ADeviceThatCannotBeOpenedGivesTheSystemsReason)
+{
+    TTempDir dir;
+    std::ofstream(dir.File("plain")) << "not a terminal";
+    struct TCase {
+        std::string Device;
+        std::string Message;
+    };
+    const TCase cases[] = {
+        {dir.Path().string(), "Can't open specified device " + dir.Path().string() + " (Error 21, Is a directory)"},
+        {dir.File("plain"),
+         "Can't open specified device " + dir.File("plain") + " (Error 25, Inappropriate ioctl for device)"},
+    };
+    const int descriptors = OpenDescriptorCount();
+    for (const TCase& c : cases) {
+        TRsComm port(nullptr);
+        port.SetDeviceName(c.Device);
+        try {
+            port.Open();
+            ADD_FAILURE() << c.Device << " opened";
+        } catch (const ERsCommError& e) {
+            EXPECT_EQ(e.Message(), c.Message);
+        }
+        EXPECT_FALSE(port.IsOpen());
+        EXPECT_EQ(OpenDescriptorCount(), descriptors);
+    }
+}
+
+TEST_F(PortTest, OpenAndCloseRaiseTheirEventsOnceOnTheCallingThread)
+{
+    std::vector<std::string> log;
+    Port->SetOnOpen([&](TObject* Sender) { log.push_back(Sender == Port.get() ? "open" : "open?"); });
+    Port->SetOnClose([&](TObject*) { log.push_back("close"); });
+    Port->Open();
+    EXPECT_TRUE(Port->IsOpen());
+    try {
+        Port->Open();
+        ADD_FAILURE() << "opened twice";
+    } catch (const ERsCommError& e) {
+        EXPECT_EQ(e.Message(), "Can't perform this operation while port is open");
+    }
+    Port->Close();
+    Port->Close();
+    EXPECT_FALSE(Port->IsOpen());
+    EXPECT_EQ(log, (std::vector<std::string>{"open", "close"}));
+}
+
+TEST_F(PortTest, AnOnOpenExceptionIsReportedAndThePortStaysOpen)
+{
+    TReportedErrors reported;
+    Port->SetOnOpen([](TObject*) { throw Exception("handler failed"); });
+    Port->Open();
+    EXPECT_TRUE(Port->IsOpen());
+    EXPECT_EQ(reported.Messages(), std::vector<std::string>{"handler failed"});
+}
+
+TEST_F(PortTest, AnOnCloseExceptionReachesTheCallerWithThePortClosed)
+{
+    Port->SetOnClose([](TObject*) { throw Exception("close handler failed"); });
+    Port->Open();
+    EXPECT_THROW(Port->Close(), Exception);
+    EXPECT_FALSE(Port->IsOpen());
+}
+
+TEST_F(PortTest, DestroyingAnOpenPortClosesItWithoutOnClose)
+{
+    const int threads = ThreadCount();
+    const int descriptors = OpenDescriptorCount();
+    int closes = 0;
+    Port->SetOnClose([&](TObject*) { ++closes; });
+    Port->Open();
+    EXPECT_GT(ThreadCount(), threads);
+    Port.reset();
+    EXPECT_EQ(closes, 0);
+    EXPECT_TRUE(ThreadCountSettlesAt(threads));
+    EXPECT_EQ(OpenDescriptorCount(), descriptors);
+}
+
+TEST_F(PortTest, AnOpenPortRunsOnlyTheThreadsItsSettingsNeed)
+{
+    struct TCase {
+        TRsCommEvents Events;
+        bool DirectWrite;
+        uint32_t Mask;
+        int Threads;
+    };
+    const TCase cases[] = {
+        {{ceError, ceRxChar, ceTxEmpty}, false, EV_ERR | EV_RXCHAR, 2},
+        {{ceError, ceRxChar, ceTxEmpty}, true, EV_ERR | EV_RXCHAR | EV_TXEMPTY, 1},
+        {{ceTxEmpty}, false, 0, 1},   // the write thread reports the drained queue
+        {{}, false, 0, 1},
+        {{}, true, 0, 0},
+        {{ceCts, ceBreak}, true, EV_CTS | EV_BREAK, 1},
+    };
+    const int threads = ThreadCount();
+    for (const TCase& c : cases) {
+        ASSERT_TRUE(ThreadCountSettlesAt(threads));
+        Port->SetMonitorEvents(c.Events);
+        Port->SetDirectWrite(c.DirectWrite);
+        Port->Open();
+        EXPECT_EQ(Port->EventMask(), c.Mask) << c.Events.Bits() << (c.DirectWrite ? " direct" : "");
+        EXPECT_EQ(ThreadCount() - threads, c.Threads) << c.Events.Bits() << (c.DirectWrite ? " direct" : "");
+        Port->Close();
+    }
+}
