@@ -104,7 +104,9 @@ private:
 using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
 
 // Tabbed pages. The user choosing a tab raises OnChanging (which may refuse)
-// and OnChange; setting ActivePage from the program raises neither.
+// and OnChange; setting ActivePage from the program raises neither. The
+// page hidden and the page shown get OnHide and OnShow, except when a page
+// leaves the control.
 class TPageControl : public TWinControl {
     LT_CLASS(TPageControl)
 public:
@@ -158,6 +160,7 @@ private:
     int FImagesLink = 0;
     TTabSheet* FShownPage = nullptr;   // the page whose OnShow ran last
     int FChanging = 0;   // > 0 while the program changes the page
+    int FRemoving = 0;   // > 0 while a page leaves: its tab goes without events
     TNotifyEvent FOnChange;
     TTabChangingEvent FOnChanging;
     TControlPopup FPopup{this};
@@ -242,7 +245,8 @@ private:
     TControlPopup FPopup{this};
 };
 
-// A bar of tool buttons laid left to right in their order, wrapping to a
+// A bar of tool buttons laid left to right in their order (read from a
+// description: in the order of their places there), wrapping to a
 // new row where one does not fit (Wrapable) or after a button with Wrap.
 // Buttons are ButtonWidth x ButtonHeight (more, to fit captions, with
 // ShowCaptions); separators keep their own width. AutoSize fits the bar's

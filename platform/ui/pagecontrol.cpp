@@ -254,6 +254,7 @@ void TPageControl::RemovePage(TTabSheet* Page)
     if (index < 0)
         return;
     TProgramChange change(FChanging);
+    TProgramChange removal(FRemoving);
     FPages.erase(FPages.begin() + index);
     Page->FPageControl = nullptr;
     if (FShownPage == Page)
@@ -383,6 +384,10 @@ void TPageControl::Loaded()
 void TPageControl::CurrentChanged(int Index)
 {
     TTabSheet* page = Index >= 0 && Index < PageCount() ? FPages[static_cast<std::size_t>(Index)] : nullptr;
+    if (FRemoving > 0) {
+        FShownPage = page;
+        return;
+    }
     if (page != FShownPage) {
         TTabSheet* hidden = FShownPage;
         FShownPage = page;

@@ -54,12 +54,7 @@ TToolButton* TToolBar::Buttons(int Index) const
 
 void TToolBar::InsertButton(TToolButton* Button)
 {
-    // Buttons read from a description go by their Left; others at the end.
-    auto at = FButtons.end();
-    if (Button->ComponentState().Contains(csLoading))
-        at = std::find_if(FButtons.begin(), FButtons.end(),
-                          [&](const TToolButton* b) { return b->Left() > Button->Left(); });
-    FButtons.insert(at, Button);
+    FButtons.push_back(Button);
     ArrangeButtons();
 }
 
@@ -211,9 +206,14 @@ void TToolBar::Resize()
     ArrangeButtons();
 }
 
+// Buttons read from a description stand in the order of their places,
+// row by row.
 void TToolBar::Loaded()
 {
     TCustomControl::Loaded();
+    std::stable_sort(FButtons.begin(), FButtons.end(), [](const TToolButton* a, const TToolButton* b) {
+        return a->Top() != b->Top() ? a->Top() < b->Top() : a->Left() < b->Left();
+    });
     ArrangeButtons();
 }
 
