@@ -29,7 +29,7 @@ TRsCommEventThread::TRsCommEventThread(TRsCustomComm& Comm, TSynchronizer& Sync,
       FHasCounters(Comm.FDevice.Counters(FCounters) == 0),
       FHasModemLines(Comm.FDevice.ModemLines(FModemLines) == 0),
       FInputLimit(Comm.FBuffers->ReadSize() / 10 * 8),
-      FThread([this] { Execute(); }, Priority)
+      FThread([this] { Execute(); }, Priority, "RsCommEvent")
 {
 }
 

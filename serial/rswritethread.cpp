@@ -14,7 +14,7 @@
 
 TRsCommWriteThread::TRsCommWriteThread(TRsCustomComm& Comm, TSynchronizer& Sync, int QueueSize,
                                        TThreadPriority Priority)
-    : FComm(Comm), FSync(Sync), FQueue(QueueSize), FThread([this] { Execute(); }, Priority)
+    : FComm(Comm), FSync(Sync), FQueue(QueueSize), FThread([this] { Execute(); }, Priority, "RsCommWrite")
 {
 }
 

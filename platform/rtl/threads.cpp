@@ -1,5 +1,6 @@
 #include "platform/rtl/threads.h"
 
+#include <pthread.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -44,13 +45,15 @@ int NiceOffset(TThreadPriority Priority)
 
 } // namespace
 
-TThread::TThread(std::function<void()> Execute, TThreadPriority Priority)
+TThread::TThread(std::function<void()> Execute, TThreadPriority Priority, std::string Name)
     : FPriority(Priority)
 {
     errno = 0;
     const int nice = getpriority(PRIO_PROCESS, 0);
     FBaseNice = errno == 0 ? nice : 0;
     FThread = std::thread([this, Execute = std::move(Execute)] { Run(Execute); });
+    if (!Name.empty())
+        pthread_setname_np(FThread.native_handle(), Name.substr(0, 15).c_str());
 }
 
 TThread::~TThread()
@@ -174,7 +177,14 @@ public:
 protected:
     bool event(QEvent* Event) override
     {
-        if (Event->type() != SyncEventType())
+        bool wakeUp;
+        {
+            // The wake-up was made under this lock on another thread; taking
+            // it orders this read after that write for every checker.
+            const std::lock_guard<std::mutex> guard(SyncQueue().Lock);
+            wakeUp = Event->type() == SyncEventType();
+        }
+        if (!wakeUp)
             return QObject::event(Event);
         RunQueuedJobs();
         return true;

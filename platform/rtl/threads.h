@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "platform/rtl/typeinfo.h"
@@ -26,8 +27,9 @@ bool IsMainThread();
 
 class TThread {
 public:
-    // Starts Execute at once on a new thread running at Priority.
-    explicit TThread(std::function<void()> Execute, TThreadPriority Priority = tpNormal);
+    // Starts Execute at once on a new thread running at Priority; a Name
+    // (up to 15 characters) is what the system's list of threads shows.
+    explicit TThread(std::function<void()> Execute, TThreadPriority Priority = tpNormal, std::string Name = {});
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;
     // Waits for the thread to end.

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "platform/rtl/appexceptions.h"
@@ -26,27 +27,22 @@ void ProcessEventsFor(int Milliseconds)
     ProcessEventsUntil([] { return false; }, Milliseconds);
 }
 
-namespace {
-
-int EntryCount(const char* Folder)
+int PortThreadCount(const char* Name)
 {
     int count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(Folder))
-        ++count;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string name;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        if (Name ? name == Name : (name == "RsCommEvent" || name == "RsCommWrite"))
+            ++count;
+    }
     return count;
 }
 
-} // namespace
-
-int ThreadCount()
-{
-    return EntryCount("/proc/self/task");
-}
-
-bool ThreadCountSettlesAt(int Count, int TimeoutMs)
+bool PortThreadsEnd(int TimeoutMs)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(TimeoutMs);
-    while (ThreadCount() > Count) {
+    while (PortThreadCount() > 0) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -56,7 +52,10 @@ bool ThreadCountSettlesAt(int Count, int TimeoutMs)
 
 int OpenDescriptorCount()
 {
-    return EntryCount("/proc/self/fd");
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++count;
+    return count;
 }
 
 TReportedErrors::TReportedErrors()

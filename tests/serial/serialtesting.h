@@ -17,10 +17,12 @@
 bool ProcessEventsUntil(const std::function<bool()>& Done, int TimeoutMs = 5000);
 void ProcessEventsFor(int Milliseconds);
 
-int ThreadCount();
-// Whether the process's threads come down to at most Count within TimeoutMs
-// (a joined thread may linger in the process's list for a moment).
-bool ThreadCountSettlesAt(int Count, int TimeoutMs = 2000);
+// The running threads named Name ("RsCommEvent", "RsCommWrite"); without a
+// name, the threads of both kinds.
+int PortThreadCount(const char* Name = nullptr);
+// Whether every port thread has ended within TimeoutMs (a joined thread may
+// linger in the process's list for a moment).
+bool PortThreadsEnd(int TimeoutMs = 2000);
 int OpenDescriptorCount();
 
 // Collects the messages of the exceptions handed to the application's

@@ -10,7 +10,6 @@
 
 TEST_F(PortTest, CloseInsideAnEventHandlerStopsTheThreadsAndReturns)
 {
-    const int threads = ThreadCount();
     int calls = 0;
     Port->SetOnRxChar([&](TObject*, int) {
         ++calls;
@@ -20,7 +19,7 @@ TEST_F(PortTest, CloseInsideAnEventHandlerStopsTheThreadsAndReturns)
     Peer.Write("a");
     ASSERT_TRUE(ProcessEventsUntil([&] { return calls == 1; }));
     EXPECT_FALSE(Port->IsOpen());
-    EXPECT_TRUE(ThreadCountSettlesAt(threads));
+    EXPECT_TRUE(PortThreadsEnd());
     Peer.Write("b");
     ProcessEventsFor(50);
     EXPECT_EQ(calls, 1);
@@ -49,7 +48,6 @@ TEST_F(PortTest, CloseWhileDispatchesWaitForTheMainThreadDropsThem)
 
 TEST_F(PortTest, AThousandOpensAndClosesLeaveNoThreadOrDescriptorBehind)
 {
-    const int threads = ThreadCount();
     const int descriptors = OpenDescriptorCount();
     CollectReceived();
     for (int cycle = 0; cycle < 1000; ++cycle) {
@@ -62,6 +60,6 @@ TEST_F(PortTest, AThousandOpensAndClosesLeaveNoThreadOrDescriptorBehind)
         }
         Port->Close();
     }
-    EXPECT_TRUE(ThreadCountSettlesAt(threads));
+    EXPECT_TRUE(PortThreadsEnd());
     EXPECT_EQ(OpenDescriptorCount(), descriptors);
 }

@@ -145,7 +145,6 @@ TEST_F(PortTest, SettingsLinuxCannotExpressAreRefusedAndTheOpenFails)
         {[](TRsComm& p) { p.SetDatabits(db7); p.SetParity(paMark); },
          "Error writing dcb (22), The device does not take 7 data bits, mark parity"},
     };
-    const int threads = ThreadCount();
     const int descriptors = OpenDescriptorCount();
     for (const TCase& c : cases) {
         TRsComm port(nullptr);
@@ -158,7 +157,7 @@ TEST_F(PortTest, SettingsLinuxCannotExpressAreRefusedAndTheOpenFails)
             EXPECT_EQ(e.Message(), c.Message);
         }
         EXPECT_FALSE(port.IsOpen()) << c.Message;
-        EXPECT_TRUE(ThreadCountSettlesAt(threads)) << c.Message;
+        EXPECT_TRUE(PortThreadsEnd()) << c.Message;
         EXPECT_EQ(OpenDescriptorCount(), descriptors) << c.Message;
     }
 }

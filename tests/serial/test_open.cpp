@@ -93,15 +93,14 @@ TEST_F(PortTest, AnOnCloseExceptionReachesTheCallerWithThePortClosed)
 
 TEST_F(PortTest, DestroyingAnOpenPortClosesItWithoutOnClose)
 {
-    const int threads = ThreadCount();
     const int descriptors = OpenDescriptorCount();
     int closes = 0;
     Port->SetOnClose([&](TObject*) { ++closes; });
     Port->Open();
-    EXPECT_GT(ThreadCount(), threads);
+    EXPECT_EQ(PortThreadCount(), 2);
     Port.reset();
     EXPECT_EQ(closes, 0);
-    EXPECT_TRUE(ThreadCountSettlesAt(threads));
+    EXPECT_TRUE(PortThreadsEnd());
     EXPECT_EQ(OpenDescriptorCount(), descriptors);
 }
 
@@ -111,24 +110,26 @@ TEST_F(PortTest, AnOpenPortRunsOnlyTheThreadsItsSettingsNeed)
         TRsCommEvents Events;
         bool DirectWrite;
         uint32_t Mask;
-        int Threads;
+        int EventThreads;
+        int WriteThreads;
     };
     const TCase cases[] = {
-        {{ceError, ceRxChar, ceTxEmpty}, false, EV_ERR | EV_RXCHAR, 2},
-        {{ceError, ceRxChar, ceTxEmpty}, true, EV_ERR | EV_RXCHAR | EV_TXEMPTY, 1},
-        {{ceTxEmpty}, false, 0, 1},   // the write thread reports the drained queue
-        {{}, false, 0, 1},
-        {{}, true, 0, 0},
-        {{ceCts, ceBreak}, true, EV_CTS | EV_BREAK, 1},
+        {{ceError, ceRxChar, ceTxEmpty}, false, EV_ERR | EV_RXCHAR, 1, 1},
+        {{ceError, ceRxChar, ceTxEmpty}, true, EV_ERR | EV_RXCHAR | EV_TXEMPTY, 1, 0},
+        {{ceTxEmpty}, false, 0, 0, 1},   // the write thread reports the drained queue
+        {{}, false, 0, 0, 1},
+        {{}, true, 0, 0, 0},
+        {{ceCts, ceBreak}, true, EV_CTS | EV_BREAK, 1, 0},
     };
-    const int threads = ThreadCount();
     for (const TCase& c : cases) {
-        ASSERT_TRUE(ThreadCountSettlesAt(threads));
+        ASSERT_TRUE(PortThreadsEnd());
         Port->SetMonitorEvents(c.Events);
         Port->SetDirectWrite(c.DirectWrite);
         Port->Open();
-        EXPECT_EQ(Port->EventMask(), c.Mask) << c.Events.Bits() << (c.DirectWrite ? " direct" : "");
-        EXPECT_EQ(ThreadCount() - threads, c.Threads) << c.Events.Bits() << (c.DirectWrite ? " direct" : "");
+        const std::string what = std::to_string(c.Events.Bits()) + (c.DirectWrite ? " direct" : " queued");
+        EXPECT_EQ(Port->EventMask(), c.Mask) << what;
+        EXPECT_EQ(PortThreadCount("RsCommEvent"), c.EventThreads) << what;
+        EXPECT_EQ(PortThreadCount("RsCommWrite"), c.WriteThreads) << what;
         Port->Close();
     }
 }
