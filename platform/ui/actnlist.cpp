@@ -150,9 +150,14 @@ void TContainedAction::SetIndex(int Value)
     FActionList->Change();
 }
 
+bool TContainedAction::Suspended() const
+{
+    return FActionList && FActionList->State() != asNormal;
+}
+
 bool TContainedAction::Execute()
 {
-    if (FActionList && FActionList->State() != asNormal)
+    if (Suspended())
         return false;
     if (FActionList && FActionList->ExecuteAction(this))
         return true;
@@ -161,7 +166,7 @@ bool TContainedAction::Execute()
 
 bool TContainedAction::Update()
 {
-    if (FActionList && FActionList->State() != asNormal)
+    if (Suspended())
         return false;
     if (FActionList && FActionList->UpdateAction(this))
         return true;
@@ -260,6 +265,8 @@ void TCustomAction::SetVisible(bool Value)
 
 bool TCustomAction::Execute()
 {
+    if (Suspended())
+        return false;
     Update();
     if (!FEnabled)
         return false;

@@ -105,6 +105,8 @@ public:
 
     bool Execute() override;
     bool Update() override;
+    // Whether its list is suspended: it neither runs nor updates.
+    bool Suspended() const;
 
     bool HasParent() const override { return FActionList != nullptr; }
     TComponent* GetParentComponent() const override;
@@ -143,7 +145,7 @@ public:
     bool AutoCheck() const { return FAutoCheck; }
     void SetAutoCheck(bool Value) { FAutoCheck = Value; }
 
-    // Updates first; a disabled action does not run.
+    // Updates first; a disabled (or suspended) action does not run.
     bool Execute() override;
 
 private:
