@@ -36,6 +36,7 @@ LT_IMPLEMENT_CLASS(TfrmMain, TForm)
     P.Method("acLightingMoveUpExecute", &TfrmMain::acLightingMoveUpExecute);
     P.Method("acLightingMoveDownExecute", &TfrmMain::acLightingMoveDownExecute);
     P.Method("acLightingSaveAsExecute", &TfrmMain::acLightingSaveAsExecute);
+    P.Method("ComPortRxChar", &TfrmMain::ComPortRxChar);
 }
 
 template <class T>

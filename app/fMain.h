@@ -2,7 +2,10 @@
 // The main window: the schemes, steps, programme and time-table columns,
 // the preview column, the start-up sequence that opens the tables, and the
 // question about unsaved changes when it closes.
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/data/clientdataset.h"
 
@@ -10,6 +13,9 @@
 #include "platform/ui/extctrls.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
+
+class IProgrammingView;
+class TRsComm;
 
 class TfrmMain : public TForm {
     LT_CLASS(TfrmMain)
@@ -70,6 +76,67 @@ private:
     TTableActions TableActions(const std::string& Table);
     void UpdateTableActions(TClientDataSet* Table, const std::string& Name);
     void MoveStep(bool Up);
+
+    // ---- The controller protocol (app/protocol*.cpp) -------------------------
+public:
+    // The serial line to the controller and its received-characters handler.
+    TRsComm* ComPort = nullptr;
+    void ComPortRxChar(TObject* Sender, int Count);
+
+    // The programming window while it is open, else nullptr. Frames received
+    // while there is none are dropped; setting nullptr ends a running
+    // transfer without a word and empties RxBuffer.
+    IProgrammingView* ProgrammingView() const { return FProgrammingView; }
+    void SetProgrammingView(IProgrammingView* View);
+
+    // Reads the programme, refuses one the controller cannot take, builds
+    // BlockList and starts the transfer with block 0.
+    void BuildBlocks();
+    // Block k, or past the last block the time table (16 channels) or the
+    // closing packet (8 channels).
+    void SendBlock(uint8_t k);
+    void SendTimeTable();
+    // The closing packet; reports that the programme was written.
+    void SendFinish();
+    // Asks the controller for its time table; ShowTimeTable shows the answer.
+    void SendReadRequest();
+    void ShowTimeTable(const std::string& Frame);
+
+    // What the transfer waits for: nothing, the acknowledgement of a block,
+    // the acknowledgement of the time table.
+    enum class TTransferStage { Idle, Blocks, TimeTable };
+    TTransferStage TransferStage() const { return FTransferStage; }
+
+    uint8_t ChannelMode = 16;            // 16 or 8, set when writing starts
+    std::vector<std::string> BlockList;  // the blocks last built
+    uint8_t LastBlockSent = 0;
+    std::string RxBuffer;                // received bytes not yet parsed
+
+    // How long a transfer waits for the answer to a frame: the longest frame
+    // (a 50-row time table, 215 bytes) and its answer take 230 ms at 9600
+    // baud; the rest is the controller's time to store a block.
+    static constexpr unsigned kAnswerTimeout = 2000;
+    // The pauses before the first block and before the time table.
+    static constexpr unsigned kSendPause = 800;
+
+protected:
+    // Finds ComPort among the loaded components and makes the answer timer.
+    void Loaded() override;
+
+private:
+    void ActOnFrame(const std::string& Frame);
+    void WriteFrame(const std::string& Frame, TTransferStage Next);
+    void AnswerTimeout(TObject* Sender);
+    void EndTransfer();
+    void ResetDisplay();
+    void ShowBlockCount(const std::string& Text);
+    void ShowProgress(const std::string& Text);
+    void ShowBar(int Percent);
+
+    IProgrammingView* FProgrammingView = nullptr;
+    TTransferStage FTransferStage = TTransferStage::Idle;
+    std::unique_ptr<TTimer> FAnswerTimer;
+    // ---- end of the controller protocol ---------------------------------------
 };
 
 extern TfrmMain* frmMain;

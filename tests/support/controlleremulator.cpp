@@ -213,32 +213,48 @@ void TControllerEmulator::Receive(const std::string& Bytes)
         FArrivals.erase(FArrivals.begin(), FArrivals.begin() + static_cast<std::ptrdiff_t>(size));
         if (!WaitUntil(complete))
             return;
+        const bool valid = Sum(frame, size - 2) == Byte(frame, size - 2) * 256u + Byte(frame, size - 1);
         std::function<void(const std::string&)> onFrame;
         {
+            // A frame is seen recorded only together with what it stored.
             const std::lock_guard lock(FLock);
             FFrames.push_back(frame);
+            if (valid)
+                Store(frame);
             onFrame = FOnFrame;
         }
         FChanged.notify_all();
         if (onFrame)
             onFrame(frame);
-        if (Sum(frame, size - 2) == Byte(frame, size - 2) * 256u + Byte(frame, size - 1))
-            Act(frame);
+        if (valid)
+            Reply(frame);
     }
 }
 
-void TControllerEmulator::Act(const std::string& Frame)
+void TControllerEmulator::Store(const std::string& Frame)
 {
     const std::string payload = Frame.substr(4, Frame.size() - 6);
     switch (Byte(Frame, 1)) {
-    case 0x02: {
-        {
-            const std::lock_guard lock(FLock);
-            FBlocks[Byte(Frame, 2)] = payload;
-        }
-        Answer(0x02, Frame[2], {});
+    case 0x02:
+        FBlocks[Byte(Frame, 2)] = payload;
+        break;
+    case 0x04:
+        FTimeTable = payload;
+        break;
+    case 0x05:
+        ++FFinishes;
+        break;
+    default:
         break;
     }
+}
+
+void TControllerEmulator::Reply(const std::string& Frame)
+{
+    switch (Byte(Frame, 1)) {
+    case 0x02:
+        Answer(0x02, Frame[2], {});
+        break;
     case 0x03: {
         std::string table = TimeTable();
         if (FBehaviour.ShortReadBacks.contains(FAnswers) && !table.empty())
@@ -247,17 +263,8 @@ void TControllerEmulator::Act(const std::string& Frame)
         break;
     }
     case 0x04:
-        SetTimeTable(payload);
         Answer(0x04, 0, {});
         break;
-    case 0x05: {
-        {
-            const std::lock_guard lock(FLock);
-            ++FFinishes;
-        }
-        FChanged.notify_all();
-        break;
-    }
     default:
         break;
     }

@@ -69,7 +69,9 @@ private:
 
     void Run();
     void Receive(const std::string& Bytes);
-    void Act(const std::string& Frame);
+    // What a valid frame changes in the controller (under FLock), and its answer.
+    void Store(const std::string& Frame);
+    void Reply(const std::string& Frame);
     void Answer(char Command, char Argument, const std::string& Payload);
     void WriteAll(const std::string& Bytes);
     // Waits until Time; false when the emulator is stopping.

@@ -1,0 +1,39 @@
+#include "app/programmeread.h"
+
+TProgramme ReadProgramme(TDM& Module)
+{
+    TProgramme programme;
+    TClientDataSet& rows = *Module.cdsProgramm;
+    TClientDataSet& steps = *Module.cdsLighting;
+    for (rows.First(); !rows.Eof(); rows.Next()) {
+        TProgrammeRow row{};
+        row.Number = rows.RecNo();
+        row.Scheme = Module.cdsProgrammFSCHEME->AsInteger();
+        row.Count = Module.cdsProgrammFCOUNT->AsInteger();
+        // The schemes table leads its nested steps table to the scheme found.
+        Module.cdsSchemes->First();
+        row.SchemeFound = Module.cdsSchemes->Locate("FSCHEME", row.Scheme, TLocateOptions{loCaseInsensitive});
+        if (row.SchemeFound) {
+            row.SchemeName = Module.cdsSchemesFNAME->AsString();
+            for (steps.First(); !steps.Eof(); steps.Next()) {
+                uint16_t mask = 0;
+                for (int channel = 1; channel <= 16; ++channel)
+                    if (Module.ChannelField(channel)->AsString() == "1")
+                        mask |= static_cast<uint16_t>(1u << (channel - 1));
+                row.Steps.push_back({steps.RecNo(), Module.cdsLightingFDELAY->AsInteger(), mask});
+            }
+        }
+        programme.push_back(std::move(row));
+    }
+    return programme;
+}
+
+std::vector<TTimeRow> ReadTimeTable(TDM& Module)
+{
+    std::vector<TTimeRow> table;
+    TClientDataSet& rows = *Module.cdsTime;
+    for (rows.First(); !rows.Eof(); rows.Next())
+        table.push_back({Module.cdsTimeFONHOUR->AsInteger(), Module.cdsTimeFONMINUTE->AsInteger(),
+                         Module.cdsTimeFTOHOUR->AsInteger(), Module.cdsTimeFTOMINUTE->AsInteger()});
+    return table;
+}

@@ -1,0 +1,104 @@
+#include "tests/app/protocoltesting.h"
+
+#include "serial/rscomm.h"
+
+std::string Channels(std::initializer_list<int> On)
+{
+    std::string channels(16, '0');
+    for (const int channel : On)
+        channels[static_cast<std::size_t>(channel - 1)] = '1';
+    return channels;
+}
+
+void ProtocolTest::SetUp()
+{
+    ProgramTest::SetUp();
+    ASSERT_NE(frmMain->ComPort, nullptr);
+}
+
+void ProtocolTest::Connect(const TEmulatorBehaviour& Behaviour)
+{
+    Emulator = std::make_unique<TControllerEmulator>(Behaviour);
+    frmMain->ComPort->SetDeviceName(Emulator->DevicePath());
+    frmMain->ComPort->Open();
+    frmMain->SetProgrammingView(&View);
+}
+
+void ProtocolTest::Write(int ChannelMode)
+{
+    frmMain->ChannelMode = static_cast<uint8_t>(ChannelMode);
+    frmMain->RxBuffer.clear();
+    frmMain->BuildBlocks();
+}
+
+void ProtocolTest::RunFor(int Milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < Milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+std::vector<std::string> ProtocolTest::Messages() const
+{
+    std::vector<std::string> texts;
+    for (const TAskedBox& box : Asked)
+        texts.push_back(box.Text);
+    return texts;
+}
+
+bool ProtocolTest::RunUntilMessage()
+{
+    return WaitFor([this] { return !Asked.empty(); });
+}
+
+void ProtocolTest::AddScheme(int Id, const std::string& Name, const std::vector<std::pair<int, std::string>>& Steps)
+{
+    TDM& dm = *DM;
+    dm.cdsSchemes->Append();
+    dm.cdsSchemesFSCHEME->SetAsInteger(Id);
+    dm.cdsSchemesFNAME->SetAsString(Name);
+    int fid = 1;
+    for (const auto& [delay, channels] : Steps) {
+        dm.cdsLighting->Append();
+        dm.cdsLightingFID->SetAsInteger(fid++);
+        dm.cdsLightingFDELAY->SetAsInteger(delay);
+        for (int c = 1; c <= 16; ++c)
+            dm.ChannelField(c)->SetAsString(std::string(1, channels[static_cast<std::size_t>(c - 1)]));
+    }
+    dm.cdsSchemes->CheckBrowseMode();
+    dm.cdsLighting->CheckBrowseMode();
+    dm.cdsSchemes->ApplyUpdates(-1);
+    ASSERT_EQ(dm.cdsSchemes->ChangeCount(), 0);
+}
+
+void ProtocolTest::AddProgramme(const std::vector<std::pair<int, int>>& Rows)
+{
+    TDM& dm = *DM;
+    for (const auto& [scheme, count] : Rows) {
+        dm.cdsProgramm->Append();
+        dm.cdsProgrammFID->SetAsInteger(NextProgrammeRow++);
+        dm.cdsProgrammFSCHEME->SetAsInteger(scheme);
+        dm.cdsProgrammFCOUNT->SetAsInteger(count);
+        dm.cdsProgramm->Post();
+    }
+    dm.cdsProgramm->ApplyUpdates(-1);
+    ASSERT_EQ(dm.cdsProgramm->ChangeCount(), 0);
+}
+
+void ProtocolTest::AddTimes(const std::vector<std::vector<int>>& Rows)
+{
+    TDM& dm = *DM;
+    int fid = 1;
+    for (const std::vector<int>& row : Rows) {
+        dm.cdsTime->Append();
+        dm.cdsTimeFID->SetAsInteger(fid++);
+        dm.cdsTimeFONHOUR->SetAsInteger(row.at(0));
+        dm.cdsTimeFONMINUTE->SetAsInteger(row.at(1));
+        dm.cdsTimeFTOHOUR->SetAsInteger(row.at(2));
+        dm.cdsTimeFTOMINUTE->SetAsInteger(row.at(3));
+        dm.cdsTime->Post();
+    }
+    dm.cdsTime->ApplyUpdates(-1);
+    ASSERT_EQ(dm.cdsTime->ChangeCount(), 0);
+}
