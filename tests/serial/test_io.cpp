@@ -201,6 +201,31 @@ TEST_F(PortTest, DirectWritesGoOutOnTheCallersThreadAndTheDriverReportsTxEmpty)
     EXPECT_EQ(txEmpty, 1);
 }
 
+TEST_F(PortTest, OnRx80FullFiresWhenTheInputReachesEightyPercentOfReadSize)
+{
+    int full = 0;
+    Port->SetOnRx80Full([&](TObject*) { ++full; });
+    Port->SetMonitorEvents({ceRx80Full});
+    Port->Buffers()->SetReadSize(100);
+    Port->Open();
+    Peer.Write(std::string(79, 'a'));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return Port->InQueueCount() == 79; }));
+    ProcessEventsFor(50);
+    EXPECT_EQ(full, 0);
+    Peer.Write("b");
+    ASSERT_TRUE(ProcessEventsUntil([&] { return full == 1; }));
+    Peer.Write("c");
+    ProcessEventsFor(50);
+    EXPECT_EQ(full, 1);   // still above: no new event
+
+    std::string s;
+    Port->ReadText(s);
+    EXPECT_EQ(s.size(), 81u);
+    ProcessEventsFor(200);   // the thread looks at the level every 10 ms
+    Peer.Write(std::string(80, 'd'));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return full == 2; }));
+}
+
 namespace {
 
 class TRecordingClient : public TRsCommClient {

@@ -2,7 +2,12 @@
 // opened, the open and close events, and which threads an open port runs.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "tests/serial/serialtesting.h"
@@ -11,20 +16,32 @@
 TEST(RsCommOpen, AMissingDeviceIsNamedAndThePortStaysClosed)
 {
     TTempDir dir;
-    TRsComm port(nullptr);
-    int closes = 0;
-    port.SetOnClose([&](TObject*) { ++closes; });
-    port.SetDeviceName(dir.File("nodev%d"));
-    port.SetPortNum(7);
-    try {
-        port.Open();
-        FAIL() << "opened";
-    } catch (const ERsCommError& e) {
-        EXPECT_EQ(e.Message(), "Specified device not found (" + dir.File("nodev7") + ").");
+    struct TCase {
+        std::string Pattern;
+        int PortNum;
+        std::string Device;
+    };
+    const TCase cases[] = {
+        {dir.File("nodev%d"), 7, dir.File("nodev7")},
+        {dir.File("%s%n%x"), 1, dir.File("%s%n%x")},   // never a format
+        {dir.File("100%-%d"), 2, dir.File("100%-2")},
+    };
+    for (const TCase& c : cases) {
+        TRsComm port(nullptr);
+        int closes = 0;
+        port.SetOnClose([&](TObject*) { ++closes; });
+        port.SetDeviceName(c.Pattern);
+        port.SetPortNum(c.PortNum);
+        try {
+            port.Open();
+            ADD_FAILURE() << c.Pattern << " opened";
+        } catch (const ERsCommError& e) {
+            EXPECT_EQ(e.Message(), "Specified device not found (" + c.Device + ").");
+        }
+        EXPECT_FALSE(port.IsOpen());
+        port.Close();
+        EXPECT_EQ(closes, 0);
     }
-    EXPECT_FALSE(port.IsOpen());
-    port.Close();
-    EXPECT_EQ(closes, 0);
 }
 
 TEST(RsCommOpen, ADeviceThatCannotBeOpenedGivesTheSystemsReason)
@@ -132,4 +149,42 @@ TEST_F(PortTest, AnOpenPortRunsOnlyTheThreadsItsSettingsNeed)
         EXPECT_EQ(PortThreadCount("RsCommWrite"), c.WriteThreads) << what;
         Port->Close();
     }
+}
+
+namespace {
+
+// The nice value of the port thread named Name.
+int NiceOf(const char* Name)
+{
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string name;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        if (name != Name)
+            continue;
+        std::ifstream stat(task.path() / "stat");
+        std::string line;
+        std::getline(stat, line);
+        // The fields after the name: state is the 3rd field, nice the 19th.
+        std::istringstream fields(line.substr(line.rfind(')') + 2));
+        std::string field;
+        for (int i = 3; i <= 19; ++i)
+            fields >> field;
+        return std::stoi(field);
+    }
+    return 1000;
+}
+
+} // namespace
+
+TEST_F(PortTest, ThreadPrioritiesReachTheThreadsAlsoWhileTheyRun)
+{
+    const int base = getpriority(PRIO_PROCESS, 0);
+    Port->SetWritePriority(tpLower);
+    Port->Open();
+    EXPECT_EQ(NiceOf("RsCommWrite"), std::min(base + 5, 19));
+    EXPECT_EQ(NiceOf("RsCommEvent"), base);
+    Port->SetEventPriority(tpIdle);
+    Port->SetWritePriority(tpLowest);
+    EXPECT_EQ(NiceOf("RsCommEvent"), 19);
+    EXPECT_EQ(NiceOf("RsCommWrite"), std::min(base + 10, 19));
 }
