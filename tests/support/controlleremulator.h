@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-// How the emulator answers; faults name answers counted from 0.
+// How the emulator answers.
 struct TEmulatorBehaviour {
     std::set<int> CorruptSums;      // answers sent with a sum one too high
     std::set<int> DroppedAnswers;   // answers never sent
@@ -29,7 +29,7 @@ struct TEmulatorBehaviour {
     bool SingleBytes = false;       // every byte of an answer written on its own
     std::string Garbage;            // bytes written before every answer
     bool Paced = false;             // bytes take their time on the line both ways, as at 9600 baud
-    std::set<int> ShortReadBacks;   // read-backs whose row count claims one row more than they hold
+    std::set<int> ShortReadBacks;   // read-back answers whose row count claims one row more than they hold
 };
 
 class TControllerEmulator {
