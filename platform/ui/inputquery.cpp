@@ -22,8 +22,13 @@ void SetInputQueryHook(TInputQueryHook Hook)
 
 bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value)
 {
-    if (const TInputQueryHook& hook = InputQueryHook())
-        return hook(Caption, Prompt, Value);
+    if (const TInputQueryHook& hook = InputQueryHook()) {
+        std::string answer = Value;
+        if (!hook(Caption, Prompt, answer))
+            return false;
+        Value = answer;
+        return true;
+    }
     QDialog dialog;
     dialog.setWindowTitle(ToQString(Caption));
     auto* layout = new QVBoxLayout(&dialog);
