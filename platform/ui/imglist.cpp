@@ -278,7 +278,7 @@ void TCustomImageList::ReadBitmap(TStream& Stream)
 {
     std::string data(static_cast<std::size_t>(Stream.Size() - Stream.Position()), '\0');
     Stream.ReadBuffer(data.data(), static_cast<int64_t>(data.size()));
-    const auto invalid = [](const std::string& why) { throw EReadError("Image list data is not valid: " + why); };
+    const auto invalid = [](const std::string& why) { throw EInvalidGraphic("Image list data is not valid: " + why); };
     if (data.size() < 13 || data.compare(0, 4, kMagic, 4) != 0)
         invalid("no image list header");
     if (static_cast<uint8_t>(data[4]) != kVersion)
