@@ -54,6 +54,8 @@ TThread::TThread(std::function<void()> Execute, TThreadPriority Priority, std::s
     FThread = std::thread([this, Execute = std::move(Execute)] { Run(Execute); });
     if (!Name.empty())
         pthread_setname_np(FThread.native_handle(), Name.substr(0, 15).c_str());
+    std::unique_lock<std::mutex> lock(FLock);
+    FStarted.wait(lock, [this] { return FThreadId != 0; });
 }
 
 TThread::~TThread()
@@ -68,9 +70,10 @@ void TThread::Run(const std::function<void()>& Execute)
         FThreadId = gettid();
         ApplyPriority();
     }
+    FStarted.notify_all();
     Execute();
     const std::lock_guard<std::mutex> guard(FLock);
-    FThreadId = 0;
+    FThreadId = -1;
 }
 
 TThreadPriority TThread::Priority() const
@@ -88,7 +91,7 @@ void TThread::SetPriority(TThreadPriority Value)
 
 void TThread::ApplyPriority()
 {
-    if (FThreadId == 0)
+    if (FThreadId <= 0)
         return;
     const int wanted = std::clamp(FBaseNice + NiceOffset(FPriority), -20, 19);
     if (setpriority(PRIO_PROCESS, static_cast<id_t>(FThreadId), wanted) != 0 && wanted < FBaseNice)

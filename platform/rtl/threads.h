@@ -10,6 +10,7 @@
 //                    that code touches.
 #include <sys/types.h>
 
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -27,8 +28,9 @@ bool IsMainThread();
 
 class TThread {
 public:
-    // Starts Execute at once on a new thread running at Priority; a Name
-    // (up to 15 characters) is what the system's list of threads shows.
+    // Starts Execute on a new thread and returns once the thread runs at
+    // Priority; a Name (up to 15 characters) is what the system's list of
+    // threads shows.
     explicit TThread(std::function<void()> Execute, TThreadPriority Priority = tpNormal, std::string Name = {});
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;
@@ -48,8 +50,9 @@ private:
     void ApplyPriority();
 
     mutable std::mutex FLock;
+    std::condition_variable FStarted;
     TThreadPriority FPriority;
-    pid_t FThreadId = 0;   // the kernel's id while the thread runs, else 0
+    pid_t FThreadId = 0;   // the kernel's id while the thread runs; 0 before, -1 after
     int FBaseNice = 0;     // the process's nice value when the thread started
     std::thread FThread;
 };
