@@ -359,11 +359,16 @@ void TPageControl::SelectNextPage(bool GoForward)
 
 TRect TPageControl::ClientRect() const
 {
+    // Before the widget exists (while constructing) there are no pages.
+    if (!HasBridge())
+        return TWinControl::ClientRect();
     return FromQRect(Tabs(*this)->PagesRect());
 }
 
 void TPageControl::PlacePages()
 {
+    if (FPages.empty())
+        return;
     const TRect area = ClientRect();
     for (TTabSheet* page : FPages)
         page->SetBounds(0, 0, area.Width(), area.Height());

@@ -54,6 +54,10 @@ void TGroupBox::FontChanged()
 // title and font.
 TRect TGroupBox::ClientRect() const
 {
+    // Before the widget exists (while constructing) there is nothing to
+    // align yet.
+    if (!HasBridge())
+        return TWinControl::ClientRect();
     const auto* box = static_cast<const QGroupBox*>(Widget());
     QStyleOptionGroupBox option;
     option.initFrom(box);

@@ -367,3 +367,27 @@ TEST(ToolBar, CheckButtonsStayDownAndGroupedOnesReleaseEachOther)
     EXPECT_FALSE(open->Down());
     EXPECT_EQ(form.Opened, 1) << "the click runs the button's action";
 }
+
+namespace {
+class TOwnPageControl : public TPageControl {
+public:
+    using TPageControl::TPageControl;
+
+protected:
+    QWidget* CreateWidget() override
+    {
+        QWidget* widget = TPageControl::CreateWidget();
+        widget->setObjectName("own");
+        return widget;
+    }
+};
+} // namespace
+
+TEST(PageControl, ADescendantMakesItsOwnWidget)
+{
+    TOwnPageControl pages(nullptr);
+    EXPECT_EQ(pages.Widget()->objectName(), "own");
+    auto* sheet = new TTabSheet(&pages);
+    sheet->SetPageControl(&pages);
+    EXPECT_EQ(Tabs(pages)->count(), 1);
+}

@@ -741,3 +741,55 @@ TEST(ScrollBar, PositionStaysInRangeAndTheUsersScrollingCanBeSteered)
     EXPECT_EQ(bar->Position(), 0);
     EXPECT_EQ(codes, (std::vector<TScrollCode>{scLineDown, scPageDown, scTop}));
 }
+
+namespace {
+// Descendants that make widgets of their own: the constructors of the
+// classes they derive from must not have made one already.
+class TFlatGroupBox : public TGroupBox {
+public:
+    using TGroupBox::TGroupBox;
+
+protected:
+    QWidget* CreateWidget() override
+    {
+        QWidget* widget = TGroupBox::CreateWidget();
+        widget->setObjectName("own");
+        return widget;
+    }
+};
+
+class TNumberEdit : public TEdit {
+public:
+    using TEdit::TEdit;
+
+protected:
+    QWidget* CreateWidget() override
+    {
+        QWidget* widget = TEdit::CreateWidget();
+        widget->setObjectName("own");
+        return widget;
+    }
+};
+
+class TOwnListBox : public TListBox {
+public:
+    using TListBox::TListBox;
+
+protected:
+    QWidget* CreateWidget() override
+    {
+        QWidget* widget = TListBox::CreateWidget();
+        widget->setObjectName("own");
+        return widget;
+    }
+};
+} // namespace
+
+TEST(StdControls, DescendantsMakeTheirOwnWidgets)
+{
+    TFlatGroupBox group(nullptr);
+    TNumberEdit edit(nullptr);
+    TOwnListBox list(nullptr);
+    for (const TControl* control : std::initializer_list<const TControl*>{&group, &edit, &list})
+        EXPECT_EQ(control->Widget()->objectName(), "own") << control->ClassName();
+}
