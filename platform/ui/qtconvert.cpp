@@ -1,5 +1,7 @@
 #include "platform/ui/qtconvert.h"
 
+#include <cstdlib>
+
 QString ToQString(const std::string& Text)
 {
     return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
@@ -25,7 +27,7 @@ TColor FromQColor(const QColor& Color)
 QFont ToQFont(const TFont& Font)
 {
     QFont font(ToQString(Font.Name()));
-    font.setPixelSize(std::max(1, -Font.Height()));
+    font.setPixelSize(std::max(1, std::abs(Font.Height())));
     font.setBold(Font.Style().Contains(fsBold));
     font.setItalic(Font.Style().Contains(fsItalic));
     font.setUnderline(Font.Style().Contains(fsUnderline));

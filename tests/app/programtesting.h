@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -59,8 +60,11 @@ protected:
     {
         QElapsedTimer timer;
         timer.start();
+        // A ticking timer wakes the wait, so it sleeps between events.
+        QTimer tick;
+        tick.start(10);
         while (!done() && timer.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         return done();
     }
 
