@@ -5,6 +5,8 @@
 
 #include "platform/ui/dialogs.h"
 
+#include <QTest>
+
 namespace {
 
 class TableCommands : public ProgramTest {
@@ -246,6 +248,20 @@ TEST_F(TableCommands, ApplyUndoAndCancelAllAreEnabledExactlyWhenSomethingIsPendi
         Run("ac" + t + "CancelAll");
         EXPECT_FALSE(enabled()) << t << " after cancel all";
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TableCommands, ClickingAToolbarButtonRunsItsCommand)
+{
+    auto* button = dynamic_cast<TControl*>(frmMain->FindComponent("btnTimeAdd"));
+    ASSERT_NE(button, nullptr);
+    RunUntil([button] { return button->Showing(); });
+    QTest::mouseClick(button->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(button->Width() / 2, button->Height() / 2));
+    EXPECT_EQ(DM->cdsTime->State(), dsInsert);
+    EXPECT_EQ(DM->cdsTimeFID->AsInteger(), 1);
 }
 
 } // namespace
