@@ -32,7 +32,23 @@ void TRsCommWriteThread::Stop()
 
 bool TRsCommWriteThread::WriteData(const void* Data, int N)
 {
+    const auto* bytes = static_cast<const uint8_t*>(Data);
     std::unique_lock<TRsCriticalSection> lock(FComm.FWriteLock);
+    // With nothing queued nothing is being written: the driver takes what it
+    // can at once and the queue the rest, which then always fits. A failing
+    // write is left to the thread, which meets the failure again and reports it.
+    if (FQueue.Count() == 0 && N <= FQueue.Capacity() && FComm.FWriteError == 0) {
+        const ssize_t written = FComm.FDevice.Write(bytes, static_cast<std::size_t>(N));
+        if (written == N) {
+            lock.unlock();
+            QueueDrained();
+            return true;
+        }
+        if (written > 0) {
+            bytes += written;
+            N -= static_cast<int>(written);
+        }
+    }
     TRsTimeout timeout;
     timeout.Start(static_cast<uint32_t>(std::max(FComm.FBuffers->WriteTimeout(), 0)));
     while (FQueue.Count() + N > FQueue.Capacity() && FComm.FWriteError == 0) {
@@ -45,8 +61,19 @@ bool TRsCommWriteThread::WriteData(const void* Data, int N)
     // The data event is set from the first queued byte until the queue drains.
     if (FQueue.Count() == 0)
         FDataEvent.SetEvent();
-    FQueue.Add(Data, N);
+    FQueue.Add(bytes, N);
     return true;
+}
+
+void TRsCommWriteThread::QueueDrained()
+{
+    if (FComm.FTxEmptyQueued.exchange(true))
+        return;
+    TRsCustomComm* comm = &FComm;
+    FSync.Queue([comm] {
+        comm->FTxEmptyQueued = false;
+        comm->DoCommEvents(EV_TXEMPTY);
+    });
 }
 
 void TRsCommWriteThread::Execute()
@@ -111,13 +138,8 @@ bool TRsCommWriteThread::WriteCompleted(int N)
             FDataEvent.ResetEvent();
     }
     FRoom.notify_all();
-    if (drained && !FComm.FTxEmptyQueued.exchange(true)) {
-        TRsCustomComm* comm = &FComm;
-        FSync.Queue([comm] {
-            comm->FTxEmptyQueued = false;
-            comm->DoCommEvents(EV_TXEMPTY);
-        });
-    }
+    if (drained)
+        QueueDrained();
     return !drained;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The write thread of an open port: writes what WriteData queued, as much as
-// the driver takes at a time, and tells the main thread (without waiting for
+// The write thread of an open port: writes what WriteData queued (WriteData
+// hands bytes to the driver itself while nothing is queued), as much as the
+// driver takes at a time, and tells the main thread (without waiting for
 // it) when the queue has drained (EV_TXEMPTY; drains before the main thread
 // got to the last notice make one notice) or the device failed (EV_ERR). A
 // failed write ends the transfer: the queue is dropped and later writes are
@@ -39,6 +40,8 @@ private:
     // Drops N written bytes; whether bytes are left.
     bool WriteCompleted(int N);
     void WriteFailed(int Error);
+    // Tells the main thread, unless a notice is waiting there already.
+    void QueueDrained();
 
     TRsCustomComm& FComm;
     TSynchronizer& FSync;
