@@ -13,10 +13,7 @@ LT_IMPLEMENT_CLASS(TDM, TDataModule) {}
 template <class T>
 T* TDM::Bind(const char* name)
 {
-    T* component = dynamic_cast<T*>(FindComponent(name));
-    if (!component)
-        throw EComponentError(std::string("The data module's description lacks ") + name);
-    return component;
+    return ComponentByName<T>(*this, name);
 }
 
 TDM::TDM(TComponent* AOwner) : TDataModule(AOwner)

@@ -42,10 +42,7 @@ LT_IMPLEMENT_CLASS(TfrmMain, TForm)
 template <class T>
 T* TfrmMain::Bind(const char* name)
 {
-    T* component = dynamic_cast<T*>(FindComponent(name));
-    if (!component)
-        throw EComponentError(std::string("The main window's description lacks ") + name);
-    return component;
+    return ComponentByName<T>(*this, name);
 }
 
 TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "platform/rtl/classbuilder.h"
-#include "platform/rtl/exceptions.h"
 
 TfrmSplash* frmSplash = nullptr;
 std::array<TShape*, 16> SplashBars{};
@@ -32,15 +31,10 @@ TfrmSplash::~TfrmSplash()
 
 void TfrmSplash::FormCreate(TObject*)
 {
-    imgSplash = dynamic_cast<TImage*>(FindComponent("imgSplash"));
-    lblOk = dynamic_cast<TLabel*>(FindComponent("lblOk"));
-    for (int k = 0; k < 16; ++k) {
-        Marks[static_cast<std::size_t>(k)] = dynamic_cast<TShape*>(FindComponent("s" + std::to_string(k + 1)));
-        if (!Marks[static_cast<std::size_t>(k)])
-            throw EComponentError("The splash window's description lacks the mark s" + std::to_string(k + 1));
-    }
-    if (!imgSplash || !lblOk)
-        throw EComponentError("The splash window's description lacks its picture or its OK caption");
+    imgSplash = ComponentByName<TImage>(*this, "imgSplash");
+    lblOk = ComponentByName<TLabel>(*this, "lblOk");
+    for (int k = 0; k < 16; ++k)
+        Marks[static_cast<std::size_t>(k)] = ComponentByName<TShape>(*this, "s" + std::to_string(k + 1));
     SplashBars = Marks;
 }
 

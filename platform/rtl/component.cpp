@@ -200,3 +200,8 @@ bool IsValidIdent(const std::string& Ident)
         return false;
     return std::all_of(Ident.begin() + 1, Ident.end(), [&](char c) { return alpha(c) || (c >= '0' && c <= '9'); });
 }
+
+void RaiseMissingComponent(const TComponent& Root, const std::string& Name)
+{
+    throw EComponentError("The description of " + Root.Name() + " lacks " + Name);
+}

@@ -96,3 +96,15 @@ void UnregisterGlobalComponent(TComponent* Root);
 TComponent* FindGlobalComponent(const std::string& Name);
 
 bool IsValidIdent(const std::string& Ident);
+
+// The component named Name that Root owns, as a T; raises EComponentError
+// naming what is missing when there is none of that class.
+[[noreturn]] void RaiseMissingComponent(const TComponent& Root, const std::string& Name);
+template <class T>
+T* ComponentByName(const TComponent& Root, const std::string& Name)
+{
+    T* component = dynamic_cast<T*>(Root.FindComponent(Name));
+    if (!component)
+        RaiseMissingComponent(Root, Name);
+    return component;
+}
