@@ -22,6 +22,8 @@ test: build
 
 bench: build
 	$(BUILD)/bench/bench_datamodule
+	$(BUILD)/bench/bench_serial
+	$(BUILD)/bench/bench_protocol
 
 clean:
 	rm -rf $(BUILD)
