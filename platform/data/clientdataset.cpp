@@ -147,11 +147,6 @@ std::shared_ptr<TClientDataSet::TRowSet> TClientDataSet::MasterRowSet() const
     return row ? row->Nested[static_cast<std::size_t>(k)] : nullptr;
 }
 
-std::shared_ptr<TClientDataSet::TRowSet> TClientDataSet::NewRowSet(const TPacketMeta&) const
-{
-    return std::make_shared<TRowSet>();
-}
-
 TDataSetProvider* TClientDataSet::FindProvider() const
 {
     TComponent* owner = Owner();
@@ -170,7 +165,7 @@ void TClientDataSet::LoadRows(TRowSet& set, const TPacketMeta& meta, std::vector
         row->Id = gNextRowId++;
         row->Values = std::move(packetRow.Values);
         for (std::size_t k = 0; k < meta.Nested.size(); ++k) {
-            row->Nested.push_back(NewRowSet(meta.Nested[k].Meta[0]));
+            row->Nested.push_back(std::make_shared<TRowSet>());
             if (k < packetRow.Nested.size())
                 LoadRows(*row->Nested.back(), meta.Nested[k].Meta[0], packetRow.Nested[k]);
         }
@@ -209,7 +204,7 @@ void TClientDataSet::InternalOpen()
         FieldDefs() = FMeta->Fields;
         FRows = MasterRowSet();
         if (!FRows)
-            FRows = NewRowSet(*FMeta);
+            FRows = std::make_shared<TRowSet>();
         return;
     }
     if (FCreating || FProviderName.empty()) {
@@ -218,14 +213,14 @@ void TClientDataSet::InternalOpen()
         FOwnMeta = TPacketMeta();
         FOwnMeta.Fields = FieldDefs();
         FMeta = &FOwnMeta;
-        FRows = NewRowSet(FOwnMeta);
+        FRows = std::make_shared<TRowSet>();
         return;
     }
     TDataPacket packet = FindProvider()->GetData();
     FOwnMeta = std::move(packet.Meta);
     FMeta = &FOwnMeta;
     FieldDefs() = FOwnMeta.Fields;
-    FRows = NewRowSet(FOwnMeta);
+    FRows = std::make_shared<TRowSet>();
     LoadRows(*FRows, FOwnMeta, packet.Rows);
 }
 
@@ -347,8 +342,8 @@ void TClientDataSet::InternalInitRecord(std::vector<Variant>& Values)
 {
     TDataSet::InternalInitRecord(Values);
     FPendingRow = std::make_shared<TRow>();
-    for (const TNestedMeta& nested : FMeta->Nested)
-        FPendingRow->Nested.push_back(NewRowSet(nested.Meta[0]));
+    for (std::size_t k = 0; k < FMeta->Nested.size(); ++k)
+        FPendingRow->Nested.push_back(std::make_shared<TRowSet>());
     const TClientDataSet* master = Master();
     const int k = NestedIndex();
     if (!master || k < 0)
@@ -461,7 +456,7 @@ void TClientDataSet::MasterChanged()
         return;
     if (IsEditState(State()))
         CheckBrowseMode();
-    FRows = set ? set : NewRowSet(*FMeta);
+    FRows = set ? set : std::make_shared<TRowSet>();
     RebuildView();
     ResetCursor();
     DataEvent(deDataSetChange, 0);
@@ -474,7 +469,7 @@ void TClientDataSet::RefreshRows()
         return;
     if (Master()) {
         std::shared_ptr<TRowSet> set = MasterRowSet();
-        FRows = set ? set : NewRowSet(*FMeta);
+        FRows = set ? set : std::make_shared<TRowSet>();
     }
     RebuildView();
     SetCurrentRow(CurrentRow());

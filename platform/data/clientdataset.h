@@ -75,7 +75,6 @@ private:
     TClientDataSet* RootDataSet();
     int NestedIndex() const;                       // which nested list of the master row is ours
     std::shared_ptr<TRowSet> MasterRowSet() const; // the rows of the master's active row
-    std::shared_ptr<TRowSet> NewRowSet(const TPacketMeta& meta) const;
     void LoadRows(TRowSet& set, const TPacketMeta& meta, std::vector<TPacketRow>& rows);
     void RebuildView();
     int PlaceInView(TRow* row);
