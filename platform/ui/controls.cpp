@@ -884,6 +884,25 @@ void TWinControl::DoExit()
         FOnExit(this);
 }
 
+namespace {
+// Paints a control on its canvas with the control's font and colour, ending
+// the painting however Paint ends.
+template <class F>
+void PaintControl(const TControl& control, TCanvas& canvas, F&& paint)
+{
+    canvas.BeginPaint(control.Widget());
+    try {
+        canvas.SetFont(control.Font());
+        canvas.Brush()->SetColor(control.Color());
+        paint();
+    } catch (...) {
+        canvas.EndPaint();
+        throw;
+    }
+    canvas.EndPaint();
+}
+} // namespace
+
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
 
 void TCustomControl::Dispatch(TMessage& Message)
@@ -892,16 +911,7 @@ void TCustomControl::Dispatch(TMessage& Message)
         TWinControl::Dispatch(Message);
         return;
     }
-    FCanvas->BeginPaint(Widget());
-    try {
-        FCanvas->SetFont(Font());
-        FCanvas->Brush()->SetColor(Color());
-        Paint();
-    } catch (...) {
-        FCanvas->EndPaint();
-        throw;
-    }
-    FCanvas->EndPaint();
+    PaintControl(*this, *FCanvas, [this] { Paint(); });
 }
 
 TGraphicControl::TGraphicControl(TComponent* AOwner) : TControl(AOwner), FCanvas(std::make_unique<TCanvas>()) {}
@@ -912,14 +922,5 @@ void TGraphicControl::Dispatch(TMessage& Message)
         TControl::Dispatch(Message);
         return;
     }
-    FCanvas->BeginPaint(Widget());
-    try {
-        FCanvas->SetFont(Font());
-        FCanvas->Brush()->SetColor(Color());
-        Paint();
-    } catch (...) {
-        FCanvas->EndPaint();
-        throw;
-    }
-    FCanvas->EndPaint();
+    PaintControl(*this, *FCanvas, [this] { Paint(); });
 }
