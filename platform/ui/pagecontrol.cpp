@@ -14,6 +14,7 @@
 #include "platform/ui/comctrls.h"
 #include "platform/ui/imglist.h"
 #include "platform/ui/qtconvert.h"
+#include "platform/ui/programchange.h"
 
 LT_IMPLEMENT_CLASS(TTabSheet, TWinControl)
 {
@@ -53,16 +54,6 @@ TTabWidget* Tabs(const TPageControl& Control)
     return static_cast<TTabWidget*>(Control.Widget());
 }
 
-class TProgramChange {
-public:
-    explicit TProgramChange(int& Count) : FCount(Count) { ++FCount; }
-    ~TProgramChange() { --FCount; }
-    TProgramChange(const TProgramChange&) = delete;
-    TProgramChange& operator=(const TProgramChange&) = delete;
-
-private:
-    int& FCount;
-};
 } // namespace
 
 // Asks OnChanging before the user's click or key moves to another tab.

@@ -9,6 +9,7 @@
 #include "platform/ui/qtconvert.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/viewportmouse.h"
+#include "platform/ui/programchange.h"
 
 LT_IMPLEMENT_CLASS(TListBox, TWinControl)
 {
@@ -26,18 +27,6 @@ QListWidget* ListWidget(const TListBox& ListBox)
     return static_cast<QListWidget*>(ListBox.Widget());
 }
 
-// Counts a change the program makes, during which selection signals are
-// no clicks.
-class TProgramChange {
-public:
-    explicit TProgramChange(int& Count) : FCount(Count) { ++FCount; }
-    ~TProgramChange() { --FCount; }
-    TProgramChange(const TProgramChange&) = delete;
-    TProgramChange& operator=(const TProgramChange&) = delete;
-
-private:
-    int& FCount;
-};
 } // namespace
 
 // The list box's rows as a string list; each row keeps its object.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/programmingview.h"
-#include "tests/app/hexbytes.h"
+#include "tests/support/hexbytes.h"
 #include "tests/app/programtesting.h"
 #include "tests/support/controlleremulator.h"
 

@@ -12,7 +12,7 @@
 #include "app/programme.h"
 #include "app/protocolframes.h"
 #include "app/readback.h"
-#include "tests/app/hexbytes.h"
+#include "tests/support/hexbytes.h"
 
 namespace {
 

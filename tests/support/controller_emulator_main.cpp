@@ -12,6 +12,7 @@
 #include <string>
 
 #include "tests/support/controlleremulator.h"
+#include "tests/support/hexbytes.h"
 
 namespace {
 
@@ -22,30 +23,6 @@ void Usage()
                  "  --single-bytes  every answer byte written on its own\n"
                  "  --garbage HEX   bytes written before every answer, e.g. 0017\n"
                  "  --late MS       every answer waits MS milliseconds\n";
-}
-
-std::string FromHex(const std::string& Hex)
-{
-    if (Hex.size() % 2 != 0)
-        throw std::invalid_argument("odd number of hex digits");
-    std::string bytes;
-    for (std::size_t i = 0; i < Hex.size(); i += 2)
-        bytes.push_back(static_cast<char>(std::stoi(Hex.substr(i, 2), nullptr, 16)));
-    return bytes;
-}
-
-std::string ToHex(const std::string& Bytes)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (const char byte : Bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (!text.empty())
-            text += ' ';
-        text += digits[value >> 4];
-        text += digits[value & 15];
-    }
-    return text;
 }
 
 } // namespace
@@ -63,7 +40,7 @@ int main(int argc, char** argv)
             else if (arg == "--single-bytes")
                 behaviour.SingleBytes = true;
             else if (arg == "--garbage" && hasValue)
-                behaviour.Garbage = FromHex(argv[++i]);
+                behaviour.Garbage = Hex(argv[++i]);
             else if (arg == "--late" && hasValue)
                 behaviour.AnswerDelayMs = std::stoi(argv[++i]);
             else if (!arg.empty() && arg[0] != '-' && device.empty())

@@ -1,4 +1,4 @@
-#include "tests/app/hexbytes.h"
+#include "tests/support/hexbytes.h"
 
 #include <stdexcept>
 
