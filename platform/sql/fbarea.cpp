@@ -111,7 +111,7 @@ TFbArea::TFbArea(int count)
     FSqlda->sqln = static_cast<ISC_SHORT>(count < 1 ? 1 : count);
 }
 
-void TFbArea::BindOutput()
+void TFbArea::Bind(const std::function<void(XSQLVAR&, std::vector<char>&)>& Prepare)
 {
     const int count = Count();
     Columns.clear();
@@ -121,26 +121,22 @@ void TFbArea::BindOutput()
         Columns.push_back(DescribeVar(var));
         TFbSlot& slot = Slots[static_cast<size_t>(i)];
         slot.Charset = var.sqlsubtype & 0xFF;
-        const int base = var.sqltype & ~1;
-        slot.Data.assign(static_cast<size_t>(var.sqllen) + (base == SQL_VARYING ? 2 : 0), 0);
-        var.sqltype = static_cast<ISC_SHORT>(base | 1);
+        Prepare(var, slot.Data);
         var.sqldata = slot.Data.data();
         var.sqlind = &slot.Null;
     }
 }
 
+void TFbArea::BindOutput()
+{
+    Bind([](XSQLVAR& var, std::vector<char>& data) {
+        const int base = var.sqltype & ~1;
+        data.assign(static_cast<size_t>(var.sqllen) + (base == SQL_VARYING ? 2 : 0), 0);
+        var.sqltype = static_cast<ISC_SHORT>(base | 1);
+    });
+}
+
 void TFbArea::BindInput()
 {
-    const int count = Count();
-    Columns.clear();
-    Slots.assign(static_cast<size_t>(count), TFbSlot());
-    for (int i = 0; i < count; ++i) {
-        XSQLVAR& var = Var(i);
-        Columns.push_back(DescribeVar(var));
-        TFbSlot& slot = Slots[static_cast<size_t>(i)];
-        slot.Charset = var.sqlsubtype & 0xFF;
-        PrepareParamVar(var, slot.Data);
-        var.sqldata = slot.Data.data();
-        var.sqlind = &slot.Null;
-    }
+    Bind(PrepareParamVar);
 }

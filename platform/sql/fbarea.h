@@ -3,6 +3,7 @@
 // with a buffer and a null indicator for each variable, set up once per
 // Prepare.
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,8 @@ struct TFbArea {
     std::vector<TFbSlot> Slots;
 
 private:
+    // Builds Columns and the slots; Prepare sizes a variable's buffer.
+    void Bind(const std::function<void(XSQLVAR&, std::vector<char>&)>& Prepare);
     std::unique_ptr<XSQLDA, decltype(&std::free)> FSqlda;
 };
 
