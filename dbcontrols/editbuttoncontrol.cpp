@@ -135,6 +135,13 @@ void TEditButtonControlLt::Click()
     TSpeedButton::Click();
 }
 
+void TEditButtonControlLt::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == WM_CAPTURECHANGED && FRepeatTimer)
+        FRepeatTimer->Stop();
+    TSpeedButton::Dispatch(Message);
+}
+
 void TEditButtonControlLt::TimerTick()
 {
     if (FRepeatTimer->Interval() == kFirstRepeatDelay)

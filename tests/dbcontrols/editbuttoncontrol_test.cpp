@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dbcontrols/editbuttoncontrol.h"
+#include "platform/ui/capturehandover.h"
 #include "platform/ui/repeattimer.h"
 #include "platform/ui/stdctrls.h"
 
@@ -125,6 +126,22 @@ TEST_F(EditButtonControl, DraggingOutOfThePressedHalfReleasesItWithoutAClick)
     Move(16);
     Release(16);
     EXPECT_EQ(Clicks, 1);
+}
+
+TEST_F(EditButtonControl, HandingTheCaptureOnEndsTheRepeat)
+{
+    auto* list = new TPanel(Owner.get());
+    list->SetBounds(0, 30, 120, 80);
+    list->SetVisible(true);
+    Press(5);
+    EXPECT_EQ(GetCaptureControl(), Button);
+    Clock.Advance(450);
+    EXPECT_EQ(Downs.size(), 2u);
+    HandMouseCaptureTo(list);
+    EXPECT_EQ(GetCaptureControl(), list);
+    Clock.Advance(1000);
+    EXPECT_EQ(Downs.size(), 2u);
+    ReleaseCapture();
 }
 
 TEST_F(EditButtonControl, AlwaysDownHoldsThePressedLook)
