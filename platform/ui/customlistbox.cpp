@@ -256,7 +256,7 @@ void TCustomListBox::UpdateScrollBar()
     FUpdatingScrollBar = true;
     if (needed) {
         FScrollBar->SetBounds(Width() - frame - width, frame, width, height);
-        FScrollBar->SetParams(FTopIndex, 0, std::max(Count() - rows, 0));
+        FScrollBar->SetParams(FTopIndex, 0, Count() - 1);
         FScrollBar->SetPageSize(rows);
         FScrollBar->SetLargeChange(rows);
     }
