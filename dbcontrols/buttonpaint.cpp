@@ -349,7 +349,8 @@ void PlaceCheckBoxRect(const TRect& Rect, int HorzAlign, int VertAlign, TRect& C
 
 int EditButtonHeightFromWidth(int ButtonWidth, bool Flat)
 {
-    return Flat ? static_cast<int>(std::lround(ButtonWidth * 3.0 / 2.0)) : ButtonWidth;
+    // Rounded half to even, as the platform's Round does.
+    return Flat ? static_cast<int>(std::nearbyint(ButtonWidth * 3.0 / 2.0)) : ButtonWidth;
 }
 
 int ComputeFlatButtonWidth()
@@ -358,7 +359,7 @@ int ComputeFlatButtonWidth()
     TBitmap probe;
     probe.SetSize(1, 1);
     probe.Canvas()->SetFont(&font);
-    int width = static_cast<int>(std::lround(probe.Canvas()->TextHeight("Wg") * 2.0 / 3.0));
+    int width = static_cast<int>(std::nearbyint(probe.Canvas()->TextHeight("Wg") * 2.0 / 3.0));
     if (width % 2 == 0)
         ++width;
     return std::min(width, GetSystemMetrics(SM_CXVSCROLL));

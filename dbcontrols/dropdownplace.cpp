@@ -11,17 +11,22 @@ void PlaceDropDownWindow(const TRect& EditorScreenRect, TWinControl* DropDown, T
     const TRect area = MonitorFromRect(EditorScreenRect).WorkareaRect;
     // An editor lying partly off the work area still leaves the drop-down
     // room inside it: the rooms are measured from the editor's edges clamped
-    // to the area, and never fall below one pixel.
+    // to the area, so neither is negative.
     const int editorTop = std::clamp(EditorScreenRect.Top, area.Top, area.Bottom);
     const int editorBottom = std::clamp(EditorScreenRect.Bottom, area.Top, area.Bottom);
-    const int roomAbove = std::max(editorTop - area.Top, 1);
-    const int roomBelow = std::max(area.Bottom - editorBottom, 1);
+    const int roomAbove = editorTop - area.Top;
+    const int roomBelow = area.Bottom - editorBottom;
 
     const int height = DropDown->Height();
     const bool fitsBelow = editorBottom + height <= area.Bottom;
     const bool fitsAbove = editorTop - height >= area.Top;
     int y = 0;
-    if ((!fitsBelow && fitsAbove) || (!fitsAbove && roomBelow < roomAbove)) {
+    if (roomAbove == 0 && roomBelow == 0) {
+        // The editor covers the area's whole height: open over its bottom.
+        DropDown->SetHeight(std::min(height, area.Height()));
+        y = area.Bottom - DropDown->Height();
+        DropDown->Perform(WM_DROPDOWNSIDE, 3, 0);
+    } else if ((!fitsBelow && fitsAbove) || (!fitsAbove && roomBelow < roomAbove)) {
         if (!fitsAbove)
             DropDown->SetHeight(roomAbove);
         y = editorTop - DropDown->Height();
