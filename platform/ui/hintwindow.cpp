@@ -20,6 +20,12 @@ TComponentRef<THintWindow>& ShownHint()
     return window;
 }
 
+void HideShownHint()
+{
+    if (ShownHint())
+        ShownHint()->ReleaseHandle();
+}
+
 THintWindow* DefaultHintWindow(TComponent* Owner)
 {
     return new THintWindow(Owner);
@@ -58,6 +64,7 @@ void THintWindow::ActivateHint(const TRect& Rect, const std::string& Hint)
     SetCaption(Hint);
     SetBounds(Rect.Left, Rect.Top, Rect.Width(), Rect.Height());
     Show();
+    Widget()->show();
     Invalidate();
 }
 
@@ -90,8 +97,7 @@ bool ShowControlHint(TControl* Control, const TPoint& CursorPos)
     info.CursorPos = Control->ScreenToClient(CursorPos);
     info.HintStr = Control->Hint();
     if (Control->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0 || info.HintStr.empty()) {
-        if (Application)
-            Application->CancelHint();
+        HideShownHint();
         return false;
     }
     delete ShownHint().Get();
@@ -120,8 +126,7 @@ void TApplication::ActivateHint(const TPoint& CursorPos)
 
 void TApplication::CancelHint()
 {
-    if (ShownHint())
-        ShownHint()->ReleaseHandle();
+    HideShownHint();
 }
 
 THintWindow* TApplication::HintWindow() const

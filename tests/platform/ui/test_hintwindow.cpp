@@ -40,6 +40,7 @@ public:
 
 TEST(HintWindow, TheControlsAnswerDecidesTextPlaceAndWindow)
 {
+    TestApplication();
     TForm form(nullptr);
     auto* probe = new THintProbe(&form);
     probe->SetParent(&form);
