@@ -154,7 +154,7 @@ bool TCustomDBEditLt::CanPressButtons() const
 
 void TCustomDBEditLt::RecreateEditorWindow()
 {
-    SetWidgetFrame(FBorderStyle == bsSingle && !FFlat);
+    SetWidgetFrame(FBorderStyle == bsSingle && FCtl3D && !FFlat);
     RebuildButtonControls();
     RefreshFixedHeight();
     RefreshEditRect();

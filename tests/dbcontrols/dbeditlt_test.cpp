@@ -225,7 +225,7 @@ TEST_P(EditBaseLayout, ButtonsRunFromTheTextOutwardWithLinesOnlyBesideVisibleFla
     const TEditButtonControlList& list = Edit->ButtonControls();
     ASSERT_EQ(list.size(), 1 + c.ExtraVisible.size());
     const int expectedWidth = c.Flat ? ComputeFlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
-    int x = Edit->ClientRect().Right;
+    int x = Edit->InnerClientRect().Right;
     int total = 0;
     for (std::size_t n = list.size(); n-- > 0;) {
         const bool visible = n == 0 || c.ExtraVisible[n - 1];
@@ -244,7 +244,7 @@ TEST_P(EditBaseLayout, ButtonsRunFromTheTextOutwardWithLinesOnlyBesideVisibleFla
         total += (visible ? expectedWidth : 0) + (line ? 1 : 0);
     }
     EXPECT_EQ(Edit->ButtonsWidth(), total);
-    EXPECT_EQ(Edit->TextAreaRect().Right, Edit->ClientRect().Right - total);
+    EXPECT_EQ(Edit->TextAreaRect().Right, Edit->InnerClientRect().Right - total);
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, EditBaseLayout,
@@ -276,7 +276,7 @@ TEST_F(EditBase, HeightFollowsTheFontAndTheTallerImage)
     Edit->EditImage()->SetVisible(true);
     EXPECT_EQ(Edit->Height(), 6 + text + 20);
     EXPECT_EQ(Edit->ImageWidth(), 16 + 4);
-    EXPECT_EQ(Edit->TextAreaRect().Left, Edit->ClientRect().Left + 20);
+    EXPECT_EQ(Edit->TextAreaRect().Left, Edit->InnerClientRect().Left + 20);
     Edit->EditImage()->SetUseImageHeight(false);
     EXPECT_EQ(Edit->Height(), 6 + text);
 }
@@ -289,7 +289,7 @@ TEST_F(EditBase, RequiredMarkShowsOnAnEmptyValueUntilACharacterIsTyped)
     Form->Widget()->repaint();
     const QImage before = Edit->Widget()->grab().toImage();
     const TRect area = Edit->TextAreaRect();
-    const int y = Edit->ClientRect().Bottom - 2;
+    const int y = Edit->InnerClientRect().Bottom - 2;
     int red = 0;
     for (int x = area.Left + 2; x < area.Right - 3; ++x)
         red += before.pixelColor(x, y) == QColor(Qt::red);
