@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -122,6 +123,16 @@ TEST_F(EditBase, KeysChangeTheTextOnlyWhenNotReadOnly)
         QTest::keyClick(Line(), c.Key, c.Modifiers);
         EXPECT_EQ(Edit->Text(), c.Expected);
     }
+}
+
+TEST_F(EditBase, LettersBeyondLatin1StartEditingToo)
+{
+    ShowFocused();
+    for (const char* letter : {"ж", "Ω"}) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(letter));
+        QApplication::sendEvent(Line(), &press);
+    }
+    EXPECT_EQ(Edit->Text(), "жΩ");
 }
 
 TEST_F(EditBase, TypingThenLeavingPostsTheTypedText)
@@ -377,10 +388,15 @@ protected:
         Count = new TIntegerField(Form.get());
         Count->SetFieldName("COUNT");
         Count->SetDataSet(Table);
+        Power = new TFloatField(Form.get());
+        Power->SetFieldName("POWER");
+        Power->SetDisplayFormat("0.00 W");
+        Power->SetDataSet(Table);
         Table->CreateDataSet();
         Table->Append();
         Name->SetAsString("lamp");
         Count->SetAsInteger(3);
+        Power->SetAsFloat(2.5);
         Table->Post();
         Source = new TDataSource(Form.get());
         Source->SetDataSet(Table);
@@ -389,8 +405,25 @@ protected:
     TClientDataSet* Table = nullptr;
     TStringField* Name = nullptr;
     TIntegerField* Count = nullptr;
+    TFloatField* Power = nullptr;
     TDataSource* Source = nullptr;
 };
+
+TEST_F(BoundEdit, FocusShowsTheEditTextAndLeavingTheDisplayText)
+{
+    Edit->SetDataField("POWER");
+    EXPECT_EQ(Edit->Text(), "2.50 W");
+    auto other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 50, 100, 21);
+    ShowFocused();
+    EXPECT_EQ(Edit->Text(), Power->Text());
+    EXPECT_EQ(Edit->Text().find('W'), std::string::npos);
+    other->SetFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Edit->Text(), "2.50 W");
+    EXPECT_EQ(Table->State(), dsBrowse) << "showing a value edits nothing";
+}
 
 TEST_F(BoundEdit, ShowsTheFieldTypingEditsTheRecordAndLeavingPostsIt)
 {
