@@ -20,11 +20,13 @@
 #include "dbcontrols/sizegriplt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/fields.h"
+#include "platform/rtl/clocks.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/beep.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/hintwindow.h"
 #include "platform/ui/imglist.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/sysmetrics.h"
@@ -318,6 +320,32 @@ TEST_F(EditBase, RequiredMarkShowsOnAnEmptyValueUntilACharacterIsTyped)
     EXPECT_TRUE(asked);
 }
 
+TEST_F(EditBase, TooltipsShowOnlyClippedTextAtTheBottomLeft)
+{
+    Edit->SetWidth(80);
+    Edit->SetTooltips(true);
+    EXPECT_TRUE(Edit->TControl::ShowHint()) << "the window shows hints for the tool tips";
+    struct TCase {
+        const char* Text;
+        bool Shown;
+    };
+    for (const TCase c : {TCase{"short", false}, TCase{"a text far too long for eighty pixels", true}}) {
+        SCOPED_TRACE(c.Text);
+        Edit->SetText(c.Text);
+        THintInfo info;
+        info.HintControl = Edit;
+        info.HintStr = "the control's own hint";
+        const LRESULT refused = Edit->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(refused == 0, c.Shown);
+        if (c.Shown) {
+            EXPECT_EQ(info.HintStr, c.Text);
+            const TPoint corner = Edit->ClientToScreen(TPoint{0, Edit->Height()});
+            EXPECT_EQ(info.HintPos.X, corner.X);
+            EXPECT_EQ(info.HintPos.Y, corner.Y);
+        }
+    }
+}
+
 // A holder that claims keys before the editor does.
 class TKeyHolder : public TPanel, public IInplaceEditHolderLt {
 public:
@@ -325,8 +353,9 @@ public:
     bool AllowEditorModify(TWinControl*) override { return AllowModify; }
     void GetLastMouseDown(TPoint& ScreenPos, int& Time) override
     {
-        ScreenPos = TPoint{-1000, -1000};
-        Time = 0;
+        ScreenPos = LastDown;
+        Time = LastDownTime;
+        LastDown = TPoint{-1000, -1000};
     }
     void EditorMessage(TWinControl*, TMessage&) override {}
     void EditorKeyDown(TWinControl*, unsigned& Key, TShiftState) override
@@ -341,6 +370,8 @@ public:
     }
     void EditorKeyUp(TWinControl*, unsigned&, TShiftState) override {}
     bool AllowModify = true;
+    TPoint LastDown{-1000, -1000};
+    int LastDownTime = 0;
 };
 
 TEST_F(EditBase, InplaceHolderMustHostAndSeesKeysFirst)
@@ -367,6 +398,17 @@ TEST_F(EditBase, InplaceHolderMustHostAndSeesKeysFirst)
     Edit->SetText("");
     QTest::keyClicks(Line(), "q");
     EXPECT_EQ(Edit->Text(), "") << "the holder keeps the editor read-only";
+
+    int doubleClicks = 0;
+    Edit->SetOnDblClick([&](TObject*) { ++doubleClicks; });
+    holder->LastDown = Edit->ClientToScreen(TPoint{20, 5});
+    holder->LastDownTime = static_cast<int>(GetTickCount());
+    QTest::mousePress(Line(), Qt::LeftButton, {}, QPoint(20, 5));
+    QTest::mouseRelease(Line(), Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(doubleClicks, 1) << "the press that follows the holder's press is a double click";
+    QTest::mousePress(Line(), Qt::LeftButton, {}, QPoint(20, 5));
+    QTest::mouseRelease(Line(), Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(doubleClicks, 1) << "the holder reports its press once";
 
     Edit->PlaceAt(TRect{0, 0, 0, 0});
     EXPECT_FALSE(Edit->Visible());
