@@ -592,6 +592,16 @@ TEST_F(EditBaseMRU, TypingOffersMatchingItemsAndEnterTakesTheChosenOne)
     EXPECT_EQ(Edit->Text(), "alps");
 }
 
+TEST_F(EditBaseMRU, CharactersSharingTheArrowCodesAreTypedWhileTheListIsOpen)
+{
+    Edit->MRUList()->Items()->Add("a(&)!\"");
+    ShowFocused();
+    QTest::keyClicks(Line(), "a(&)!\"");
+    EXPECT_EQ(Edit->Text(), "a(&)!\"");
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"a(&)!\""}));
+    EXPECT_EQ(Edit->MRUPopup()->ItemIndex(), -1) << "no character moved the selection";
+}
+
 TEST_F(EditBaseMRU, EscDiscardsEmptyTextClosesAndBackspaceOnEmptyOffersAll)
 {
     Edit->MRUList()->SetCaseSensitive(true);
