@@ -1,5 +1,8 @@
 #include "dbcontrols/dbeditlt.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QLineEdit>
 
 #include "dbcontrols/mrulistboxlt.h"
@@ -572,8 +575,11 @@ void TCustomDBEditLt::RefreshImageIndex()
         return;
     int index = ImplicitImageIndex();
     const Variant value = CurrentValue();
-    if (value.IsNumeric())
-        index = static_cast<int>(std::lround(value.AsDouble()));
+    if (value.IsNumeric()) {
+        const double number = std::round(value.AsDouble());
+        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
+            index = static_cast<int>(number);
+    }
     if (FOnGetImageIndex)
         FOnGetImageIndex(this, index);
     image->SetImageIndex(index);

@@ -346,6 +346,41 @@ TEST_F(EditBase, TooltipsShowOnlyClippedTextAtTheBottomLeft)
     }
 }
 
+// An editor whose value is the number typed, as the number edit's is.
+class TNumberProbe : public TCustomDBEditLt {
+public:
+    explicit TNumberProbe(TComponent* AOwner) : TCustomDBEditLt(AOwner) {}
+
+protected:
+    Variant CurrentValue() const override
+    {
+        const std::string text = Text();
+        return text.empty() ? Variant::Null() : Variant(std::stod(text));
+    }
+};
+
+TEST_F(EditBase, ANumericValuePicksTheImageAndAnOutOfRangeOneLeavesItAlone)
+{
+    auto* images = new TImageList(Form.get());
+    images->SetSize(8, 8);
+    auto* edit = new TNumberProbe(Form.get());
+    edit->SetParent(Form.get());
+    edit->EditImage()->SetImages(images);
+    edit->EditImage()->SetVisible(true);
+    struct TCase {
+        const char* Text;
+        int Index;
+    };
+    for (const TCase c : {TCase{"2.6", 3}, TCase{"1e12", -1}, TCase{"-7.2", -7}, TCase{"-1e300", -1}}) {
+        SCOPED_TRACE(c.Text);
+        edit->SetText(c.Text);
+        EXPECT_EQ(edit->EditImage()->ImageIndex(), c.Index);
+    }
+    edit->SetOnGetImageIndex([](TObject*, int& Index) { Index += 10; });
+    edit->SetText("1");
+    EXPECT_EQ(edit->EditImage()->ImageIndex(), 11) << "the handler has the last word";
+}
+
 // A holder that claims keys before the editor does.
 class TKeyHolder : public TPanel, public IInplaceEditHolderLt {
 public:
