@@ -266,6 +266,39 @@ INSTANTIATE_TEST_SUITE_P(Looks, EditBaseLayout,
                                            TLayoutCase{"FlatHiddenMiddle", true, {false, true}}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
+TEST_F(EditBase, TheFlatBorderLightsUpWithFocusHoverOrAlwaysShowBorder)
+{
+    auto other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 50, 100, 21);
+    Edit->SetFlat(true);
+    Edit->EditButton()->SetVisible(true);
+    Form->Show();
+    QApplication::setActiveWindow(Form->Widget());
+    other->SetFocus();
+    QApplication::processEvents();
+    const TEditButtonControlRec& main = Edit->ButtonControls()[0];
+    auto expectActive = [&](bool Active, int Line) {
+        SCOPED_TRACE(Line);
+        EXPECT_EQ(Edit->BorderActive(), Active);
+        EXPECT_EQ(main.EditButtonControl->Active(), Active);
+        EXPECT_EQ(main.ButtonLine->Pen()->Color(), Active ? clBtnFace : Edit->Color());
+    };
+    expectActive(false, __LINE__);
+    Edit->Perform(CM_MOUSEENTER);
+    expectActive(true, __LINE__);
+    Edit->Perform(CM_MOUSELEAVE);
+    expectActive(false, __LINE__);
+    Edit->SetAlwaysShowBorder(true);
+    expectActive(true, __LINE__);
+    Edit->SetAlwaysShowBorder(false);
+    ShowFocused();
+    expectActive(true, __LINE__);
+    other->SetFocus();
+    QApplication::processEvents();
+    expectActive(false, __LINE__);
+}
+
 TEST_F(EditBase, HeightFollowsTheFontAndTheTallerImage)
 {
     TCanvas canvas;
