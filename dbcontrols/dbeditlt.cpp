@@ -61,14 +61,20 @@ TCustomDBEditLt::TCustomDBEditLt(TComponent* AOwner)
 
 TCustomDBEditLt::~TCustomDBEditLt()
 {
-    // The link's callbacks reach into the editor: none may run while it goes.
+    // The link's and the buttons' callbacks reach into the editor: none may
+    // run while it goes.
     if (FFieldLink) {
         FFieldLink->OnDataChange = nullptr;
         FFieldLink->OnEditingChange = nullptr;
         FFieldLink->OnUpdateData = nullptr;
         FFieldLink->OnActiveChange = nullptr;
     }
+    if (FEditButtons)
+        FEditButtons->SetOnChanged(nullptr);
+    if (FEditButton)
+        FEditButton->SetOnChanged(nullptr);
     DestroyComponents();
+    FButtonControls.clear();
 }
 
 // ---- parts made on first use ------------------------------------------------
