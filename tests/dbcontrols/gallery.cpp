@@ -17,6 +17,7 @@
 #include "dbcontrols/popupmonthcalendarlt.h"
 #include "dbcontrols/sizegriplt.h"
 #include "dbcontrols/specrowlt.h"
+#include "tests/dbcontrols/galleryeditors.h"
 #include "platform/ui/application.h"
 #include "platform/ui/picture.h"
 
@@ -194,9 +195,13 @@ int main(int argc, char** argv)
     specRow->SetParent(&form);
     specRow->SetVisible(false);
 
+    const std::unique_ptr<TForm> editors = MakeEditorsGallery(images);
+    editors->Show();
+
     QTest::qWait(300);
 
     const QImage top = Grab(&form);
+    const QImage editorLooks = editors->Widget()->grab().toImage();
     const QImage popups[] = {Grab(list), Grab(mru), Grab(calendar)};
     const QImage row = Grab(specRow);
     constexpr int gap = 16;
@@ -207,8 +212,9 @@ int main(int argc, char** argv)
         popupsWidth += p.width() + gap;
         popupsHeight = std::max(popupsHeight, p.height());
     }
-    width = std::max({width, popupsWidth, row.width() + 2 * gap});
-    QImage out(width, top.height() + popupsHeight + row.height() + 4 * gap, QImage::Format_RGB32);
+    width = std::max({width, popupsWidth, row.width() + 2 * gap, editorLooks.width() + 2 * gap});
+    QImage out(width, top.height() + popupsHeight + row.height() + editorLooks.height() + 5 * gap,
+               QImage::Format_RGB32);
     out.fill(QColor(200, 200, 200));
     QPainter painter(&out);
     painter.drawImage(0, 0, top);
@@ -219,6 +225,7 @@ int main(int argc, char** argv)
         x += p.width() + gap;
     }
     painter.drawImage(gap, y + popupsHeight + gap, row);
+    painter.drawImage(gap, y + popupsHeight + row.height() + 2 * gap, editorLooks);
     painter.end();
     if (!out.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
