@@ -64,7 +64,9 @@ TShiftState MouseShiftState(WPARAM Keys)
 
 TShiftState KeyboardShiftState()
 {
-    const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
+    // The state as of the input event being handled, as a key message sees
+    // it (not the keyboard's state at this instant).
+    const Qt::KeyboardModifiers m = QGuiApplication::keyboardModifiers();
     TShiftState s;
     if (m & Qt::ShiftModifier)
         s.Include(ssShift);

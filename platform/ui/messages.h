@@ -93,5 +93,5 @@ constexpr int HiWord(uintptr_t Value) { return static_cast<int>((Value >> 16) & 
 
 // The shift state in the WParam of a mouse message.
 TShiftState MouseShiftState(WPARAM Keys);
-// The shift state of the keyboard now.
+// The shift state of the keyboard as of the input event being handled.
 TShiftState KeyboardShiftState();
