@@ -30,6 +30,9 @@ public:
     void SetOnDown(TButtonDownEventLt Value) { FOnDown = std::move(Value); }
 
     void Click() override;
+    // Losing the capture (to a drop-down taking over the press) ends the
+    // auto-repeat.
+    void Dispatch(TMessage& Message) override;
 
 protected:
     void Paint() override;

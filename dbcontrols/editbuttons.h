@@ -99,6 +99,9 @@ public:
 
     // The action link, when an action was ever assigned.
     TEditButtonActionLinkLt* ActionLink() const { return FActionLink.get(); }
+    // The values a description leaves out.
+    TShortCut StoredDefaultShortCut() const { return DefaultShortCut(); }
+    bool StoredDefaultVisible() const { return DefaultVisible(); }
 
 protected:
     void Changed();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dbcontrols/buttonpaint.h"
 #include "dbcontrols/sizegriplt.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/clocks.h"
@@ -14,12 +15,6 @@ LT_IMPLEMENT_CLASS(TPopupListboxLt, TCustomListBox) {}
 namespace {
 constexpr uint32_t kSearchTimeout = 2000;   // ms between keys of one search
 constexpr std::size_t kSearchMaxLength = 32;
-
-void PaintImageCentered(TCanvas* Canvas, const TRect& Rect, TCustomImageList* Images, bool, int ImageIndex)
-{
-    Images->Draw(Canvas, Rect.Left + (Rect.Width() - Images->Width()) / 2,
-                 Rect.Top + (Rect.Height() - Images->Height()) / 2, ImageIndex);
-}
 
 std::string ToUtf8(const std::u32string& Text)
 {

@@ -7,13 +7,12 @@
 #include <functional>
 #include <string>
 
+#include "dbcontrols/dropdownplace.h"
 #include "platform/ui/componentref.h"
 #include "platform/ui/customlistbox.h"
 #include "platform/ui/imglist.h"
 
 class TSizeGripLt;
-
-constexpr uint32_t WM_DROPDOWNSIDE = WM_USER + 100;
 
 using TListGetImageIndexEventLt = std::function<void(TObject* Sender, int ItemIndex, int& ImageIndex)>;
 

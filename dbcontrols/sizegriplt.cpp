@@ -33,7 +33,7 @@ TSizeGripLt::TSizeGripLt(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetColor(clBtnFace);
     TCustomControl::SetBounds(0, 0, GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CXVSCROLL));
-    SetCursor(crSizeNWSE);
+    UpdateShape();
 }
 
 void TSizeGripLt::SetPosition(int Value)

@@ -110,15 +110,17 @@ TRect TMonthCalendar::MinimumRect() const
 {
     const TLayout l = Layout();
     const TPoint o = Origin();
-    return Rect(0, 0, 2 * o.X + 2 * l.Margin + l.WeekCol + 7 * l.Cell,
-                2 * o.Y + 2 * l.Margin + l.Title + l.Names + 6 * l.Row + l.Today);
+    int width = l.WeekCol + 7 * l.Cell;
+    if (FShowToday)
+        width = std::max(width, TodayTextWidth() + 4);
+    return Rect(0, 0, 2 * o.X + 2 * l.Margin + width, 2 * o.Y + 2 * l.Margin + l.Title + l.Names + 6 * l.Row + l.Today);
 }
 
 TRect TMonthCalendar::TitleRect() const
 {
     const TLayout l = Layout();
     const TPoint o = Origin();
-    return Bounds(o.X + l.Margin, o.Y + l.Margin, l.WeekCol + 7 * l.Cell, l.Title);
+    return Bounds(o.X + l.Margin, o.Y + l.Margin, MinimumRect().Width() - 2 * (o.X + l.Margin), l.Title);
 }
 
 TRect TMonthCalendar::PrevButtonRect() const
@@ -158,7 +160,8 @@ TRect TMonthCalendar::CellRect(int Row, int Col) const
 {
     const TLayout l = Layout();
     const TRect t = TitleRect();
-    return Bounds(t.Left + l.WeekCol + Col * l.Cell, t.Bottom + l.Names + Row * l.Row, l.Cell, l.Row);
+    const int left = t.Left + (t.Width() - l.WeekCol - 7 * l.Cell) / 2 + l.WeekCol;
+    return Bounds(left + Col * l.Cell, t.Bottom + l.Names + Row * l.Row, l.Cell, l.Row);
 }
 
 TRect TMonthCalendar::TodayRect() const
@@ -166,8 +169,17 @@ TRect TMonthCalendar::TodayRect() const
     const TLayout l = Layout();
     const TRect t = TitleRect();
     const TRect last = CellRect(5, 6);
-    const int width = Canvas()->TextWidth(TodayText()) + 20;
-    return Bounds(t.Left + 2, last.Bottom, std::min(width, t.Width() - 2), l.Today);
+    return Bounds(t.Left + 2, last.Bottom, TodayTextWidth(), l.Today);
+}
+
+int TMonthCalendar::TodayTextWidth() const
+{
+    TFont bold;
+    bold.Assign(Canvas()->Font());
+    bold.SetStyle(TFontStyles{fsBold});
+    TCanvas measure;
+    measure.SetFont(&bold);
+    return measure.TextWidth(TodayText()) + 20;
 }
 
 std::string TMonthCalendar::TodayText() const
@@ -225,7 +237,7 @@ TMonthCalHit TMonthCalendar::HitTest(const TPoint& P, TDateTime* Date) const
             return mchCalendarDateNext;
         return mchCalendarDate;
     }
-    if (FWeekNumbers && PtInRect(Rect(title.Left, first.Top, first.Left, last.Bottom), P))
+    if (FWeekNumbers && PtInRect(Rect(first.Left - l.WeekCol, first.Top, first.Left, last.Bottom), P))
         return mchCalendarWeekNum;
     if (FShowToday && PtInRect(TodayRect(), P)) {
         if (Date)
@@ -327,15 +339,15 @@ void TMonthCalendar::Paint()
                     DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);
     }
     c->Pen()->SetColor(clBtnShadow);
-    c->MoveTo(title.Left + l.WeekCol, title.Bottom + l.Names - 2);
-    c->LineTo(title.Right, title.Bottom + l.Names - 2);
+    c->MoveTo(CellRect(0, 0).Left, title.Bottom + l.Names - 2);
+    c->LineTo(CellRect(0, 6).Right, title.Bottom + l.Names - 2);
 
     const TDateTime today = ::Date();
     for (int row = 0; row < 6; ++row) {
         if (FWeekNumbers) {
             TRect r = CellRect(row, 0);
-            r.Left = title.Left;
-            r.Right = title.Left + l.WeekCol - 2;
+            r.Right = r.Left - 2;
+            r.Left -= l.WeekCol;
             c->Font()->SetColor(clActiveCaption);
             c->DrawText(std::to_string(WeekNumberOf(CellDate(row, 0))), r,
                         DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_NOPREFIX);

@@ -63,6 +63,7 @@ private:
     TRect NextButtonRect() const;
     TRect TodayRect() const;
     std::string TodayText() const;
+    int TodayTextWidth() const;
     void StepMonths(int Months);
 
     TDateTime FDate;
