@@ -7,6 +7,7 @@
 #include "platform/data/dataset.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/ui/imglist.h"
+#include "platform/ui/qtsignals.h"
 #include "platform/ui/widgetbridge.h"
 
 LT_IMPLEMENT_CLASS(TCustomDBEditLt, TCustomMaskEdit) {}
@@ -19,6 +20,11 @@ TCustomDBEditLt::TCustomDBEditLt(TComponent* AOwner)
     FMRUList->SetOnDropDown([this](TObject*) { DropDownMRUList(); });
     FMRUList->SetOnCloseUp([this](TObject*, bool Accept) { CloseUpMRUList(Accept); });
     FMRUList->SetKeyWaiting([this] { return IsMessagePending(this, WM_CHAR) || IsMessagePending(this, WM_KEYDOWN); });
+    auto* edit = static_cast<QLineEdit*>(Widget());
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { Guarded(this, [this] { TypedTextChanged(); }); });
+    Bridge().SetNonClientFrame(true);
+    SetWidgetFrame(true);
+    RefreshReadOnly();
 }
 
 TCustomDBEditLt::~TCustomDBEditLt()
@@ -116,16 +122,6 @@ bool TCustomDBEditLt::CanPressButtons() const
 }
 
 // ---- window ---------------------------------------------------------------
-
-QWidget* TCustomDBEditLt::CreateWidget()
-{
-    QWidget* widget = TCustomMaskEdit::CreateWidget();
-    auto* edit = static_cast<QLineEdit*>(widget);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { FUserTextChange = true; });
-    SetWidgetFrame(FBorderStyle == bsSingle && !FFlat);
-    Bridge().SetNonClientFrame(true);
-    return widget;
-}
 
 void TCustomDBEditLt::RecreateEditorWindow()
 {

@@ -120,6 +120,8 @@ public:
     const TEditButtonControlList& ButtonControls() const { return FButtonControls; }
     int ButtonsWidth() const { return FButtonsWidth; }
     int ButtonsHeight() const { return FButtonsHeight; }
+    // The client area less the buttons and the image.
+    virtual TRect TextAreaRect() const;
     // The pixels the image takes at the left: 0 when it is not shown.
     int ImageWidth() const { return FImageWidth; }
     // Whether the required-value mark is due now.
@@ -157,7 +159,6 @@ public:
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    QWidget* CreateWidget() override;
     void Loaded() override;
     void Change() override;
     void KeyDown(unsigned& Key, TShiftState Shift) override;
@@ -197,8 +198,6 @@ protected:
     virtual void FitHeight();
     // The main button was pressed (not on an up/down button's top half).
     virtual void MainButtonDown(bool IsDownButton);
-    // The client area less the buttons and the image.
-    virtual TRect TextAreaRect() const;
     // Shows the link's value (every data change).
     virtual void ShowLinkValue();
     // Keeps the main button pressed and closes the recently-used list.
@@ -297,9 +296,7 @@ private:
     bool FDroppedDown = false;
     bool FNoCloseUp = false;
     bool FPosting = false;
-    bool FUserTextChange = false;
     bool FInMRUCloseUp = false;
-    std::u32string FLastKeyPress;
 
     TWinControl* FInplaceHolder = nullptr;
     IInplaceEditHolderLt* FInplaceHolderIntf = nullptr;

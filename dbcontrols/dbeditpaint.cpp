@@ -51,7 +51,7 @@ bool TCustomDBEditLt::RequiredMarkDue() const
     bool due = false;
     if (FHighlightRequired && link->ActiveLt()) {
         if (link->Unbound()) {
-            due = link->UnboundValue().IsNull() || Text().empty();
+            due = CurrentValue().IsNull() || Text().empty();
         } else if (const TField* field = link->Field()) {
             const TDataSet* dataSet = link->DataSet();
             const bool editing = dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert);
