@@ -124,6 +124,8 @@ void TCustomDBComboBoxLt::EnsureItems()
         ItemsRequest(this);
 }
 
+// Posts even inside OnUpdateData, but straight to the link there: raising
+// OnUpdateData again from its own handler would never end.
 void TCustomDBComboBoxLt::SetItemIndex(int Value)
 {
     if (ComponentState().Contains(csDesigning) && !IsUnbound())
@@ -132,7 +134,10 @@ void TCustomDBComboBoxLt::SetItemIndex(int Value)
         FieldLink()->Edit();
     ApplyItemIndex(Value);
     try {
-        UpdateData();
+        if (Posting())
+            PostToLink();
+        else
+            UpdateData();
     } catch (...) {
         FieldLink()->Revert();
         throw;

@@ -18,6 +18,8 @@
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/reader.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/forms.h"
 
@@ -44,6 +46,9 @@ protected:
             IndexInChange.push_back(Combo->ItemIndex());
         });
     }
+
+    // The form goes before the records its handlers write to.
+    void TearDown() override { Form.reset(); }
 
     void SetItems(const std::vector<std::string>& Items, const std::vector<std::string>& Keys = {})
     {
@@ -211,6 +216,59 @@ TEST_F(ComboFixture, ChangingTheListsSwitchesTheMode)
     EXPECT_FALSE(Combo->KeyBased());
     Combo->SetText("yes");
     EXPECT_EQ(Combo->ItemIndex(), 0);
+}
+
+TEST_F(ComboFixture, PostingTellsOfTextsNotInTheListAndMaySetTheIndexFromOnUpdateData)
+{
+    SetItems({"COM1", "COM2"});
+    std::vector<std::string> notInList;
+    Combo->SetOnNotInList([&](TObject*, const std::string& NewText, bool&) { notInList.push_back(NewText); });
+    int updates = 0;
+    // A handler that puts every text not in the list back to the first item.
+    Combo->SetOnUpdateData([&](TObject*, bool&) {
+        ++updates;
+        if (Combo->ItemIndex() < 0)
+            Combo->SetItemIndex(0);
+    });
+
+    Combo->SetText("COM9");
+    EXPECT_EQ(notInList, std::vector<std::string>{"COM9"});
+    EXPECT_EQ(updates, 1) << "setting the index inside OnUpdateData does not raise it again";
+    EXPECT_EQ(Combo->Text(), "COM1");
+    EXPECT_EQ(Combo->FieldLink()->UnboundValue().AsString(), "COM1") << "and still posts";
+
+    Combo->SetItemIndex(1);
+    EXPECT_EQ(notInList.size(), 1u) << "a listed item is no news";
+    EXPECT_EQ(Combo->FieldLink()->UnboundValue().AsString(), "COM2");
+}
+
+TEST(ComboDescription, ItemsKeysAndTheDropDownBoxAreReadFromADescription)
+{
+    TForm form(nullptr);
+    ReadComponentFromText(form, R"(object Form1: TForm
+  object cmbAxis: TDBComboBoxLt
+    Left = 8
+    Top = 8
+    Items.Strings = (
+      'Ось X'
+      'Ось Y')
+    KeyItems.Strings = (
+      'x'
+      'y')
+    DropDownBox.Rows = 3
+    DropDownBox.Width = -1
+  end
+end
+)",
+                          "combo");
+    auto* combo = dynamic_cast<TDBComboBoxLt*>(form.FindComponent("cmbAxis"));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_TRUE(combo->KeyBased());
+    EXPECT_EQ(combo->ItemCount(), 2);
+    EXPECT_EQ(combo->DropDownBox()->Rows(), 3);
+    EXPECT_EQ(combo->DropDownBox()->Width(), -1);
+    combo->SetValue(Variant("y"));
+    EXPECT_EQ(combo->Text(), "Ось Y");
 }
 
 // ---- Typing
@@ -439,10 +497,14 @@ protected:
         Code->SetFieldName("FCODE");
         Code->SetSize(4);
         Code->SetDataSet(Table);
+        Num = new TIntegerField(Form.get());
+        Num->SetFieldName("FNUM");
+        Num->SetDataSet(Table);
         Table->CreateDataSet();
         for (const char* code : {"Y", "N"}) {
             Table->Append();
             Code->SetAsString(code);
+            Num->SetAsInteger(1);
             Table->Post();
         }
         Table->First();
@@ -454,6 +516,7 @@ protected:
 
     TClientDataSet* Table = nullptr;
     TStringField* Code = nullptr;
+    TIntegerField* Num = nullptr;
     TDataSource* Source = nullptr;
 };
 
@@ -473,6 +536,17 @@ TEST_F(BoundCombo, AKeyBasedComboShowsTheRowsKeyAndPostsTheChosenOne)
     Table->Next();
     EXPECT_EQ(Code->AsString(), "Y");
     EXPECT_EQ(Combo->Text(), "Yes");
+}
+
+TEST_F(BoundCombo, AFailingPostShowsTheRowsValueAgainAndRaises)
+{
+    Combo->SetDataField("FNUM");
+    SetItems({"1", "2", "many"});
+    EXPECT_EQ(Combo->ItemIndex(), 0);
+    EXPECT_THROW(Combo->SetItemIndex(2), Exception) << "'many' is no integer";
+    EXPECT_EQ(Num->AsInteger(), 1);
+    EXPECT_EQ(Combo->Text(), "1") << "the row's value is shown again";
+    EXPECT_EQ(Combo->ItemIndex(), 0);
 }
 
 TEST_F(BoundCombo, ATextModeComboPostsTheItemText)
