@@ -41,6 +41,11 @@ TCustomDBComboBoxLt::~TCustomDBComboBoxLt()
     FKeyItems->OnChange = nullptr;
 }
 
+std::unique_ptr<TEditButtonLt> TCustomDBComboBoxLt::MakeMainButton()
+{
+    return std::make_unique<TVisibleEditButtonLt>(this);
+}
+
 TStrings* TCustomDBComboBoxLt::Items() const
 {
     return FItems.get();

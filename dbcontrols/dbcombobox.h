@@ -92,6 +92,8 @@ protected:
     // Chooses the item at Index (out of range: none) and shows its text.
     virtual void ApplyItemIndex(int Index);
 
+    // A visible drop-down button, pressed also by Alt+Down.
+    std::unique_ptr<TEditButtonLt> MakeMainButton() override;
     Variant CurrentValue() const override;
     int ImplicitImageIndex() const override;
     std::string PaintCopyText() const override;
