@@ -21,6 +21,7 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/stringlist.h"
+#include "platform/ui/clipbrd.h"
 #include "platform/ui/forms.h"
 
 namespace {
@@ -335,6 +336,11 @@ TEST_F(ComboFixture, KeyBasedTypingSearchesTheItemsAndBackspaceGrowsTheSelection
     QTest::keyClick(Edit(), Qt::Key_Delete);
     EXPECT_TRUE(Combo->Value().IsNull()) << "Delete clears an unbound key-based combo";
     EXPECT_EQ(Combo->Text(), "");
+
+    Clipboard()->SetAsText("ne");
+    QTest::keyClick(Edit(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Combo->Text(), "Never") << "pasting searches instead of inserting";
+    EXPECT_EQ(Combo->Value().AsString(), "V");
 }
 
 // ---- Stepping
@@ -374,6 +380,51 @@ TEST_F(ComboFixture, UpDownAndTheWheelStepThroughTheItems)
     Combo->SetReadOnly(true);
     QTest::keyClick(Edit(), Qt::Key_Down);
     EXPECT_EQ(Combo->ItemIndex(), 0) << "a read-only combo does not step";
+}
+
+TEST_F(ComboFixture, TheMainButtonOpensAndClosesTheListOrStepsAsAnUpDownPair)
+{
+    SetItems({"a", "b", "c"});
+    ShowAndFocus();
+    TEditButtonControlLt* button = Combo->ButtonControls()[0].EditButtonControl;
+    ASSERT_TRUE(button->Visible()) << "a combo shows its drop-down button";
+    const QPoint mid(button->Width() / 2, button->Height() / 2);
+    QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, mid);
+    EXPECT_TRUE(Combo->ListVisible());
+    Combo->PopupList()->SetItemIndex(2);
+    QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, mid);
+    EXPECT_FALSE(Combo->ListVisible());
+    EXPECT_EQ(Combo->ItemIndex(), -1) << "closing by the button takes nothing";
+
+    Combo->EditButton()->SetStyle(ebsUpDownLt);
+    Combo->SetItemIndex(1);
+    struct Press {
+        int Y;
+        int WantIndex;
+    };
+    const Press presses[] = {{2, 0}, {2, 0}, {-3, 1}, {-3, 2}, {-3, 2}};   // below 0: from the bottom
+    for (const Press& p : presses) {
+        const QPoint at(button->Width() / 2, p.Y >= 0 ? p.Y : button->Height() + p.Y);
+        QTest::mouseClick(button->Widget(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(Combo->ItemIndex(), p.WantIndex) << p.Y;
+        EXPECT_FALSE(Combo->ListVisible()) << "an up/down pair never drops down";
+    }
+}
+
+TEST_F(ComboFixture, KeyBasedComboOpensItsListOnAPressInTheText)
+{
+    SetItems({"Yes", "No"}, {"Y", "N"});
+    ShowAndFocus();
+    const TRect text = Combo->ClientRect();
+    const QPoint inText(text.Left + 5, text.Height() / 2);
+    QTest::mousePress(Edit(), Qt::LeftButton, {}, inText);
+    EXPECT_TRUE(Combo->ListVisible());
+    QTest::mouseRelease(Edit(), Qt::LeftButton, {}, inText);
+    EXPECT_TRUE(Combo->ListVisible()) << "the release of the opening press keeps it open";
+    Combo->PopupList()->SetItemIndex(1);
+    QTest::mousePress(Edit(), Qt::LeftButton, {}, inText);
+    EXPECT_FALSE(Combo->ListVisible());
+    EXPECT_TRUE(Combo->Value().IsNull()) << "a second press closes without the choice";
 }
 
 // ---- The drop-down list
