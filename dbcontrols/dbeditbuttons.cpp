@@ -46,13 +46,9 @@ void TCustomDBEditLt::RebuildButtonControls()
         FButtonControls.push_back(rec);
     }
 
-    const TRect client = ClientRect();
-    int areaTop = client.Top;
-    int areaHeight = client.Height();
-    if (FBorderStyle == bsSingle && !FCtl3D) {
-        areaTop += 1;
-        areaHeight -= 2;
-    }
+    const TRect client = InnerClientRect();
+    const int areaTop = client.Top;
+    const int areaHeight = client.Height();
     int commonHeight = areaHeight;
     std::vector<int> widths(count, 0);
     for (std::size_t i = 0; i < count; ++i) {
@@ -109,9 +105,23 @@ void TCustomDBEditLt::RebuildButtonControls()
         rec.EditButtonControl->SetActive(FBorderActive);
 }
 
-TRect TCustomDBEditLt::TextAreaRect() const
+int TCustomDBEditLt::BorderWidth() const
+{
+    if (FBorderStyle != bsSingle)
+        return 0;
+    return FCtl3D || FFlat ? 2 : 1;
+}
+
+TRect TCustomDBEditLt::InnerClientRect() const
 {
     TRect r = ClientRect();
+    InflateRect(r, -BorderWidth(), -BorderWidth());
+    return r;
+}
+
+TRect TCustomDBEditLt::TextAreaRect() const
+{
+    TRect r = InnerClientRect();
     r.Right -= FButtonsWidth;
     r.Left += FImageWidth;
     return r;
@@ -124,7 +134,11 @@ void TCustomDBEditLt::RefreshEditRect()
         FImageWidth = (image->Width() > 0 ? image->Width() : image->Images()->Width()) + 4;
     else
         FImageWidth = 0;
-    SetEditRect(TextAreaRect());
+    // The widget lays the text out inside its own frame when it draws one.
+    TRect r = TextAreaRect();
+    if (FBorderStyle == bsSingle && FCtl3D && !FFlat)
+        InflateRect(r, BorderWidth(), BorderWidth());
+    SetEditRect(r);
 }
 
 void TCustomDBEditLt::FitHeight()

@@ -148,7 +148,7 @@ void TCustomDBEditLt::Dispatch(TMessage& Message)
 
 bool TCustomDBEditLt::InButtonOrImageArea(int X, int Y) const
 {
-    const TRect client = ClientRect();
+    const TRect client = InnerClientRect();
     if (!PtInRect(client, TPoint{X, Y}))
         return false;
     return X >= client.Right - FButtonsWidth || X < client.Left + FImageWidth;

@@ -10,7 +10,36 @@
 #include "platform/ui/qtsignals.h"
 #include "platform/ui/widgetbridge.h"
 
-LT_IMPLEMENT_CLASS(TCustomDBEditLt, TCustomMaskEdit) {}
+// The properties every editor built on this class publishes.
+LT_IMPLEMENT_CLASS(TCustomDBEditLt, TCustomMaskEdit)
+{
+    using E = TCustomDBEditLt;
+    P.Property("AlwaysShowBorder", &E::AlwaysShowBorder, &E::SetAlwaysShowBorder).Default(0);
+    P.Property("AutoSize", &E::AutoSize, &E::SetAutoSize).Default(1);
+    P.Property("DataField", &E::DataField, &E::SetDataField);
+    P.Property("DataSource", &E::DataSource, &E::SetDataSource);
+    P.Property("EditButton", &E::EditButton);
+    P.Property("EditButtons", &E::EditButtons);
+    P.Property("EditMask", &TCustomMaskEdit::EditMask, &E::SetEditMask).StoredIf([](const TObject& O) {
+        return static_cast<const E&>(O).EditMaskAssigned();
+    });
+    P.Property("Flat", &E::Flat, &E::SetFlat).Default(0);
+    P.Property("HighlightRequired", &E::HighlightRequired, &E::SetHighlightRequired).Default(0);
+    P.Property("Images", &E::EditImage);
+    P.Property("MRUList", &E::MRUList);
+    P.Property("ReadOnly", &E::ReadOnly, &E::SetReadOnly).Default(0);
+    P.Property("ShowHint", &E::ShowHint, &E::SetShowHint).Default(0);
+    P.Property("Text", &E::Text, &E::SetText).StoredIf([](const TObject& O) {
+        const auto& edit = static_cast<const E&>(O);
+        return edit.FieldLink()->Unbound() && !edit.Text().empty();
+    });
+    P.Property("Tooltips", &E::Tooltips, &E::SetTooltips).Default(0);
+    P.Property("OnButtonClick", &E::OnButtonClick, &E::SetOnButtonClick);
+    P.Property("OnButtonDown", &E::OnButtonDown, &E::SetOnButtonDown);
+    P.Property("OnCheckDrawRequiredState", &E::OnCheckDrawRequiredState, &E::SetOnCheckDrawRequiredState);
+    P.Property("OnGetImageIndex", &E::OnGetImageIndex, &E::SetOnGetImageIndex);
+    P.Property("OnUpdateData", &E::OnUpdateData, &E::SetOnUpdateData);
+}
 
 const char* const kInplaceHolderErrorLt = "InplaceEditHolder have to support IInplaceEditHolderLt interface";
 
@@ -125,7 +154,7 @@ bool TCustomDBEditLt::CanPressButtons() const
 
 void TCustomDBEditLt::RecreateEditorWindow()
 {
-    SetWidgetFrame(FBorderStyle == bsSingle && !FFlat);
+    SetWidgetFrame(FBorderStyle == bsSingle && FCtl3D && !FFlat);
     RebuildButtonControls();
     RefreshFixedHeight();
     RefreshEditRect();

@@ -122,6 +122,9 @@ public:
     int ButtonsHeight() const { return FButtonsHeight; }
     // The client area less the buttons and the image.
     virtual TRect TextAreaRect() const;
+    // The client area inside the border, and the border's width.
+    TRect InnerClientRect() const;
+    int BorderWidth() const;
     // The pixels the image takes at the left: 0 when it is not shown.
     int ImageWidth() const { return FImageWidth; }
     // Whether the required-value mark is due now.

@@ -34,7 +34,8 @@ void TCustomDBEditLt::PaintFrameAndMarks()
         }
         const TEditImageLt* image = EditImage();
         if (image->Visible() && image->Images() && image->ImageIndex() >= 0 && FImageWidth > 0) {
-            const TRect area{client.Left + 2, client.Top + 1, client.Left + FImageWidth - 2, client.Bottom - 1};
+            const TRect inner = InnerClientRect();
+            const TRect area{inner.Left + 2, inner.Top + 1, inner.Left + FImageWidth - 2, inner.Bottom - 1};
             PaintImageCentered(&canvas, area, image->Images(), false, image->ImageIndex());
         }
         PaintRequiredMark(&canvas);
@@ -68,7 +69,7 @@ void TCustomDBEditLt::PaintRequiredMark(TCanvas* Canvas)
     if (!RequiredMarkDue())
         return;
     const TRect area = TextAreaRect();
-    const int y = ClientRect().Bottom - 2;
+    const int y = InnerClientRect().Bottom - 2;
     Canvas->Pen()->SetColor(clRed);
     Canvas->Pen()->SetStyle(psDot);
     Canvas->Pen()->SetWidth(1);

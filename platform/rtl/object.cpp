@@ -1,5 +1,6 @@
 #include "platform/rtl/object.h"
 
+#include <algorithm>
 #include <map>
 
 #include "platform/rtl/exceptions.h"
@@ -47,10 +48,18 @@ std::vector<const TPropInfo*> TClassInfo::AllProperties() const
     std::vector<const TClassInfo*> chain;
     for (const TClassInfo* c = this; c; c = c->FParent)
         chain.push_back(c);
+    // A class that publishes a property again replaces its ancestor's entry
+    // in place, so each property is listed (and written) once.
     std::vector<const TPropInfo*> result;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-        for (const TPropInfo& p : (*it)->FProperties)
-            result.push_back(&p);
+        for (const TPropInfo& p : (*it)->FProperties) {
+            const auto same = std::find_if(result.begin(), result.end(),
+                                           [&](const TPropInfo* q) { return SameIdent(q->Name, p.Name); });
+            if (same != result.end())
+                *same = &p;
+            else
+                result.push_back(&p);
+        }
     return result;
 }
 

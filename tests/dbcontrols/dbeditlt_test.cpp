@@ -15,9 +15,13 @@
 
 #include "dbcontrols/dbeditlt.h"
 #include "dbcontrols/buttonpaint.h"
+#include "dbcontrols/mrulistboxlt.h"
+#include "dbcontrols/sizegriplt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/reader.h"
+#include "platform/rtl/writer.h"
 #include "platform/ui/beep.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imglist.h"
@@ -221,7 +225,7 @@ TEST_P(EditBaseLayout, ButtonsRunFromTheTextOutwardWithLinesOnlyBesideVisibleFla
     const TEditButtonControlList& list = Edit->ButtonControls();
     ASSERT_EQ(list.size(), 1 + c.ExtraVisible.size());
     const int expectedWidth = c.Flat ? ComputeFlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
-    int x = Edit->ClientRect().Right;
+    int x = Edit->InnerClientRect().Right;
     int total = 0;
     for (std::size_t n = list.size(); n-- > 0;) {
         const bool visible = n == 0 || c.ExtraVisible[n - 1];
@@ -240,7 +244,7 @@ TEST_P(EditBaseLayout, ButtonsRunFromTheTextOutwardWithLinesOnlyBesideVisibleFla
         total += (visible ? expectedWidth : 0) + (line ? 1 : 0);
     }
     EXPECT_EQ(Edit->ButtonsWidth(), total);
-    EXPECT_EQ(Edit->TextAreaRect().Right, Edit->ClientRect().Right - total);
+    EXPECT_EQ(Edit->TextAreaRect().Right, Edit->InnerClientRect().Right - total);
 }
 
 INSTANTIATE_TEST_SUITE_P(Looks, EditBaseLayout,
@@ -272,7 +276,7 @@ TEST_F(EditBase, HeightFollowsTheFontAndTheTallerImage)
     Edit->EditImage()->SetVisible(true);
     EXPECT_EQ(Edit->Height(), 6 + text + 20);
     EXPECT_EQ(Edit->ImageWidth(), 16 + 4);
-    EXPECT_EQ(Edit->TextAreaRect().Left, Edit->ClientRect().Left + 20);
+    EXPECT_EQ(Edit->TextAreaRect().Left, Edit->InnerClientRect().Left + 20);
     Edit->EditImage()->SetUseImageHeight(false);
     EXPECT_EQ(Edit->Height(), 6 + text);
 }
@@ -285,7 +289,7 @@ TEST_F(EditBase, RequiredMarkShowsOnAnEmptyValueUntilACharacterIsTyped)
     Form->Widget()->repaint();
     const QImage before = Edit->Widget()->grab().toImage();
     const TRect area = Edit->TextAreaRect();
-    const int y = Edit->ClientRect().Bottom - 2;
+    const int y = Edit->InnerClientRect().Bottom - 2;
     int red = 0;
     for (int x = area.Left + 2; x < area.Right - 3; ++x)
         red += before.pixelColor(x, y) == QColor(Qt::red);
@@ -426,6 +430,137 @@ TEST_F(BoundEdit, SettingTextPostsToTheFieldAndAFailingPostRevertsToIt)
     EXPECT_EQ(Count->AsInteger(), 12);
     EXPECT_THROW(Edit->SetText("twelve"), Exception);
     EXPECT_EQ(Edit->Text(), "12") << "the field's value is shown again";
+}
+
+} // namespace
+
+namespace {
+
+int Occurrences(const std::string& Text, const std::string& Part)
+{
+    int n = 0;
+    for (std::size_t at = Text.find(Part); at != std::string::npos; at = Text.find(Part, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(EditBaseDescription, StoresTextOnlyUnboundAndTheMaskOnlyWhenAssigned)
+{
+    TestApplication();
+    TForm form(nullptr);
+    form.SetName("EditForm");
+    auto* plain = new TCustomDBEditLt(&form);
+    plain->SetName("edPlain");
+    plain->SetParent(&form);
+    auto* masked = new TCustomDBEditLt(&form);
+    masked->SetName("edMasked");
+    masked->SetParent(&form);
+    masked->SetEditMask("00:00;1;_");
+    masked->SetText("12:34");
+    masked->SetFlat(true);
+
+    const std::string text = WriteComponentToText(form);
+    EXPECT_EQ(Occurrences(text, "EditMask"), 1) << text;
+    EXPECT_EQ(Occurrences(text, "Text = "), 1) << "an empty text is not stored\n" << text;
+    EXPECT_EQ(Occurrences(text, "ReadOnly"), 0) << "the window's own read-only state is not the property\n" << text;
+
+    TForm copy(nullptr);
+    ReadComponentFromText(copy, text, "copy");
+    auto* read = dynamic_cast<TCustomDBEditLt*>(copy.FindComponent("edMasked"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->EditMask(), "00:00;1;_");
+    EXPECT_EQ(read->Text(), "12:34");
+    EXPECT_TRUE(read->Flat());
+    EXPECT_EQ(read->FieldLink()->UnboundValue().AsString(), "12:34") << "the loaded text is the value";
+}
+
+} // namespace
+
+namespace {
+
+class EditBaseMRU : public EditBase {
+protected:
+    void SetUp() override
+    {
+        EditBase::SetUp();
+        Edit->MRUList()->SetActive(true);
+        for (const char* item : {"alpha", "alps", "beta", "Alto"})
+            Edit->MRUList()->Items()->Add(item);
+    }
+    std::vector<std::string> Shown() const
+    {
+        std::vector<std::string> items;
+        if (Edit->MRUListDroppedDown())
+            for (int i = 0; i < Edit->MRUPopup()->Items()->Count(); ++i)
+                items.push_back(Edit->MRUPopup()->Items()->Get(i));
+        return items;
+    }
+};
+
+TEST_F(EditBaseMRU, TypingOffersMatchingItemsAndEnterTakesTheChosenOne)
+{
+    ShowFocused();
+    QTest::keyClicks(Line(), "al");
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"alpha", "alps", "Alto"})) << "not case-sensitive by default";
+    const TRect area = Edit->EditRect();
+    EXPECT_EQ(Edit->MRUPopup()->Width(), area.Width()) << "as wide as the text area";
+    EXPECT_EQ(Edit->MRUPopup()->Left(), Edit->ClientToScreen(TPoint{area.Left, 0}).X);
+
+    QTest::keyClick(Line(), Qt::Key_P);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"alpha", "alps"})) << "refilled while typing";
+    QTest::keyClick(Line(), Qt::Key_Down);
+    QTest::keyClick(Line(), Qt::Key_Down);
+    EXPECT_EQ(Edit->MRUPopup()->ItemIndex(), 1) << "arrows move in the list, not the caret";
+    EXPECT_NE(Edit->Perform(CM_WANTSPECIALKEY, VK_RETURN), 0);
+    QTest::keyClick(Line(), Qt::Key_Return);
+    EXPECT_FALSE(Edit->MRUListDroppedDown());
+    EXPECT_EQ(Edit->Text(), "alps");
+}
+
+TEST_F(EditBaseMRU, EscDiscardsEmptyTextClosesAndBackspaceOnEmptyOffersAll)
+{
+    Edit->MRUList()->SetCaseSensitive(true);
+    ShowFocused();
+    QTest::keyClicks(Line(), "al");
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"alpha", "alps"}));
+    QTest::keyClick(Line(), Qt::Key_Down);
+    QTest::keyClick(Line(), Qt::Key_Escape);
+    EXPECT_FALSE(Edit->MRUListDroppedDown());
+    EXPECT_EQ(Edit->Text(), "al") << "Esc in the list keeps the typed text";
+
+    QTest::keyClick(Line(), Qt::Key_Backspace);
+    EXPECT_TRUE(Edit->MRUListDroppedDown());
+    QTest::keyClick(Line(), Qt::Key_Backspace);
+    EXPECT_FALSE(Edit->MRUListDroppedDown()) << "an empty text closes the list";
+    QTest::keyClick(Line(), Qt::Key_Backspace);
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"alpha", "alps", "beta", "Alto"}));
+}
+
+TEST_F(EditBaseMRU, LeavingAddsThePostedTextAndAResizeIsKept)
+{
+    auto other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 50, 100, 21);
+    ShowFocused();
+    QTest::keyClicks(Line(), "be");
+    ASSERT_TRUE(Edit->MRUListDroppedDown());
+    TMRUListboxLt* popup = Edit->MRUPopup();
+    TSizeGripLt* grip = popup->SizeGrip();
+    const int x = grip->Width() / 2, y = grip->Height() / 2, dy = 2 * popup->ItemHeight();
+    const int widthBefore = popup->Width();
+    grip->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(x, y));
+    grip->Perform(WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(x + 30, y + dy));
+    grip->Perform(WM_LBUTTONUP, 0, MakeLParam(x + 30, y + dy));
+    ASSERT_GT(popup->Width(), widthBefore) << "the grip resized the list";
+    EXPECT_EQ(Edit->MRUList()->Rows(), 3);
+    EXPECT_EQ(Edit->MRUList()->PopupWidth(), popup->Width());
+
+    QTest::keyClick(Line(), Qt::Key_X);
+    other->SetFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(Edit->MRUListDroppedDown());
+    const TStrings* items = Edit->MRUList()->Items();
+    EXPECT_EQ(items->Get(items->Count() - 1), "bex") << "the posted text is the newest item";
 }
 
 } // namespace

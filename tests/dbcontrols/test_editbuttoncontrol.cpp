@@ -5,8 +5,14 @@
 #include <memory>
 #include <vector>
 
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+#include "dbcontrols/buttonpaint.h"
 #include "dbcontrols/editbuttoncontrol.h"
 #include "platform/ui/capturehandover.h"
+#include "platform/ui/graphics.h"
 #include "platform/ui/repeattimer.h"
 #include "platform/ui/stdctrls.h"
 
@@ -168,6 +174,43 @@ TEST(EditButtonMake, MainButtonControlIsOwnedAndParentedByTheEditor)
     EXPECT_EQ(control->Height(), 17);
     EXPECT_FALSE(control->Transparent());
     EXPECT_TRUE(control->Visible());
+}
+
+} // namespace
+
+namespace {
+
+TColor PixelOf(const QImage& Image, int X, int Y)
+{
+    const QRgb c = Image.pixel(X, Y);
+    return static_cast<TColor>(qRed(c) | (qGreen(c) << 8) | (qBlue(c) << 16));
+}
+
+TEST(EditButtonControlPaint, FlatButtonMeltsIntoItsEditorUntilActive)
+{
+    SetButtonThemesEnabled(false);
+    TComponent owner(nullptr);
+    auto* editor = new TPanel(&owner);
+    editor->SetColor(clWindow);
+    editor->SetBounds(0, 0, 120, 21);
+    auto* button = new TEditButtonControlLt(editor);
+    button->SetParent(editor);
+    button->SetBounds(100, 0, 17, 21);
+    button->SetFlat(true);
+    const auto grab = [&] { return button->Widget()->grab().toImage(); };
+
+    QImage image = grab();
+    EXPECT_EQ(PixelOf(image, 0, 0), ColorToRGB(clWindow));
+    EXPECT_EQ(PixelOf(image, 16, 20), ColorToRGB(clWindow));
+    button->SetActive(true);
+    image = grab();
+    EXPECT_EQ(PixelOf(image, 0, 0), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(PixelOf(image, 16, 20), ColorToRGB(clBtnShadow));
+    button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(5, 5));
+    image = grab();
+    EXPECT_EQ(PixelOf(image, 0, 0), ColorToRGB(clBtnShadow));
+    button->Perform(WM_LBUTTONUP, 0, MakeLParam(5, 5));
+    SetButtonThemesEnabled(true);
 }
 
 } // namespace

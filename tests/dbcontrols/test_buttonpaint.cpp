@@ -2,6 +2,8 @@
 // hot, pressed and disabled apart; the shared face cache; button sizes.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "dbcontrols/buttoncache.h"
 #include "dbcontrols/buttonpaint.h"
 #include "platform/ui/picture.h"
@@ -163,6 +165,36 @@ TEST(ButtonSizes, CheckBoxPlacedAndShrunkInItsRect)
     EXPECT_EQ(r, Bounds(110 - w, 60 - h, w, h));
     PlaceCheckBoxRect({0, 0, 5, 4}, 0, 0, r);
     EXPECT_EQ(r, Bounds(0, 0, 5, 4));
+}
+
+} // namespace
+
+namespace {
+
+// The faces of one button in the themed look, as pixels.
+std::vector<TColor> ThemedFace(TButtonPaintKindLt Kind, bool Enabled, bool Active, bool Flat, int PressedPart)
+{
+    TBitmap bitmap;
+    bitmap.SetSize(17, 21);
+    PaintButtonFace(bitmap.Canvas(), {0, 0, 17, 21}, clWindow, 0, Enabled, Active, Flat, PressedPart, Kind);
+    std::vector<TColor> pixels;
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 17; ++x)
+            pixels.push_back(bitmap.Canvas()->Pixels(x, y));
+    return pixels;
+}
+
+TEST(ThemedButtonFaces, NormalHotPressedAndDisabledDiffer)
+{
+    ASSERT_TRUE(ButtonThemesEnabled());
+    for (const TButtonPaintKindLt kind : {bpkEllipsisLt, bpkPlusLt}) {
+        const std::vector<std::vector<TColor>> faces = {
+            ThemedFace(kind, true, false, false, 0), ThemedFace(kind, true, true, false, 0),
+            ThemedFace(kind, true, true, false, 1), ThemedFace(kind, false, false, false, 0)};
+        for (std::size_t i = 0; i < faces.size(); ++i)
+            for (std::size_t j = i + 1; j < faces.size(); ++j)
+                EXPECT_NE(faces[i], faces[j]) << "kind " << kind << ": states " << i << " and " << j;
+    }
 }
 
 } // namespace
