@@ -105,6 +105,8 @@ protected:
     void ShowLinkValue() override;
     void RefreshReadOnly() override;
     void MainButtonDown(bool IsDownButton) override;
+    void ButtonControlMouseMove(TObject* Sender, TShiftState Shift, int X, int Y) override;
+    void ButtonControlMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void Change() override;
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
@@ -122,6 +124,9 @@ private:
     bool HandleKeyBasedMouse(TMessage& Message);
     void TypeCharacter(char32_t Key);
     bool RouteKeyToList(TMessage& Message);
+    // Where a point of the main button lies on the list, in the list's
+    // coordinates; false when it is not over the list.
+    bool ButtonPointOnList(TObject* Sender, int X, int Y, TPoint& OnList) const;
 
     std::unique_ptr<TStringList> FItems;
     std::unique_ptr<TStringListLt> FKeyItems;
@@ -133,6 +138,7 @@ private:
     int FItemImageIndex = -1;
     bool FListVisible = false;
     bool FListSizedByUser = false;
+    bool FDraggedIntoList = false;
     TNotifyEvent FOnDropDown;
     TCloseUpEventLt FOnCloseUp;
     TListGetImageIndexEventLt FOnGetItemImageIndex;

@@ -99,6 +99,41 @@ void TCustomDBComboBoxLt::CloseUp(bool Accept)
         FOnCloseUp(this, Accept);
 }
 
+bool TCustomDBComboBoxLt::ButtonPointOnList(TObject* Sender, int X, int Y, TPoint& OnList) const
+{
+    const TControl* control = ButtonControls().empty() ? nullptr : ButtonControls()[0].EditButtonControl;
+    if (!FListVisible || !control || Sender != control)
+        return false;
+    OnList = FList->ScreenToClient(control->ClientToScreen(TPoint{X, Y}));
+    return PtInRect(Rect(0, 0, FList->Width(), FList->Height()), OnList);
+}
+
+// Pressing the drop-down button and dragging onto the open list follows the
+// pointer there; releasing on the list takes the item under it.
+void TCustomDBComboBoxLt::ButtonControlMouseMove(TObject* Sender, TShiftState Shift, int X, int Y)
+{
+    TCustomDBEditLt::ButtonControlMouseMove(Sender, Shift, X, Y);
+    TPoint onList;
+    if (!Shift.Contains(ssLeft) || !ButtonPointOnList(Sender, X, Y, onList))
+        return;
+    FDraggedIntoList = true;
+    const int index = FList->ItemAtPos(onList, true);
+    if (index >= 0)
+        FList->SetItemIndex(index);
+}
+
+void TCustomDBComboBoxLt::ButtonControlMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TCustomDBEditLt::ButtonControlMouseUp(Sender, Button, Shift, X, Y);
+    if (!FDraggedIntoList || Button != mbLeft)
+        return;
+    FDraggedIntoList = false;
+    TPoint onList;
+    const bool onTheList = ButtonPointOnList(Sender, X, Y, onList);
+    if (FListVisible)
+        CloseUp(onTheList && PtInRect(FList->ClientRect(), onList));
+}
+
 // While the list is open, the keys that move through it go to it.
 bool TCustomDBComboBoxLt::RouteKeyToList(TMessage& Message)
 {

@@ -411,6 +411,34 @@ TEST_F(ComboFixture, TheMainButtonOpensAndClosesTheListOrStepsAsAnUpDownPair)
     }
 }
 
+TEST_F(ComboFixture, PressingTheButtonAndReleasingOnTheListChoosesAnItem)
+{
+    SetItems({"a", "b", "c"});
+    ShowAndFocus();
+    TEditButtonControlLt* button = Combo->ButtonControls()[0].EditButtonControl;
+    QWidget* face = button->Widget();
+    const QPoint mid(button->Width() / 2, button->Height() / 2);
+    struct Case {
+        int Row;        // -1: released back on the button after visiting the list
+        int WantIndex;
+    };
+    const Case cases[] = {{2, 2}, {1, 1}, {-1, 1}};
+    for (const Case& c : cases) {
+        QTest::mousePress(face, Qt::LeftButton, {}, mid);
+        ASSERT_TRUE(Combo->ListVisible());
+        TPopupListboxLt* list = Combo->PopupList();
+        const TRect row = list->ItemRect(c.Row < 0 ? 0 : c.Row);
+        const TPoint onScreen = list->ClientToScreen(TPoint{row.Left + 5, (row.Top + row.Bottom) / 2});
+        const QPoint onList = face->mapFromGlobal(QPoint(onScreen.X, onScreen.Y));
+        QMouseEvent move(QEvent::MouseMove, QPointF(onList), face->mapToGlobal(QPointF(onList)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(face, &move);
+        QTest::mouseRelease(face, Qt::LeftButton, {}, c.Row < 0 ? mid : onList);
+        EXPECT_FALSE(Combo->ListVisible()) << c.Row;
+        EXPECT_EQ(Combo->ItemIndex(), c.WantIndex) << c.Row;
+    }
+}
+
 TEST_F(ComboFixture, KeyBasedComboOpensItsListOnAPressInTheText)
 {
     SetItems({"Yes", "No"}, {"Y", "N"});
