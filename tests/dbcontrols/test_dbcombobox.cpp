@@ -23,6 +23,7 @@
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/clipbrd.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/imglist.h"
 
 namespace {
 
@@ -341,6 +342,66 @@ TEST_F(ComboFixture, KeyBasedTypingSearchesTheItemsAndBackspaceGrowsTheSelection
     QTest::keyClick(Edit(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Combo->Text(), "Never") << "pasting searches instead of inserting";
     EXPECT_EQ(Combo->Value().AsString(), "V");
+}
+
+TEST_F(ComboFixture, TheItemImageFollowsTheItemUnlessOnGetItemImageIndexSaysOtherwise)
+{
+    auto* images = new TImageList(Form.get());
+    images->SetSize(8, 8);
+    Combo->EditImage()->SetImages(images);
+    Combo->EditImage()->SetVisible(true);
+    SetItems({"Red", "Green", "Blue"}, {"R", "G", "B"});
+    struct Case {
+        const char* Key;
+        bool Override;
+        int WantImage;
+    };
+    const Case cases[] = {{"G", false, 1}, {"B", false, 2}, {"X", false, -1}, {"G", true, 6}, {"R", true, 5}};
+    for (const Case& c : cases) {
+        if (c.Override)
+            Combo->SetOnGetItemImageIndex([](TObject*, int Item, int& Image) { Image = Item + 5; });
+        Combo->SetValue(Variant(c.Key));
+        EXPECT_EQ(Combo->EditImage()->ImageIndex(), c.WantImage) << c.Key;
+    }
+}
+
+TEST_F(ComboFixture, EmptyItemsAreAskedForBeforeASearchOrADropDown)
+{
+    int requests = 0;
+    Combo->ItemsRequest = [&](TObject*) {
+        ++requests;
+        SetItems({"alpha", "beta"});
+    };
+    ShowAndFocus();
+    QTest::keyClicks(Edit(), "b");
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(Combo->Text(), "beta") << "the search sees the items just given";
+    Combo->Items()->Clear();
+    Combo->DropDown();
+    EXPECT_EQ(requests, 2);
+    EXPECT_EQ(Combo->PopupList()->Count(), 2);
+}
+
+TEST_F(ComboFixture, AutoDropOpensTheListOnTheFirstTypedCharacter)
+{
+    SetItems({"Yes", "No"}, {"Y", "N"});
+    Combo->DropDownBox()->SetAutoDrop(true);
+    int dropDowns = 0;
+    Combo->SetOnDropDown([&](TObject*) { ++dropDowns; });
+    std::vector<bool> closeUps;
+    Combo->SetOnCloseUp([&](TObject*, bool& Accept) { closeUps.push_back(Accept); });
+    ShowAndFocus();
+    QTest::keyClick(Edit(), 'n');
+    EXPECT_TRUE(Combo->ListVisible());
+    EXPECT_EQ(Combo->PopupList()->ItemIndex(), 1) << "the open list follows the search";
+    QTest::keyClick(Edit(), 'y');
+    EXPECT_EQ(Combo->Text(), "No") << "'Ny' is no item: the search keeps 'No'";
+    EXPECT_EQ(dropDowns, 1);
+    QTest::keyClick(Edit(), Qt::Key_Up);
+    EXPECT_EQ(Combo->Value().AsString(), "N") << "Up moves in the open list only";
+    QTest::keyClick(Edit(), Qt::Key_Return);
+    EXPECT_EQ(closeUps, std::vector<bool>{true});
+    EXPECT_EQ(Combo->Value().AsString(), "Y");
 }
 
 // ---- Stepping
