@@ -92,6 +92,8 @@ void TCustomDBComboBoxLt::ItemsChanged(bool KeyItemsChanged)
     SetCursor(KeyBased() ? crArrow : crDefault);
     if (KeyItemsChanged)
         ShowLinkValue();
+    else if (KeyBased())
+        ApplyValue(FKeyValue);   // new item texts: the value keeps showing
 }
 
 // ItemIndex := the first item equal to the edit text; the open list and the

@@ -38,8 +38,9 @@ bool TCustomDBComboBoxLt::LocateItemText(const std::string& S, bool Partial)
             ApplyItemIndex(-1);
         }
     } catch (...) {
+        // The previous item comes back; the error still reaches the operator.
         ApplyItemIndex(previous);
-        return false;
+        throw;
     }
     return FItemIndex != previous;
 }

@@ -214,9 +214,19 @@ TEST_F(ComboFixture, ChangingTheListsSwitchesTheMode)
     EXPECT_EQ(Combo->ItemIndex(), -1);
     EXPECT_EQ(Combo->MaxLength(), 0);
 
+    Combo->SetValue(Variant("N"));
+    Combo->Items()->BeginUpdate();
+    Combo->Items()->Clear();
+    Combo->Items()->Add("Ja");
+    Combo->Items()->Add("Nein");
+    Combo->Items()->EndUpdate();
+    EXPECT_EQ(Combo->Text(), "Nein") << "new item texts show the same value";
+    EXPECT_EQ(Combo->ItemIndex(), 1);
+    EXPECT_EQ(Combo->Value().AsString(), "N");
+
     Combo->KeyItems()->Clear();
     EXPECT_FALSE(Combo->KeyBased());
-    Combo->SetText("yes");
+    Combo->SetText("ja");
     EXPECT_EQ(Combo->ItemIndex(), 0);
 }
 
