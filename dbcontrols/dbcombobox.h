@@ -18,6 +18,7 @@
 #include "dbcontrols/dropdownboxlt.h"
 #include "dbcontrols/popuplistboxlt.h"
 #include "platform/rtl/variant.h"
+#include "platform/ui/presswatch.h"
 
 class TStringList;
 class TStringListLt;
@@ -127,11 +128,15 @@ private:
     // Where a point of the main button lies on the list, in the list's
     // coordinates; false when it is not over the list.
     bool ButtonPointOnList(TObject* Sender, int X, int Y, TPoint& OnList) const;
+    // A press anywhere but on the combo, its buttons and its list closes
+    // the open list without its choice.
+    void PressedWhileOpen(TControl* Pressed);
 
     std::unique_ptr<TStringList> FItems;
     std::unique_ptr<TStringListLt> FKeyItems;
     std::unique_ptr<TDropDownBoxLt> FDropDownBox;
     TPopupListboxLt* FList = nullptr;   // owned by the combo
+    std::unique_ptr<TMousePressWatch> FPressWatch;
     int FItemCount = 0;
     int FItemIndex = -1;
     Variant FKeyValue = Variant::Null();

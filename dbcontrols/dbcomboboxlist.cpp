@@ -30,6 +30,17 @@ void TCustomDBComboBoxLt::CreateList()
             chained(Sender);
         FListSizedByUser = true;
     });
+    FPressWatch = std::make_unique<TMousePressWatch>([this](TControl* Pressed) { PressedWhileOpen(Pressed); });
+}
+
+void TCustomDBComboBoxLt::PressedWhileOpen(TControl* Pressed)
+{
+    if (!FListVisible)
+        return;
+    for (const TControl* c = Pressed; c; c = c->Parent())
+        if (c == this || c == FList)
+            return;
+    CloseUp(false);
 }
 
 void TCustomDBComboBoxLt::DropDown()

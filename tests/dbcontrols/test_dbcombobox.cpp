@@ -607,6 +607,36 @@ TEST_F(ComboFixture, AClickOnAnItemChoosesIt)
     EXPECT_EQ(Combo->Text(), "b");
 }
 
+TEST_F(ComboFixture, APressElsewhereClosesTheListWithoutItsChoice)
+{
+    SetItems({"a", "b", "c"});
+    auto* other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 100, 100, 21);
+    ShowAndFocus();
+    struct Case {
+        const char* Where;
+        bool WantOpen;
+    };
+    const Case cases[] = {{"list", true}, {"button", true}, {"other edit", false}, {"form", false}};
+    for (const Case& c : cases) {
+        Combo->SetItemIndex(0);
+        Combo->DropDown();
+        Combo->PopupList()->SetItemIndex(2);
+        const std::string where = c.Where;
+        QWidget* target = where == "list"     ? Combo->PopupList()->Widget()
+                          : where == "button" ? Combo->ButtonControls()[0].EditButtonControl->Widget()
+                          : where == "form"   ? Form->Widget()
+                                              : other->Widget();
+        // Only the press: releases in the list and on the button have their own meaning.
+        QTest::mousePress(target, Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_EQ(Combo->ListVisible(), c.WantOpen) << c.Where;
+        EXPECT_EQ(Combo->ItemIndex(), 0) << c.Where << ": a press takes nothing";
+        Combo->CloseUp(false);
+        QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(3, 3));
+    }
+}
+
 TEST_F(ComboFixture, ASizeGivenWithTheGripIsKeptForTheNextDropDown)
 {
     SetItems(Numbers(16));
