@@ -47,12 +47,13 @@ bool TCustomDBEditLt::RouteToMRUPopup(TMessage& Message)
             CloseUpMRUList(false);
             return true;
         }
-        if (Message.Msg == WM_CHAR && (key == VK_RETURN || key == VK_ESCAPE))
-            return true;
+        if (Message.Msg == WM_CHAR)
+            // Characters are typed text: '&', '(', '!' and '"' share their
+            // codes with the arrow and page keys and must reach the editor.
+            return key == VK_RETURN || key == VK_ESCAPE;
         if (!IsMRUNavigationKey(key, shift))
             return false;
-        if (Message.Msg == WM_KEYDOWN)
-            FMRUPopup->Perform(WM_KEYDOWN, key, 0);
+        FMRUPopup->Perform(WM_KEYDOWN, key, 0);
         return true;
     }
     case WM_MOUSEWHEEL:

@@ -1,5 +1,8 @@
 #include "dbcontrols/dbeditlt.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QLineEdit>
 
 #include "dbcontrols/mrulistboxlt.h"
@@ -58,14 +61,20 @@ TCustomDBEditLt::TCustomDBEditLt(TComponent* AOwner)
 
 TCustomDBEditLt::~TCustomDBEditLt()
 {
-    // The link's callbacks reach into the editor: none may run while it goes.
+    // The link's and the buttons' callbacks reach into the editor: none may
+    // run while it goes.
     if (FFieldLink) {
         FFieldLink->OnDataChange = nullptr;
         FFieldLink->OnEditingChange = nullptr;
         FFieldLink->OnUpdateData = nullptr;
         FFieldLink->OnActiveChange = nullptr;
     }
+    if (FEditButtons)
+        FEditButtons->SetOnChanged(nullptr);
+    if (FEditButton)
+        FEditButton->SetOnChanged(nullptr);
     DestroyComponents();
+    FButtonControls.clear();
 }
 
 // ---- parts made on first use ------------------------------------------------
@@ -572,8 +581,11 @@ void TCustomDBEditLt::RefreshImageIndex()
         return;
     int index = ImplicitImageIndex();
     const Variant value = CurrentValue();
-    if (value.IsNumeric())
-        index = static_cast<int>(std::lround(value.AsDouble()));
+    if (value.IsNumeric()) {
+        const double number = std::round(value.AsDouble());
+        if (number >= std::numeric_limits<int>::min() && number <= std::numeric_limits<int>::max())
+            index = static_cast<int>(number);
+    }
     if (FOnGetImageIndex)
         FOnGetImageIndex(this, index);
     image->SetImageIndex(index);

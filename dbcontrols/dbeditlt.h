@@ -255,9 +255,6 @@ private:
     bool ShortCutPressesButton(unsigned Key, TShiftState Shift);
     void PopupButtonMenu(int Index, TEditButtonLt* Button);
     void PaintFrameAndMarks();
-    void PaintSelf(TCanvas* Canvas);
-    bool PaintsSelf() const;
-    int TextLeftMargin() const;
     bool InButtonOrImageArea(int X, int Y) const;
     bool FillMRUPopup();
     void HandleHintShow(TMessage& Message);

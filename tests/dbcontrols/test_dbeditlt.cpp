@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -19,11 +20,13 @@
 #include "dbcontrols/sizegriplt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/fields.h"
+#include "platform/rtl/clocks.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/beep.h"
 #include "platform/ui/forms.h"
+#include "platform/ui/hintwindow.h"
 #include "platform/ui/imglist.h"
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/sysmetrics.h"
@@ -122,6 +125,16 @@ TEST_F(EditBase, KeysChangeTheTextOnlyWhenNotReadOnly)
         QTest::keyClick(Line(), c.Key, c.Modifiers);
         EXPECT_EQ(Edit->Text(), c.Expected);
     }
+}
+
+TEST_F(EditBase, LettersBeyondLatin1StartEditingToo)
+{
+    ShowFocused();
+    for (const char* letter : {"ж", "Ω"}) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(letter));
+        QApplication::sendEvent(Line(), &press);
+    }
+    EXPECT_EQ(Edit->Text(), "жΩ");
 }
 
 TEST_F(EditBase, TypingThenLeavingPostsTheTypedText)
@@ -253,6 +266,39 @@ INSTANTIATE_TEST_SUITE_P(Looks, EditBaseLayout,
                                            TLayoutCase{"FlatHiddenMiddle", true, {false, true}}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
+TEST_F(EditBase, TheFlatBorderLightsUpWithFocusHoverOrAlwaysShowBorder)
+{
+    auto other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 50, 100, 21);
+    Edit->SetFlat(true);
+    Edit->EditButton()->SetVisible(true);
+    Form->Show();
+    QApplication::setActiveWindow(Form->Widget());
+    other->SetFocus();
+    QApplication::processEvents();
+    const TEditButtonControlRec& main = Edit->ButtonControls()[0];
+    auto expectActive = [&](bool Active, int Line) {
+        SCOPED_TRACE(Line);
+        EXPECT_EQ(Edit->BorderActive(), Active);
+        EXPECT_EQ(main.EditButtonControl->Active(), Active);
+        EXPECT_EQ(main.ButtonLine->Pen()->Color(), Active ? clBtnFace : Edit->Color());
+    };
+    expectActive(false, __LINE__);
+    Edit->Perform(CM_MOUSEENTER);
+    expectActive(true, __LINE__);
+    Edit->Perform(CM_MOUSELEAVE);
+    expectActive(false, __LINE__);
+    Edit->SetAlwaysShowBorder(true);
+    expectActive(true, __LINE__);
+    Edit->SetAlwaysShowBorder(false);
+    ShowFocused();
+    expectActive(true, __LINE__);
+    other->SetFocus();
+    QApplication::processEvents();
+    expectActive(false, __LINE__);
+}
+
 TEST_F(EditBase, HeightFollowsTheFontAndTheTallerImage)
 {
     TCanvas canvas;
@@ -307,6 +353,67 @@ TEST_F(EditBase, RequiredMarkShowsOnAnEmptyValueUntilACharacterIsTyped)
     EXPECT_TRUE(asked);
 }
 
+TEST_F(EditBase, TooltipsShowOnlyClippedTextAtTheBottomLeft)
+{
+    Edit->SetWidth(80);
+    Edit->SetTooltips(true);
+    EXPECT_TRUE(Edit->TControl::ShowHint()) << "the window shows hints for the tool tips";
+    struct TCase {
+        const char* Text;
+        bool Shown;
+    };
+    for (const TCase c : {TCase{"short", false}, TCase{"a text far too long for eighty pixels", true}}) {
+        SCOPED_TRACE(c.Text);
+        Edit->SetText(c.Text);
+        THintInfo info;
+        info.HintControl = Edit;
+        info.HintStr = "the control's own hint";
+        const LRESULT refused = Edit->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(refused == 0, c.Shown);
+        if (c.Shown) {
+            EXPECT_EQ(info.HintStr, c.Text);
+            const TPoint corner = Edit->ClientToScreen(TPoint{0, Edit->Height()});
+            EXPECT_EQ(info.HintPos.X, corner.X);
+            EXPECT_EQ(info.HintPos.Y, corner.Y);
+        }
+    }
+}
+
+// An editor whose value is the number typed, as the number edit's is.
+class TNumberProbe : public TCustomDBEditLt {
+public:
+    explicit TNumberProbe(TComponent* AOwner) : TCustomDBEditLt(AOwner) {}
+
+protected:
+    Variant CurrentValue() const override
+    {
+        const std::string text = Text();
+        return text.empty() ? Variant::Null() : Variant(std::stod(text));
+    }
+};
+
+TEST_F(EditBase, ANumericValuePicksTheImageAndAnOutOfRangeOneLeavesItAlone)
+{
+    auto* images = new TImageList(Form.get());
+    images->SetSize(8, 8);
+    auto* edit = new TNumberProbe(Form.get());
+    edit->SetParent(Form.get());
+    edit->EditImage()->SetImages(images);
+    edit->EditImage()->SetVisible(true);
+    struct TCase {
+        const char* Text;
+        int Index;
+    };
+    for (const TCase c : {TCase{"2.6", 3}, TCase{"1e12", -1}, TCase{"-7.2", -7}, TCase{"-1e300", -1}}) {
+        SCOPED_TRACE(c.Text);
+        edit->SetText(c.Text);
+        EXPECT_EQ(edit->EditImage()->ImageIndex(), c.Index);
+    }
+    edit->SetOnGetImageIndex([](TObject*, int& Index) { Index += 10; });
+    edit->SetText("1");
+    EXPECT_EQ(edit->EditImage()->ImageIndex(), 11) << "the handler has the last word";
+}
+
 // A holder that claims keys before the editor does.
 class TKeyHolder : public TPanel, public IInplaceEditHolderLt {
 public:
@@ -314,8 +421,9 @@ public:
     bool AllowEditorModify(TWinControl*) override { return AllowModify; }
     void GetLastMouseDown(TPoint& ScreenPos, int& Time) override
     {
-        ScreenPos = TPoint{-1000, -1000};
-        Time = 0;
+        ScreenPos = LastDown;
+        Time = LastDownTime;
+        LastDown = TPoint{-1000, -1000};
     }
     void EditorMessage(TWinControl*, TMessage&) override {}
     void EditorKeyDown(TWinControl*, unsigned& Key, TShiftState) override
@@ -330,6 +438,8 @@ public:
     }
     void EditorKeyUp(TWinControl*, unsigned&, TShiftState) override {}
     bool AllowModify = true;
+    TPoint LastDown{-1000, -1000};
+    int LastDownTime = 0;
 };
 
 TEST_F(EditBase, InplaceHolderMustHostAndSeesKeysFirst)
@@ -357,6 +467,17 @@ TEST_F(EditBase, InplaceHolderMustHostAndSeesKeysFirst)
     QTest::keyClicks(Line(), "q");
     EXPECT_EQ(Edit->Text(), "") << "the holder keeps the editor read-only";
 
+    int doubleClicks = 0;
+    Edit->SetOnDblClick([&](TObject*) { ++doubleClicks; });
+    holder->LastDown = Edit->ClientToScreen(TPoint{20, 5});
+    holder->LastDownTime = static_cast<int>(GetTickCount());
+    QTest::mousePress(Line(), Qt::LeftButton, {}, QPoint(20, 5));
+    QTest::mouseRelease(Line(), Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(doubleClicks, 1) << "the press that follows the holder's press is a double click";
+    QTest::mousePress(Line(), Qt::LeftButton, {}, QPoint(20, 5));
+    QTest::mouseRelease(Line(), Qt::LeftButton, {}, QPoint(20, 5));
+    EXPECT_EQ(doubleClicks, 1) << "the holder reports its press once";
+
     Edit->PlaceAt(TRect{0, 0, 0, 0});
     EXPECT_FALSE(Edit->Visible());
     Edit->PlaceAt(TRect{5, 5, 105, 26});
@@ -377,10 +498,15 @@ protected:
         Count = new TIntegerField(Form.get());
         Count->SetFieldName("COUNT");
         Count->SetDataSet(Table);
+        Power = new TFloatField(Form.get());
+        Power->SetFieldName("POWER");
+        Power->SetDisplayFormat("0.00 W");
+        Power->SetDataSet(Table);
         Table->CreateDataSet();
         Table->Append();
         Name->SetAsString("lamp");
         Count->SetAsInteger(3);
+        Power->SetAsFloat(2.5);
         Table->Post();
         Source = new TDataSource(Form.get());
         Source->SetDataSet(Table);
@@ -389,8 +515,25 @@ protected:
     TClientDataSet* Table = nullptr;
     TStringField* Name = nullptr;
     TIntegerField* Count = nullptr;
+    TFloatField* Power = nullptr;
     TDataSource* Source = nullptr;
 };
+
+TEST_F(BoundEdit, FocusShowsTheEditTextAndLeavingTheDisplayText)
+{
+    Edit->SetDataField("POWER");
+    EXPECT_EQ(Edit->Text(), "2.50 W");
+    auto other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 50, 100, 21);
+    ShowFocused();
+    EXPECT_EQ(Edit->Text(), Power->Text());
+    EXPECT_EQ(Edit->Text().find('W'), std::string::npos);
+    other->SetFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Edit->Text(), "2.50 W");
+    EXPECT_EQ(Table->State(), dsBrowse) << "showing a value edits nothing";
+}
 
 TEST_F(BoundEdit, ShowsTheFieldTypingEditsTheRecordAndLeavingPostsIt)
 {
@@ -515,6 +658,16 @@ TEST_F(EditBaseMRU, TypingOffersMatchingItemsAndEnterTakesTheChosenOne)
     QTest::keyClick(Line(), Qt::Key_Return);
     EXPECT_FALSE(Edit->MRUListDroppedDown());
     EXPECT_EQ(Edit->Text(), "alps");
+}
+
+TEST_F(EditBaseMRU, CharactersSharingTheArrowCodesAreTypedWhileTheListIsOpen)
+{
+    Edit->MRUList()->Items()->Add("a(&)!\"");
+    ShowFocused();
+    QTest::keyClicks(Line(), "a(&)!\"");
+    EXPECT_EQ(Edit->Text(), "a(&)!\"");
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"a(&)!\""}));
+    EXPECT_EQ(Edit->MRUPopup()->ItemIndex(), -1) << "no character moved the selection";
 }
 
 TEST_F(EditBaseMRU, EscDiscardsEmptyTextClosesAndBackspaceOnEmptyOffersAll)
