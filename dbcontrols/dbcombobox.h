@@ -118,9 +118,7 @@ private:
     void RefreshItemImage();
     void SelectInList();
     void ShowItemText();
-    bool IsUpDownButton() const;
     void CreateList();
-    void ListMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void HandleMouseWheel(TMessage& Message);
     bool HandleKeyBasedMouse(TMessage& Message);
     void TypeCharacter(char32_t Key);
