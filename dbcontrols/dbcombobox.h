@@ -7,9 +7,11 @@
 // index, the value is the key of the chosen item, typing searches the items
 // instead of editing the text, and only listed items can be chosen.
 //
-// ItemIndex follows the text in both modes: every change of the text, typed
-// or set, finds the first item equal to it (case ignored), so a text that
-// matches no item leaves ItemIndex at -1 and is never blanked by a search.
+// In text mode ItemIndex follows the text: every change of it, typed or
+// set, finds the first item equal to it (case ignored), so a text that no
+// item matches leaves ItemIndex at -1 and is never blanked by a search. In
+// key-based mode the key decides the item, so items with equal texts keep
+// their own keys.
 #include <functional>
 #include <memory>
 #include <string>
