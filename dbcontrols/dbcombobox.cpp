@@ -13,11 +13,15 @@ LT_IMPLEMENT_CLASS(TCustomDBComboBoxLt, TCustomDBEditLt)
 
 LT_IMPLEMENT_CLASS(TDBComboBoxLt, TCustomDBComboBoxLt)
 {
+    // The text of a key-based combo is its item's, not a value of its own:
+    // read back before the lists it would be lost, so it is not stored.
+    P.Property("Text", &TDBComboBoxLt::Text, &TDBComboBoxLt::SetText).StoredIf([](const TObject& O) {
+        const auto& combo = static_cast<const TDBComboBoxLt&>(O);
+        return combo.FieldLink()->Unbound() && !combo.KeyBased() && !combo.Text().empty();
+    });
     P.Property("Items", &TDBComboBoxLt::Items, &TDBComboBoxLt::SetItems);
     P.Property("KeyItems", &TDBComboBoxLt::KeyItems, &TDBComboBoxLt::SetKeyItems);
     P.Property("DropDownBox", &TDBComboBoxLt::DropDownBox, &TDBComboBoxLt::SetDropDownBox);
-    P.Property("Images", &TDBComboBoxLt::EditImage);
-    P.Property("EditMask", &TDBComboBoxLt::EditMask, &TDBComboBoxLt::SetEditMask);
     P.Property("WordWrap", &TDBComboBoxLt::WordWrap, &TDBComboBoxLt::SetWordWrap).Default(0);
     P.Property("Alignment", &TDBComboBoxLt::Alignment, &TDBComboBoxLt::SetAlignment).Default(taLeftJustify);
     P.Property("OnDropDown", &TDBComboBoxLt::OnDropDown, &TDBComboBoxLt::SetOnDropDown);

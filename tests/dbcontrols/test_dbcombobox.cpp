@@ -20,6 +20,7 @@
 #include "platform/data/fields.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/reader.h"
+#include "platform/rtl/writer.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/ui/clipbrd.h"
 #include "platform/ui/forms.h"
@@ -281,6 +282,18 @@ end
     EXPECT_EQ(combo->DropDownBox()->Width(), -1);
     combo->SetValue(Variant("y"));
     EXPECT_EQ(combo->Text(), "Ось Y");
+
+    // Written back, the description reads again into the same combo; the
+    // text of a key-based combo is no stored value.
+    const std::string written = WriteComponentToText(form);
+    TForm again(nullptr);
+    ReadComponentFromText(again, written, "written");
+    EXPECT_EQ(WriteComponentToText(again), written);
+    auto* copy = dynamic_cast<TDBComboBoxLt*>(again.FindComponent("cmbAxis"));
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy->KeyItems()->Text(), "x\ny\n");
+    EXPECT_EQ(copy->DropDownBox()->Rows(), 3);
+    EXPECT_EQ(copy->Text(), "");
 }
 
 // ---- Typing
