@@ -1,6 +1,7 @@
 // Renders the edit buttons in their looks and states and the popups (list
 // with images and grip, recently-used list with its scroll bar, calendar,
-// special row) into one picture, for looking at them:
+// special row), the editors and the combo boxes in their looks into one
+// picture, for looking at them:
 //   dbcontrols_gallery OUTPUT.png
 #include <cstdio>
 #include <memory>
@@ -17,9 +18,11 @@
 #include "dbcontrols/popupmonthcalendarlt.h"
 #include "dbcontrols/sizegriplt.h"
 #include "dbcontrols/specrowlt.h"
+#include "tests/dbcontrols/gallerycombos.h"
 #include "tests/dbcontrols/galleryeditors.h"
 #include "platform/ui/application.h"
 #include "platform/ui/picture.h"
+#include "platform/ui/stdctrls.h"
 
 namespace {
 constexpr int kCell = 40;
@@ -138,6 +141,7 @@ QImage Grab(TControl* Control)
 {
     return Control->Widget()->grab().toImage();
 }
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -197,6 +201,13 @@ int main(int argc, char** argv)
 
     const std::unique_ptr<TForm> editors = MakeEditorsGallery(images);
     editors->Show();
+    TDBComboBoxLt* dropped = nullptr;
+    const std::unique_ptr<TForm> combos = MakeCombosGallery(images, dropped);
+    combos->SetTop(editors->Top() + editors->Height() + 40);
+    combos->Show();
+    QTest::qWait(100);
+    dropped->SetFocus();
+    dropped->DropDown();
 
     QTest::qWait(300);
 
@@ -204,6 +215,9 @@ int main(int argc, char** argv)
     const QImage editorLooks = editors->Widget()->grab().toImage();
     const QImage popups[] = {Grab(list), Grab(mru), Grab(calendar)};
     const QImage row = Grab(specRow);
+    const QImage comboLooks = Grab(combos.get());
+    const QImage droppedList = Grab(dropped->PopupList());
+    const QPoint listAt = combos->Widget()->mapFromGlobal(dropped->PopupList()->Widget()->pos());
     constexpr int gap = 16;
     int width = top.width();
     int popupsWidth = gap;
@@ -212,8 +226,10 @@ int main(int argc, char** argv)
         popupsWidth += p.width() + gap;
         popupsHeight = std::max(popupsHeight, p.height());
     }
-    width = std::max({width, popupsWidth, row.width() + 2 * gap, editorLooks.width() + 2 * gap});
-    QImage out(width, top.height() + popupsHeight + row.height() + editorLooks.height() + 5 * gap,
+    width = std::max({width, popupsWidth, row.width() + 2 * gap, editorLooks.width() + 2 * gap,
+                      comboLooks.width() + 2 * gap});
+    const int combosHeight = std::max(comboLooks.height(), listAt.y() + droppedList.height());
+    QImage out(width, top.height() + popupsHeight + row.height() + editorLooks.height() + combosHeight + 6 * gap,
                QImage::Format_RGB32);
     out.fill(QColor(200, 200, 200));
     QPainter painter(&out);
@@ -225,7 +241,12 @@ int main(int argc, char** argv)
         x += p.width() + gap;
     }
     painter.drawImage(gap, y + popupsHeight + gap, row);
-    painter.drawImage(gap, y + popupsHeight + row.height() + 2 * gap, editorLooks);
+    const int editorsTop = y + popupsHeight + row.height() + 2 * gap;
+    painter.drawImage(gap, editorsTop, editorLooks);
+    // The combo boxes with the dropped-down list where it shows on screen.
+    const int combosTop = editorsTop + editorLooks.height() + gap;
+    painter.drawImage(gap, combosTop, comboLooks);
+    painter.drawImage(gap + listAt.x(), combosTop + listAt.y(), droppedList);
     painter.end();
     if (!out.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
