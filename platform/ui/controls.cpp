@@ -168,6 +168,9 @@ QWidget* TControl::Widget() const
         FBridge = std::make_unique<TWidgetBridge>(self);
         widget->installEventFilter(FBridge.get());
         widget->setMouseTracking(true);
+        // A control's mouse messages are its own: a press it leaves alone
+        // never reaches the control beneath it.
+        widget->setAttribute(Qt::WA_NoMousePropagation);
         if (FParent)
             widget->setParent(FParent->Widget());
         widget->setGeometry(FLeft, FTop, FWidth, FHeight);

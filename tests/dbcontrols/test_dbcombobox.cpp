@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
@@ -660,13 +661,18 @@ TEST_F(ComboFixture, ASizeGivenWithTheGripIsKeptForTheNextDropDown)
     ASSERT_TRUE(list->Widget()->isVisible());
     const int rowsBefore = list->RowCount();
     const int widthBefore = list->Width();
-    // The drag goes to the grip as the window layer hands it mouse messages.
+    // A drag of the grip with Qt's own mouse events (QTest's moves carry no
+    // buttons, so the move is made by hand).
     TSizeGripLt* grip = list->SizeGrip();
-    const int x = grip->Width() - 3, y = grip->Height() - 3;
-    const int drag = 3 * list->ItemHeight();
-    grip->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(x, y));
-    grip->Perform(WM_MOUSEMOVE, MK_LBUTTON, MakeLParam(x + 40, y + drag));
-    grip->Perform(WM_LBUTTONUP, 0, MakeLParam(x + 40, y + drag));
+    QWidget* gripWidget = grip->Widget();
+    const QPoint from(grip->Width() - 3, grip->Height() - 3);
+    const QPoint to = from + QPoint(40, 3 * list->ItemHeight());
+    QTest::mousePress(gripWidget, Qt::LeftButton, {}, from);
+    EXPECT_EQ(GetCaptureControl(), grip);
+    QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(gripWidget->mapToGlobal(to)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(gripWidget, &move);
+    QTest::mouseRelease(gripWidget, Qt::LeftButton, {}, to);
     EXPECT_EQ(list->RowCount(), rowsBefore + 3);
     EXPECT_EQ(list->Width(), widthBefore + 40);
 
