@@ -2,18 +2,11 @@
 // saving pending changes, the time-table checks, the ports the window finds
 // and opens, and a programme written into the controller emulator and read
 // back through the window's buttons.
-#include "tests/app/protocoltesting.h"
+#include "tests/app/programmingtesting.h"
 
-#include <QTest>
-#include <QTimer>
-
-#include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <ostream>
 
-#include "app/fProgramm.h"
-#include "dbcontrols/dbcombobox.h"
 #include "serial/rscomm.h"
 #include "tests/support/ptypeer.h"
 
@@ -30,67 +23,6 @@ const std::string kSave = "Сохранить все изменения ?";
 const std::string kTooManyRows = "В таблице времени больше 50 записей !";
 const std::string kOpenFailed = "Ошибка открытия порта !";
 const std::string kNoPort = "Порт не открыт !";
-
-class ProgrammingTest : public ProgrammeExchange {
-protected:
-    void TearDown() override
-    {
-        unsetenv("LIGHTING_SERIAL_PORTS");
-        ProgrammeExchange::TearDown();
-    }
-
-    // The ports the window will find, in order.
-    static void SetPorts(const std::vector<std::string>& Paths)
-    {
-        std::string list;
-        for (const std::string& path : Paths)
-            list += (list.empty() ? "" : ":") + path;
-        setenv("LIGHTING_SERIAL_PORTS", list.c_str(), 1);
-    }
-
-    // Runs the programming command. Inside runs while the programming window
-    // is shown; the window is closed afterwards. Whether the window was shown.
-    bool RunCommand(const std::function<void(TfrmProgramm&)>& Inside = {})
-    {
-        bool shown = false;
-        QTimer inside;
-        inside.setSingleShot(true);
-        QObject::connect(&inside, &QTimer::timeout, [&] {
-            if (!frmProgramm)
-                return;
-            shown = frmProgramm->Visible() && frmProgramm->Modal();
-            if (Inside)
-                Inside(*frmProgramm);
-            if (frmProgramm)
-                frmProgramm->Close();
-        });
-        inside.start(0);
-        auto* const command = dynamic_cast<TAction*>(frmMain->FindComponent("acProgramm"));
-        EXPECT_NE(command, nullptr);
-        command->Execute();
-        return shown;
-    }
-
-    // Time-table rows (on hour, on minute, to hour, to minute), Count of them
-    // and all valid: 20 minutes apart, each on for ten.
-    static std::vector<std::vector<int>> ValidTimes(int Count)
-    {
-        std::vector<std::vector<int>> rows;
-        for (int i = 0; i < Count; ++i)
-            rows.push_back({i * 20 / 60, i * 20 % 60, (i * 20 + 10) / 60, (i * 20 + 10) % 60});
-        return rows;
-    }
-
-    static std::vector<std::string> Items(const TfrmProgramm& Window)
-    {
-        std::vector<std::string> items;
-        for (int i = 0; i < Window.cmbPorts->Items()->Count(); ++i)
-            items.push_back(Window.cmbPorts->Items()->Strings(i));
-        return items;
-    }
-
-    static void Click(TControl* Button) { QTest::mouseClick(Button->Widget(), Qt::LeftButton); }
-};
 
 // ---- The command ---------------------------------------------------------------
 
