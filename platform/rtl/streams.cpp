@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 #include <utility>
 
 #include <fcntl.h>
@@ -85,6 +87,8 @@ int64_t TMemoryStream::Write(const void* buffer, int64_t count)
     if (count <= 0 || FPosition < 0)
         return 0;
     const int64_t end = FPosition + count;
+    if (end > FCapacity)
+        SetCapacity(end);
     if (end > static_cast<int64_t>(FData.size()))
         FData.resize(static_cast<std::size_t>(end));
     std::memcpy(FData.data() + FPosition, buffer, static_cast<std::size_t>(count));
@@ -117,6 +121,7 @@ void TMemoryStream::SetSize(int64_t newSize)
 {
     if (newSize < 0)
         throw EStreamError("Invalid stream size");
+    SetCapacity(newSize);
     FData.resize(static_cast<std::size_t>(newSize));
     FPosition = std::min(FPosition, newSize);
 }
@@ -140,7 +145,34 @@ void TMemoryStream::Clear()
 {
     FData.clear();
     FData.shrink_to_fit();
+    FCapacity = 0;
     FPosition = 0;
+}
+
+int64_t TMemoryStream::Realloc(int64_t NewCapacity)
+{
+    return NewCapacity > FCapacity ? std::max(NewCapacity, FCapacity + FCapacity / 2) : NewCapacity;
+}
+
+void TMemoryStream::SetCapacity(int64_t NewCapacity)
+{
+    const int64_t capacity = std::max(Realloc(NewCapacity), NewCapacity);
+    if (capacity == FCapacity)
+        return;
+    try {
+        std::vector<uint8_t> block;
+        if (capacity > 0) {
+            block.reserve(static_cast<std::size_t>(capacity));
+            const auto kept = std::min(static_cast<int64_t>(FData.size()), capacity);
+            block.assign(FData.begin(), FData.begin() + static_cast<std::ptrdiff_t>(kept));
+        }
+        FData.swap(block);
+    } catch (const std::bad_alloc&) {
+        throw EStreamError("Out of memory while expanding memory stream");
+    } catch (const std::length_error&) {
+        throw EStreamError("Out of memory while expanding memory stream");
+    }
+    FCapacity = capacity;
 }
 
 void TMemoryStream::LoadFromStream(TStream& stream)
@@ -150,6 +182,7 @@ void TMemoryStream::LoadFromStream(TStream& stream)
     std::vector<uint8_t> data(static_cast<std::size_t>(size));
     stream.ReadBuffer(data.data(), size);
     FData = std::move(data);
+    FCapacity = size;
     FPosition = 0;
 }
 

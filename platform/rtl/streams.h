@@ -53,6 +53,9 @@ public:
     // the end.
     void SetSize(int64_t newSize) override;
 
+    // The room held for the contents, in bytes; at least Size.
+    int64_t Capacity() const { return FCapacity; }
+
     // The contents; valid until the size changes.
     void* Memory();
     const void* Memory() const;
@@ -68,9 +71,21 @@ public:
 
 protected:
     std::string_view Contents() const;
+    // The capacity to hold for a request of NewCapacity bytes (the new size,
+    // or the end of a write past the capacity); 0 frees the block, and the
+    // stream never holds less than was requested. By default a growing
+    // stream takes half as much again as it had, so writing a little at a
+    // time moves the contents rarely; descendants give their own rule.
+    virtual int64_t Realloc(int64_t NewCapacity);
 
 private:
+    // Asks Realloc and moves the contents into a block of that capacity;
+    // EStreamError "Out of memory while expanding memory stream" when it
+    // cannot be had, keeping the old block.
+    void SetCapacity(int64_t NewCapacity);
+
     std::vector<uint8_t> FData;
+    int64_t FCapacity = 0;
     int64_t FPosition = 0;
 };
 
