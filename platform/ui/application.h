@@ -13,6 +13,7 @@
 #include "platform/ui/forms.h"
 
 class QApplication;
+class THintWindow;
 
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
 using TExceptionEvent = std::function<void(TObject* Sender, const Exception& E)>;
@@ -62,6 +63,12 @@ public:
     static void SetMessageBoxHook(TMessageBoxHook Hook);
 
     void FormDestroyed(TCustomForm* Form);
+
+    // Shows the hint of the control under CursorPos (screen coordinates);
+    // CancelHint hides it. HintWindow: the one shown, or nullptr.
+    void ActivateHint(const TPoint& CursorPos);
+    void CancelHint();
+    THintWindow* HintWindow() const;
 
 private:
     TCustomForm* FMainForm = nullptr;

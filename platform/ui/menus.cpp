@@ -42,6 +42,7 @@ LT_IMPLEMENT_CLASS(TMenu, TComponent)
 
 LT_IMPLEMENT_CLASS(TPopupMenu, TMenu)
 {
+    P.Property("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft);
     P.Property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(1);
     P.Property("OnPopup", &TPopupMenu::OnPopup, &TPopupMenu::SetOnPopup);
 }
@@ -355,16 +356,39 @@ void BuildMenu(QMenu& Menu, const TMenuItem& Parent, const TCustomImageList* Ima
 
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
+namespace {
+TPopupMenuHook& PopupHook()
+{
+    static TPopupMenuHook hook;
+    return hook;
+}
+} // namespace
+
+void TPopupMenu::SetPopupHook(TPopupMenuHook Hook)
+{
+    PopupHook() = std::move(Hook);
+}
+
 void TPopupMenu::Popup(int X, int Y)
 {
     if (FOnPopup)
         FOnPopup(this);
     Items()->InitiateAction();
+    if (PopupHook()) {
+        if (TMenuItem* item = PopupHook()(this, X, Y))
+            item->Click();
+        return;
+    }
     QMenu menu;
     TActionMap map;
     BuildMenu(menu, *Items(), Images(), map);
     if (menu.isEmpty())
         return;
+    const int width = menu.sizeHint().width();
+    if (FAlignment == paRight)
+        X -= width;
+    else if (FAlignment == paCenter)
+        X -= width / 2;
     const QAction* chosen = menu.exec(QPoint(X, Y));
     const auto it = map.find(chosen);
     if (it != map.end() && Items()->Contains(it->second))

@@ -128,12 +128,26 @@ private:
     TComponentRef<TCustomImageList> FImages;
 };
 
+enum TPopupAlignment { paLeft, paRight, paCenter };
+LT_ENUM_INFO(TPopupAlignment, paLeft, paRight, paCenter)
+
+class TPopupMenu;
+// Answers a popup menu instead of the operator (tests): gets the menu and
+// the point it would show at, returns the item to click or nullptr.
+using TPopupMenuHook = std::function<TMenuItem*(TPopupMenu* Menu, int X, int Y)>;
+
 class TPopupMenu : public TMenu {
     LT_CLASS(TPopupMenu)
 public:
     explicit TPopupMenu(TComponent* AOwner);
+    static void SetPopupHook(TPopupMenuHook Hook);
 
-    // Shows the menu with its top-left corner at X, Y of the screen and
+    // Which edge of the menu X names: paLeft its left, paRight its right,
+    // paCenter its middle.
+    TPopupAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TPopupAlignment Value) { FAlignment = Value; }
+
+    // Shows the menu with its top edge at X, Y of the screen and
     // returns when it closes, after the chosen item's Click.
     virtual void Popup(int X, int Y);
     // Whether a right click on a control that names this menu shows it.
@@ -147,6 +161,7 @@ public:
     void SetOnPopup(TNotifyEvent Value) { FOnPopup = std::move(Value); }
 
 private:
+    TPopupAlignment FAlignment = paLeft;
     bool FAutoPopup = true;
     TComponentRef<TComponent> FPopupComponent;
     TNotifyEvent FOnPopup;

@@ -1,6 +1,7 @@
 #include "platform/ui/widgetbridge.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimerEvent>
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 #include "platform/rtl/appexceptions.h"
+#include "platform/ui/application.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/keys.h"
 
@@ -72,6 +74,66 @@ bool TWidgetBridge::Pending(uint32_t Msg) const
     return it != FPending.end() && it->second > 0;
 }
 
+bool TWidgetBridge::Remove(uint32_t Msg)
+{
+    if (!Pending(Msg))
+        return false;
+    --FPending[Msg];
+    ++FRemoved[Msg];
+    return true;
+}
+
+bool TWidgetBridge::WantsKey(unsigned Key)
+{
+    if (FControl->Perform(CM_WANTSPECIALKEY, Key) != 0)
+        return true;
+    unsigned mask = 0;
+    switch (Key) {
+    case VK_TAB: mask = DLGC_WANTTAB; break;
+    case VK_RETURN:
+    case VK_ESCAPE: mask = DLGC_WANTALLKEYS; break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: mask = DLGC_WANTARROWS; break;
+    default: return false;
+    }
+    return (static_cast<unsigned>(FControl->Perform(WM_GETDLGCODE)) & mask) != 0;
+}
+
+bool TWidgetBridge::KeyPress(QKeyEvent* Event)
+{
+    TMessage m;
+    m.Msg = (Event->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    m.WParam = VirtualKeyOf(Event->key());
+    m.LParam = Event->isAutoRepeat() ? (1 << 30) : 0;
+    bool consumed = m.WParam != 0 && Deliver(m);
+    if (consumed)
+        return true;
+    // A Tab the control does not want moves the focus, as the window does.
+    const bool tab = m.WParam == VK_TAB && !(Event->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    if (tab && !WantsKey(VK_TAB))
+        return false;
+    for (const char32_t ch : Event->text().toStdU32String()) {
+        TMessage c{(Event->modifiers() & Qt::AltModifier) ? WM_SYSCHAR : WM_CHAR, static_cast<WPARAM>(ch), 0, 0};
+        consumed = Deliver(c) || consumed;
+    }
+    return consumed || tab;
+}
+
+bool TWidgetBridge::Paint(QEvent* Event)
+{
+    TMessage m{WM_PAINT, 0, 0, 0};
+    const bool painted = Deliver(m);
+    if (!FNonClientFrame)
+        return painted;
+    if (!painted)
+        static_cast<QObject*>(FControl->FWidget.data())->event(Event);
+    TMessage frame{WM_NCPAINT, 0, 0, 0};
+    Deliver(frame);
+    return true;
+}
+
 bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Watched != FControl->FWidget.data())
@@ -79,8 +141,7 @@ bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
     TMessage m;
     switch (Event->type()) {
     case QEvent::Paint:
-        m.Msg = WM_PAINT;
-        return Deliver(m);
+        return Paint(Event);
     case QEvent::Resize: {
         const QSize size = static_cast<QResizeEvent*>(Event)->size();
         m.Msg = WM_SIZE;
@@ -135,20 +196,24 @@ bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
         m = TMessage{WM_KILLFOCUS, 0, 0, 0};
         Deliver(m);
         return false;
-    case QEvent::KeyPress: {
-        const auto* e = static_cast<QKeyEvent*>(Event);
-        m.Msg = (e->modifiers() & Qt::AltModifier) ? WM_SYSKEYDOWN : WM_KEYDOWN;
-        m.WParam = VirtualKeyOf(e->key());
-        m.LParam = e->isAutoRepeat() ? (1 << 30) : 0;
-        bool consumed = m.WParam != 0 && Deliver(m);
-        if (consumed)
-            return true;
-        for (const char32_t ch : e->text().toStdU32String()) {
-            TMessage c{(e->modifiers() & Qt::AltModifier) ? WM_SYSCHAR : WM_CHAR, static_cast<WPARAM>(ch), 0, 0};
-            consumed = Deliver(c) || consumed;
-        }
-        return consumed;
+    case QEvent::KeyPress:
+        return KeyPress(static_cast<QKeyEvent*>(Event));
+    case QEvent::ShortcutOverride: {
+        auto* e = static_cast<QKeyEvent*>(Event);
+        const unsigned key = VirtualKeyOf(e->key());
+        if (key == 0 || !WantsKey(key))
+            return false;
+        e->accept();
+        return true;
     }
+    case QEvent::ToolTip:
+        if (!FControl->ShowHint() || !Application)
+            return false;
+        {
+            const QPoint at = static_cast<QHelpEvent*>(Event)->globalPos();
+            Application->ActivateHint(TPoint{at.x(), at.y()});
+        }
+        return true;
     case QEvent::KeyRelease: {
         const auto* e = static_cast<QKeyEvent*>(Event);
         m.Msg = (e->modifiers() & Qt::AltModifier) ? WM_SYSKEYUP : WM_KEYUP;
@@ -168,6 +233,10 @@ bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
         if (Event->type() == TPostedMessageEvent::EventType()) {
             TMessage posted = static_cast<TPostedMessageEvent*>(Event)->Message();
             --FPending[posted.Msg];
+            if (FRemoved[posted.Msg] > 0) {
+                --FRemoved[posted.Msg];
+                return true;
+            }
             Deliver(posted);
             return true;
         }
@@ -179,6 +248,11 @@ void PostMessage(TControl* Control, uint32_t Msg, WPARAM WParam, LPARAM LParam)
 {
     Control->Widget();
     Control->Bridge().Post(TMessage{Msg, WParam, LParam, 0});
+}
+
+bool RemovePostedMessage(TControl* Control, uint32_t Msg)
+{
+    return Control->HasBridge() && Control->Bridge().Remove(Msg);
 }
 
 bool IsMessagePending(const TControl* Control, uint32_t Msg)

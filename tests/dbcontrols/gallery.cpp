@@ -1,6 +1,7 @@
 // Renders the edit buttons in their looks and states and the popups (list
 // with images and grip, recently-used list with its scroll bar, calendar,
-// special row) into one picture, for looking at them:
+// special row) and the edits and combo boxes in their looks into one
+// picture, for looking at them:
 //   dbcontrols_gallery OUTPUT.png
 #include <cstdio>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <QWidget>
 
 #include "dbcontrols/buttonpaint.h"
+#include "dbcontrols/dbcombobox.h"
 #include "dbcontrols/mrulistboxlt.h"
 #include "dbcontrols/popuplistboxlt.h"
 #include "dbcontrols/popupmonthcalendarlt.h"
@@ -19,6 +21,7 @@
 #include "dbcontrols/specrowlt.h"
 #include "platform/ui/application.h"
 #include "platform/ui/picture.h"
+#include "platform/ui/stdctrls.h"
 
 namespace {
 constexpr int kCell = 40;
@@ -137,6 +140,79 @@ QImage Grab(TControl* Control)
 {
     return Control->Widget()->grab().toImage();
 }
+
+void SetStrings(TStrings* Target, std::initializer_list<const char*> Strings)
+{
+    Target->BeginUpdate();
+    Target->Clear();
+    for (const char* s : Strings)
+        Target->Add(s);
+    Target->EndUpdate();
+}
+
+// Edits and combo boxes in their looks, each under a caption, on Form; the
+// last combo is left dropped down. Returns that combo.
+TDBComboBoxLt* PlaceEditors(TForm& Form, TImageList* Images)
+{
+    constexpr int kColumn = 190, kRow = 50;
+    int slot = 0;
+    auto place = [&](TCustomDBEditLt* Editor, const char* Caption) {
+        const int left = 10 + (slot % 3) * kColumn, top = 8 + (slot / 3) * kRow;
+        ++slot;
+        auto* label = new TLabel(&Form);
+        label->SetParent(&Form);
+        label->SetCaption(Caption);
+        label->SetBounds(left, top, kColumn - 20, 16);
+        Editor->SetParent(&Form);
+        Editor->SetBounds(left, top + 18, kColumn - 30, Editor->Height());
+    };
+
+    auto* edit = new TCustomDBEditLt(&Form);
+    edit->SetText("Схема 1");
+    place(edit, "edit");
+
+    auto* flatEdit = new TCustomDBEditLt(&Form);
+    flatEdit->SetFlat(true);
+    flatEdit->EditButton()->SetStyle(ebsEllipsisLt);
+    flatEdit->EditButton()->SetVisible(true);
+    flatEdit->SetText("flat, ellipsis");
+    place(flatEdit, "flat edit, button");
+
+    auto* numbers = new TDBComboBoxLt(&Form);
+    SetStrings(numbers->Items(), {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16"});
+    numbers->SetItemIndex(2);
+    place(numbers, "combo, text mode");
+
+    auto* keyed = new TDBComboBoxLt(&Form);
+    keyed->SetFlat(true);
+    keyed->SetAlwaysShowBorder(true);
+    SetStrings(keyed->Items(), {"Красный", "Зелёный", "Синий"});
+    SetStrings(keyed->KeyItems(), {"R", "G", "B"});
+    keyed->EditImage()->SetImages(Images);
+    keyed->EditImage()->SetVisible(true);
+    keyed->SetValue(Variant("G"));
+    place(keyed, "flat, key-based, image");
+
+    auto* axes = new TDBComboBoxLt(&Form);
+    axes->EditButton()->SetStyle(ebsUpDownLt);
+    SetStrings(axes->Items(), {"X", "Y", "Z"});
+    axes->SetItemIndex(1);
+    place(axes, "up/down button");
+
+    auto* disabled = new TDBComboBoxLt(&Form);
+    SetStrings(disabled->Items(), {"COM1"});
+    disabled->SetItemIndex(0);
+    disabled->SetEnabled(false);
+    place(disabled, "disabled");
+
+    auto* ports = new TDBComboBoxLt(&Form);
+    SetStrings(ports->Items(), {"/dev/ttyS0", "/dev/ttyS1", "/dev/ttyUSB0 (адаптер)", "/dev/ttyACM0"});
+    ports->DropDownBox()->SetWidth(-1);
+    ports->DropDownBox()->SetSizable(true);
+    ports->SetItemIndex(1);
+    place(ports, "dropped down, widest item");
+    return ports;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -194,11 +270,24 @@ int main(int argc, char** argv)
     specRow->SetParent(&form);
     specRow->SetVisible(false);
 
+    TForm editors(nullptr);
+    editors.SetCaption("Edits and combo boxes");
+    editors.SetColor(clBtnFace);
+    editors.SetBounds(20, 560, 580, 160);
+    TDBComboBoxLt* dropped = PlaceEditors(editors, images);
+    editors.Show();
+    QTest::qWait(100);
+    dropped->SetFocus();
+    dropped->DropDown();
+
     QTest::qWait(300);
 
     const QImage top = Grab(&form);
     const QImage popups[] = {Grab(list), Grab(mru), Grab(calendar)};
     const QImage row = Grab(specRow);
+    const QImage editorsImage = Grab(&editors);
+    const QImage droppedList = Grab(dropped->PopupList());
+    const QPoint listAt = editors.Widget()->mapFromGlobal(dropped->PopupList()->Widget()->pos());
     constexpr int gap = 16;
     int width = top.width();
     int popupsWidth = gap;
@@ -207,8 +296,9 @@ int main(int argc, char** argv)
         popupsWidth += p.width() + gap;
         popupsHeight = std::max(popupsHeight, p.height());
     }
-    width = std::max({width, popupsWidth, row.width() + 2 * gap});
-    QImage out(width, top.height() + popupsHeight + row.height() + 4 * gap, QImage::Format_RGB32);
+    width = std::max({width, popupsWidth, row.width() + 2 * gap, editorsImage.width() + 2 * gap});
+    const int editorsHeight = std::max(editorsImage.height(), listAt.y() + droppedList.height());
+    QImage out(width, top.height() + popupsHeight + row.height() + editorsHeight + 5 * gap, QImage::Format_RGB32);
     out.fill(QColor(200, 200, 200));
     QPainter painter(&out);
     painter.drawImage(0, 0, top);
@@ -219,6 +309,10 @@ int main(int argc, char** argv)
         x += p.width() + gap;
     }
     painter.drawImage(gap, y + popupsHeight + gap, row);
+    // The editors' window with the dropped-down list where it shows on screen.
+    const int editorsTop = y + popupsHeight + row.height() + 2 * gap;
+    painter.drawImage(gap, editorsTop, editorsImage);
+    painter.drawImage(gap + listAt.x(), editorsTop + listAt.y(), droppedList);
     painter.end();
     if (!out.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

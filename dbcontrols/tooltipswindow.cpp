@@ -1,0 +1,7 @@
+#include "dbcontrols/tooltipswindow.h"
+
+TToolTipsWindow::TToolTipsWindow(TComponent* AOwner, const TFont* Font) : THintWindow(AOwner)
+{
+    SetParentFont(false);
+    SetFont(Font);
+}
