@@ -5,15 +5,15 @@ object frmProgramm: TfrmProgramm
   BorderStyle = bsSingle
   Caption = ' Программирование'
   ClientHeight = 372
-  ClientWidth = 297
+  ClientWidth = 380
   Position = poScreenCenter
   ShowHint = True
   OnClose = FormClose
   OnCreate = FormCreate
   object lblPortState: TLabel
-    Left = 178
+    Left = 166
     Top = 12
-    Width = 111
+    Width = 206
     Height = 13
     AutoSize = False
     Caption = '...'
@@ -21,7 +21,7 @@ object frmProgramm: TfrmProgramm
   object lblBlockCount: TLabel
     Left = 8
     Top = 42
-    Width = 281
+    Width = 364
     Height = 13
     AutoSize = False
     Caption = '...'
@@ -29,7 +29,7 @@ object frmProgramm: TfrmProgramm
   object lblProgress: TLabel
     Left = 8
     Top = 60
-    Width = 281
+    Width = 364
     Height = 13
     AutoSize = False
     Caption = '...'
@@ -37,7 +37,7 @@ object frmProgramm: TfrmProgramm
   object lblTime: TLabel
     Left = 8
     Top = 286
-    Width = 281
+    Width = 364
     Height = 45
     Alignment = taCenter
     AutoSize = False
@@ -47,7 +47,7 @@ object frmProgramm: TfrmProgramm
   object cmbPorts: TDBComboBoxLt
     Left = 8
     Top = 8
-    Width = 161
+    Width = 150
     Height = 21
     Hint = 'Доступные COM порты'
     TabOrder = 0
@@ -56,7 +56,7 @@ object frmProgramm: TfrmProgramm
   object barProgress: TProgressBar
     Left = 8
     Top = 80
-    Width = 281
+    Width = 364
     Height = 16
     TabOrder = 1
   end
@@ -70,7 +70,7 @@ object frmProgramm: TfrmProgramm
     TabOrder = 2
   end
   object chk8: TRadioButton
-    Left = 144
+    Left = 190
     Top = 104
     Width = 113
     Height = 17
@@ -80,7 +80,7 @@ object frmProgramm: TfrmProgramm
   object btnWrite: TButton
     Left = 8
     Top = 128
-    Width = 281
+    Width = 364
     Height = 25
     Caption = 'Записать'
     TabOrder = 4
@@ -89,7 +89,7 @@ object frmProgramm: TfrmProgramm
   object lstTime: TListBox
     Left = 8
     Top = 162
-    Width = 281
+    Width = 364
     Height = 118
     Font.Name = 'DejaVu Sans Mono'
     Font.Size = 9
@@ -99,7 +99,7 @@ object frmProgramm: TfrmProgramm
   object btnRead: TButton
     Left = 8
     Top = 338
-    Width = 281
+    Width = 364
     Height = 25
     Caption = 'Считать'
     TabOrder = 6

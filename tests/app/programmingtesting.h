@@ -30,7 +30,7 @@ protected:
         setenv("LIGHTING_SERIAL_PORTS", list.c_str(), 1);
     }
 
-    // Runs the programming command. Inside runs while the programming window
+    // Runs the programming command from its toolbar button. Inside runs while the programming window
     // is shown; the window is closed afterwards. Whether the window was shown.
     bool RunCommand(const std::function<void(TfrmProgramm&)>& Inside = {})
     {
@@ -47,9 +47,11 @@ protected:
                 frmProgramm->Close();
         });
         inside.start(0);
-        auto* const command = dynamic_cast<TAction*>(frmMain->FindComponent("acProgramm"));
-        EXPECT_NE(command, nullptr);
-        command->Execute();
+        // The operator's way: a click on the view toolbar's button.
+        auto* const button = dynamic_cast<TControl*>(frmMain->FindComponent("btnProgramm"));
+        EXPECT_NE(button, nullptr);
+        if (button)
+            QTest::mouseClick(button->Widget(), Qt::LeftButton);
         return shown;
     }
 
