@@ -37,6 +37,9 @@ LT_IMPLEMENT_CLASS(TfrmMain, TForm)
     P.Method("acLightingMoveDownExecute", &TfrmMain::acLightingMoveDownExecute);
     P.Method("acLightingSaveAsExecute", &TfrmMain::acLightingSaveAsExecute);
     P.Method("ComPortRxChar", &TfrmMain::ComPortRxChar);
+    P.Method("ComPortOpen", &TfrmMain::ComPortOpen);
+    P.Method("ComPortClose", &TfrmMain::ComPortClose);
+    P.Method("acProgrammExecute", &TfrmMain::acProgrammExecute);
 }
 
 template <class T>

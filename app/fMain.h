@@ -56,6 +56,13 @@ public:
     void acLightingMoveDownExecute(TObject* Sender);
     void acLightingSaveAsExecute(TObject* Sender);
 
+    // The programming command: saves pending changes on request, checks the
+    // time table and opens the programming window.
+    void acProgrammExecute(TObject* Sender);
+    // The port's state in the programming window.
+    void ComPortOpen(TObject* Sender);
+    void ComPortClose(TObject* Sender);
+
     // Stops the preview and the rotation; every command that opens a window
     // or ends the program runs it first.
     void StopPreview();
@@ -76,6 +83,9 @@ private:
     TTableActions TableActions(const std::string& Table);
     void UpdateTableActions(TClientDataSet* Table, const std::string& Name);
     void MoveStep(bool Up);
+    // Runs the time-table check of the database; opens the programming window
+    // when it passes, else shows the fault and moves the time table to its row.
+    void CheckTimeTable();
 
     // ---- The controller protocol (app/protocol*.cpp) -------------------------
 public:

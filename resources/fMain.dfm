@@ -353,18 +353,29 @@ object frmMain: TfrmMain
         Flat = True
         Images = ilToolbar
         TabOrder = 0
-        object btnAbout: TToolButton
+        object btnProgramm: TToolButton
           Left = 0
+          Top = 0
+          Action = acProgramm
+        end
+        object sepView10: TToolButton
+          Left = 23
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
+        object btnAbout: TToolButton
+          Left = 31
           Top = 0
           Action = acAbout
         end
         object btnHelp: TToolButton
-          Left = 23
+          Left = 54
           Top = 0
           Action = acHelp
         end
         object btnExit: TToolButton
-          Left = 46
+          Left = 77
           Top = 0
           Action = acExit
         end
@@ -570,6 +581,8 @@ object frmMain: TfrmMain
     FlowControl.ControlRts = rtsEnabled
     FlowControl.XonXoffOut = False
     FlowControl.XonXoffIn = False
+    OnOpen = ComPortOpen
+    OnClose = ComPortClose
     OnRxChar = ComPortRxChar
   end
   object Timer1: TTimer
@@ -803,6 +816,12 @@ object frmMain: TfrmMain
       ImageIndex = 4
       OnExecute = acTimeCancelAllExecute
       OnUpdate = acTimeApplyAllUpdate
+    end
+    object acProgramm: TAction
+      Caption = 'Программирование'
+      Hint = 'Программирование'
+      ImageIndex = 22
+      OnExecute = acProgrammExecute
     end
     object acAbout: TAction
       Caption = 'О программе ...'

@@ -233,6 +233,7 @@ TModalResult TCustomForm::ShowModal()
     FModalResult = mrNone;
     Widget()->setWindowModality(Qt::ApplicationModal);
     Show();
+    TCloseAction action = caHide;
     for (;;) {
         while (FModalResult == mrNone && Visible() && !(Application && Application->Terminated()))
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -244,7 +245,7 @@ TModalResult TCustomForm::ShowModal()
             FModalResult = mrNone;
             continue;
         }
-        TCloseAction action = caHide;
+        action = caHide;
         if (FOnClose)
             FOnClose(this, action);
         if (action != caNone)
@@ -255,6 +256,8 @@ TModalResult TCustomForm::ShowModal()
     FModal = false;
     Hide();
     Widget()->setWindowModality(Qt::NonModal);
+    if (action == caFree)
+        Release();
     return result;
 }
 

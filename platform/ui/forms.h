@@ -49,7 +49,8 @@ public:
     void Show();
     void Hide();
     // Shows the form and runs the message loop until ModalResult is set or
-    // the form closes; returns ModalResult (mrCancel when closed).
+    // the form closes; returns ModalResult (mrCancel when closed). A form
+    // whose OnClose answers caFree is released afterwards.
     TModalResult ShowModal();
     bool Modal() const { return FModal; }
     // Asks OnCloseQuery, then does what OnClose decides.

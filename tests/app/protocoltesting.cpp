@@ -102,3 +102,30 @@ void ProtocolTest::AddTimes(const std::vector<std::vector<int>>& Rows)
     dm.cdsTime->ApplyUpdates(-1);
     ASSERT_EQ(dm.cdsTime->ChangeCount(), 0);
 }
+
+void ProgrammeExchange::AddProgrammeOfTwoBlocks()
+{
+    AddScheme(1, "Волна", {{1000, Channels({1, 9})}, {250, Channels({2, 16})}});
+    AddScheme(2, "Всё", {{65535, std::string(16, '1')}});
+    const std::vector<std::pair<int, std::string>> run(60, {500, Channels({5})});
+    AddScheme(3, "Бег", run);
+    AddProgramme({{1, 3}, {2, 255}, {3, 1}});
+    AddTimes({{8, 30, 12, 0}, {18, 45, 23, 59}});
+}
+
+std::string ProgrammeExchange::ExpectedStream(int ChannelMode)
+{
+    std::string stream;
+    if (ChannelMode == 16) {
+        stream = Hex("03 03 E8 01 01 00 FA 80 02 00 00 FF FF FF FF FF 00 00 01");
+        for (int step = 0; step < 60; ++step)
+            stream += Hex("01 F4 00 10");
+    } else {
+        stream = Hex("03 03 E8 01 00 FA 02 00 00 FF FF FF FF 00 00 01");
+        for (int step = 0; step < 60; ++step)
+            stream += Hex("01 F4 10");
+    }
+    stream += Hex("00 00 00");
+    stream.resize(ChannelMode == 16 ? 400 : 256, '\0');
+    return stream;
+}

@@ -76,3 +76,14 @@ protected:
 
 inline const std::string kWritten = "Программа записана !";
 inline const std::string kNoAnswer = "Контроллер не ответил. Программа не записана !";
+
+// The heading line of a read-back time table.
+inline const std::string kHeading = "     ВКЛ      РАБ";
+
+// Schemes 1 to 3 and the programme (1, 3), (2, 255), (3, 1), with the bytes
+// they make in each channel mode; and a time table of two rows.
+class ProgrammeExchange : public ProtocolTest {
+protected:
+    void AddProgrammeOfTwoBlocks();
+    static std::string ExpectedStream(int ChannelMode);
+};

@@ -23,40 +23,6 @@ void PrintTo(const T& Case, std::ostream* Out)
     *Out << Case.Label;
 }
 
-const char* const kHeading = "     ВКЛ      РАБ";
-
-// Schemes 1 to 3 and the programme (1, 3), (2, 255), (3, 1), with the bytes
-// they make in each channel mode; and a time table of two rows.
-class ProgrammeExchange : public ProtocolTest {
-protected:
-    void AddProgrammeOfTwoBlocks()
-    {
-        AddScheme(1, "Волна", {{1000, Channels({1, 9})}, {250, Channels({2, 16})}});
-        AddScheme(2, "Всё", {{65535, std::string(16, '1')}});
-        std::vector<std::pair<int, std::string>> run(60, {500, Channels({5})});
-        AddScheme(3, "Бег", run);
-        AddProgramme({{1, 3}, {2, 255}, {3, 1}});
-        AddTimes({{8, 30, 12, 0}, {18, 45, 23, 59}});
-    }
-
-    static std::string ExpectedStream(int ChannelMode)
-    {
-        std::string stream;
-        if (ChannelMode == 16) {
-            stream = Hex("03 03 E8 01 01 00 FA 80 02 00 00 FF FF FF FF FF 00 00 01");
-            for (int step = 0; step < 60; ++step)
-                stream += Hex("01 F4 00 10");
-        } else {
-            stream = Hex("03 03 E8 01 00 FA 02 00 00 FF FF FF FF 00 00 01");
-            for (int step = 0; step < 60; ++step)
-                stream += Hex("01 F4 10");
-        }
-        stream += Hex("00 00 00");
-        stream.resize(ChannelMode == 16 ? 400 : 256, '\0');
-        return stream;
-    }
-};
-
 // The local time of one of the seconds from First to Last whose BCD clock
 // bytes (second, minute, hour, day of the week, day, month, year) are Clock.
 std::optional<std::tm> ClockBetween(std::time_t First, std::time_t Last, const std::string& Clock)

@@ -296,6 +296,19 @@ TEST(Button, WithAModalResultEndsItsFormsShowModal)
     EXPECT_FALSE(form.Visible());
 }
 
+TEST(Form, OneThatAsksToBeFreedIsFreedAfterShowModal)
+{
+    TComponent owner(nullptr);
+    auto* form = new TStdForm(&owner);
+    form->SetBounds(0, 0, 200, 100);
+    form->SetOnClose([](TObject*, TCloseAction& Action) { Action = caFree; });
+    QTimer::singleShot(0, [form] { form->Close(); });
+    EXPECT_EQ(form->ShowModal(), mrCancel);
+    EXPECT_EQ(owner.ComponentCount(), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(owner.ComponentCount(), 0);
+}
+
 TEST(Button, AMouseClickIsOneClickAndRunsTheActionWithoutOnClick)
 {
     TStdForm form(nullptr);

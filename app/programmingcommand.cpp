@@ -1,0 +1,78 @@
+// The programming command of the main window and the port state it shows in
+// the programming window.
+#include "app/fDM.h"
+#include "app/fMain.h"
+#include "app/fProgramm.h"
+#include "platform/sql/sqlstoredproc.h"
+#include "platform/ui/application.h"
+
+namespace {
+
+// The most rows the controller's time table holds.
+constexpr int kMaxTimeRows = 50;
+
+} // namespace
+
+void TfrmMain::acProgrammExecute(TObject*)
+{
+    StopPreview();
+    TClientDataSet* const tables[] = {DM->cdsLighting, DM->cdsProgramm, DM->cdsTime};
+    // Rows still being edited are part of what the operator means to write.
+    for (TClientDataSet* table : tables)
+        if (table->Active())
+            table->CheckBrowseMode();
+    const auto pending = [&] {
+        for (const TClientDataSet* table : tables)
+            if (table->ChangeCount() > 0)
+                return true;
+        return false;
+    };
+    if (pending()) {
+        if (Application->MessageBox("Сохранить все изменения ?", kMessageCaption, MB_YESNO | MB_ICONQUESTION) !=
+            IDYES)
+            return;
+        for (TClientDataSet* table : tables)
+            table->ApplyUpdates(-1);
+        // An apply that fails raises and so ends the command; one that still
+        // leaves changes pending ends it too: the database would not hold what
+        // the operator sees.
+        if (pending())
+            return;
+    }
+    if (DM->cdsTime->RecordCount() > kMaxTimeRows) {
+        Application->MessageBox("В таблице времени больше 50 записей !", kMessageCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    CheckTimeTable();
+}
+
+void TfrmMain::CheckTimeTable()
+{
+    DM->sprTestTime->ExecProc();
+    const std::string result = DM->sprTestTime->ParamByName("RES")->AsString();
+    if (result == "OK") {
+        if (!frmProgramm)
+            new TfrmProgramm(Application);
+        frmProgramm->ShowModal();
+        return;
+    }
+    const int row = DM->sprTestTime->ParamByName("REC")->AsInteger();
+    Application->MessageBox(result + "\rCтрока № " + std::to_string(row) + " в таблице времени. Исправьте ошибку !",
+                            kMessageCaption, MB_OK | MB_ICONERROR);
+    if (row >= 1 && row <= DM->cdsTime->RecordCount())
+        DM->cdsTime->SetRecNo(row);
+}
+
+void TfrmMain::ComPortOpen(TObject*)
+{
+    if (frmProgramm)
+        frmProgramm->lblPortState->SetCaption("порт " + frmProgramm->ChosenPort() + " открыт !");
+}
+
+void TfrmMain::ComPortClose(TObject*)
+{
+    if (!frmProgramm)
+        return;
+    frmProgramm->lblPortState->SetCaption("порт " + frmProgramm->ChosenPort() + " закрыт !");
+    frmProgramm->lblPortState->Repaint();
+}
