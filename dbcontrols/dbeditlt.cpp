@@ -477,28 +477,21 @@ std::string TCustomDBEditLt::Text() const
 
 void TCustomDBEditLt::SetText(const std::string& Value)
 {
-    if (ComponentState().Contains(csDesigning) && !IsUnbound())
-        return;
-    if (!IsUnbound())
-        FieldLink()->Edit();
-    ApplyText(Value);
-    if (FPosting)
-        return;
-    try {
-        UpdateData();
-    } catch (...) {
-        FieldLink()->Revert();
-        throw;
-    }
+    ShowAndPost([&] { ApplyText(Value); });
 }
 
 void TCustomDBEditLt::AssignValue(const Variant& Value)
+{
+    ShowAndPost([&] { ApplyValue(Value); });
+}
+
+void TCustomDBEditLt::ShowAndPost(const std::function<void()>& Show)
 {
     if (ComponentState().Contains(csDesigning) && !IsUnbound())
         return;
     if (!IsUnbound())
         FieldLink()->Edit();
-    ApplyValue(Value);
+    Show();
     if (FPosting)
         return;
     try {

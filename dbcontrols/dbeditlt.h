@@ -248,6 +248,9 @@ protected:
     IInplaceEditHolderLt* InplaceHolderIntf() const { return FInplaceHolderIntf; }
 
 private:
+    // Shows a value set from code, then posts it at once; a failing post
+    // brings the field's value back.
+    void ShowAndPost(const std::function<void()>& Show);
     void LinkDataChange();
     void LinkUpdateData();
     void EditButtonChanged();

@@ -68,6 +68,17 @@ protected:
         return done();
     }
 
+    // A pending programme row of a scheme the database does not have: its
+    // apply fails.
+    void AddRefusedProgrammeRow()
+    {
+        DM->cdsProgramm->Append();
+        DM->cdsProgrammFID->SetAsInteger(1);
+        DM->cdsProgrammFSCHEME->SetAsInteger(42);
+        DM->cdsProgrammFCOUNT->SetAsInteger(1);
+        DM->cdsProgramm->Post();
+    }
+
     void AddPendingTimeRow()
     {
         DM->cdsTime->Append();

@@ -122,11 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ProgrammingTest, AFailedSaveEndsTheCommandWithItsError)
 {
     AddTimes(ValidTimes(1));
-    DM->cdsProgramm->Append();
-    DM->cdsProgrammFID->SetAsInteger(1);
-    DM->cdsProgrammFSCHEME->SetAsInteger(42);
-    DM->cdsProgrammFCOUNT->SetAsInteger(1);
-    DM->cdsProgramm->Post();
+    AddRefusedProgrammeRow();
     Answer = IDYES;
     EXPECT_FALSE(RunCommand());
     ASSERT_EQ(Asked.size(), 2u);

@@ -93,11 +93,7 @@ TEST_F(ProgramTest, APendingSchemeNameAloneIsAskedAbout)
 
 TEST_F(ProgramTest, AFailingApplyKeepsTheWindowOpenAndShowsWhy)
 {
-    DM->cdsProgramm->Append();
-    DM->cdsProgrammFID->SetAsInteger(1);
-    DM->cdsProgrammFSCHEME->SetAsInteger(42);
-    DM->cdsProgrammFCOUNT->SetAsInteger(1);
-    DM->cdsProgramm->Post();
+    AddRefusedProgrammeRow();
     Answer = IDYES;
     PostMessage(frmMain, WM_CLOSE, 0, 0);
     RunUntil([this] { return Asked.size() >= 2; });
