@@ -216,6 +216,10 @@ bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
         return true;
     case QEvent::KeyRelease: {
         const auto* e = static_cast<QKeyEvent*>(Event);
+        // A held key repeats its key-down only; the window system's release
+        // and press pairs must not look like the key let go.
+        if (e->isAutoRepeat())
+            return false;
         m.Msg = (e->modifiers() & Qt::AltModifier) ? WM_SYSKEYUP : WM_KEYUP;
         m.WParam = VirtualKeyOf(e->key());
         return m.WParam != 0 && Deliver(m);

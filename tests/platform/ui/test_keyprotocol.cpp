@@ -3,7 +3,11 @@
 // hook and the beep.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
+
+#include <QApplication>
+#include <QKeyEvent>
 
 #include "controltesting.h"
 #include "platform/ui/beep.h"
@@ -108,6 +112,25 @@ TEST(DialogCodes, EscapeGoesToTheCancelButtonUnlessTheControlClaimsIt)
         EXPECT_EQ(f.Cancelled, c.Cancelled) << c.DialogCode << " " << c.SpecialKey;
         EXPECT_EQ(f.Probe->Chars.size(), c.Chars) << c.DialogCode << " " << c.SpecialKey;
     }
+}
+
+TEST(KeyMessages, AHeldKeyRepeatsItsKeyDownWithoutKeyUps)
+{
+    TKeyForm f;
+    std::vector<std::string> seen;
+    f.Probe->SetOnKeyDown([&](TObject*, unsigned& Key, TShiftState) { seen.push_back("down " + std::to_string(Key)); });
+    f.Probe->SetOnKeyUp([&](TObject*, unsigned& Key, TShiftState) { seen.push_back("up " + std::to_string(Key)); });
+    QWidget* w = f.Probe->Widget();
+    QTest::sendKeyEvent(QTest::Press, w, Qt::Key_Space, ' ', Qt::NoModifier);
+    for (int i = 0; i < 2; ++i) {
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", true);
+        QApplication::sendEvent(w, &release);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+        QApplication::sendEvent(w, &press);
+    }
+    QTest::sendKeyEvent(QTest::Release, w, Qt::Key_Space, ' ', Qt::NoModifier);
+    const std::string down = "down " + std::to_string(VK_SPACE), up = "up " + std::to_string(VK_SPACE);
+    EXPECT_EQ(seen, (std::vector<std::string>{down, down, down, up}));
 }
 
 TEST(PostedMessages, ARemovedMessageNeverArrivesAndOthersStillDo)
