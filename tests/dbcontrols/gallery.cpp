@@ -1,6 +1,7 @@
 // Renders the edit buttons in their looks and states and the popups (list
 // with images and grip, recently-used list with its scroll bar, calendar,
-// special row), the editors and the combo boxes in their looks into one
+// special row), the editors, the combo boxes and the check boxes in their
+// looks into one
 // picture, for looking at them:
 //   dbcontrols_gallery OUTPUT.png
 #include <cstdio>
@@ -18,6 +19,7 @@
 #include "dbcontrols/popupmonthcalendarlt.h"
 #include "dbcontrols/sizegriplt.h"
 #include "dbcontrols/specrowlt.h"
+#include "tests/dbcontrols/gallerycheckboxes.h"
 #include "tests/dbcontrols/gallerycombos.h"
 #include "tests/dbcontrols/galleryeditors.h"
 #include "platform/ui/application.h"
@@ -205,6 +207,8 @@ int main(int argc, char** argv)
     const std::unique_ptr<TForm> combos = MakeCombosGallery(images, dropped);
     combos->SetTop(editors->Top() + editors->Height() + 40);
     combos->Show();
+    const std::unique_ptr<TForm> checkBoxes = MakeCheckBoxesGallery();
+    checkBoxes->Show();
     QTest::qWait(100);
     dropped->SetFocus();
     dropped->DropDown();
@@ -217,6 +221,7 @@ int main(int argc, char** argv)
     const QImage row = Grab(specRow);
     const QImage comboLooks = Grab(combos.get());
     const QImage droppedList = Grab(dropped->PopupList());
+    const QImage checkBoxLooks = Grab(checkBoxes.get());
     const QPoint listAt = combos->Widget()->mapFromGlobal(dropped->PopupList()->Widget()->pos());
     constexpr int gap = 16;
     int width = top.width();
@@ -227,9 +232,11 @@ int main(int argc, char** argv)
         popupsHeight = std::max(popupsHeight, p.height());
     }
     width = std::max({width, popupsWidth, row.width() + 2 * gap, editorLooks.width() + 2 * gap,
-                      comboLooks.width() + 2 * gap});
+                      comboLooks.width() + 2 * gap, checkBoxLooks.width() + 2 * gap});
     const int combosHeight = std::max(comboLooks.height(), listAt.y() + droppedList.height());
-    QImage out(width, top.height() + popupsHeight + row.height() + editorLooks.height() + combosHeight + 6 * gap,
+    QImage out(width,
+               top.height() + popupsHeight + row.height() + editorLooks.height() + combosHeight +
+                   checkBoxLooks.height() + 7 * gap,
                QImage::Format_RGB32);
     out.fill(QColor(200, 200, 200));
     QPainter painter(&out);
@@ -247,6 +254,7 @@ int main(int argc, char** argv)
     const int combosTop = editorsTop + editorLooks.height() + gap;
     painter.drawImage(gap, combosTop, comboLooks);
     painter.drawImage(gap + listAt.x(), combosTop + listAt.y(), droppedList);
+    painter.drawImage(gap, combosTop + combosHeight + gap, checkBoxLooks);
     painter.end();
     if (!out.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
