@@ -1,7 +1,7 @@
 // Renders the edit buttons in their looks and states and the popups (list
 // with images and grip, recently-used list with its scroll bar, calendar,
-// special row), the editors, the combo boxes and the check boxes in their
-// looks into one
+// special row, calculator), the editors, the combo boxes and the check
+// boxes in their looks into one
 // picture, for looking at them:
 //   dbcontrols_gallery OUTPUT.png
 #include <cstdio>
@@ -19,6 +19,7 @@
 #include "dbcontrols/popupmonthcalendarlt.h"
 #include "dbcontrols/sizegriplt.h"
 #include "dbcontrols/specrowlt.h"
+#include "tests/dbcontrols/gallerycalculators.h"
 #include "tests/dbcontrols/gallerycheckboxes.h"
 #include "tests/dbcontrols/gallerycombos.h"
 #include "tests/dbcontrols/galleryeditors.h"
@@ -197,6 +198,8 @@ int main(int argc, char** argv)
     calendar->SetTop(300);
     calendar->Show();
 
+    const auto [flatCalc, raisedCalc] = MakeGalleryCalculators(&form);
+
     auto* specRow = new TSpecRowView(&form);
     specRow->SetParent(&form);
     specRow->SetVisible(false);
@@ -217,7 +220,7 @@ int main(int argc, char** argv)
 
     const QImage top = Grab(&form);
     const QImage editorLooks = editors->Widget()->grab().toImage();
-    const QImage popups[] = {Grab(list), Grab(mru), Grab(calendar)};
+    const QImage popups[] = {Grab(list), Grab(mru), Grab(calendar), Grab(flatCalc), Grab(raisedCalc)};
     const QImage row = Grab(specRow);
     const QImage comboLooks = Grab(combos.get());
     const QImage droppedList = Grab(dropped->PopupList());
