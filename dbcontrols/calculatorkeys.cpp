@@ -51,8 +51,12 @@ void TCalculatorLt::HandleCalcKey(char32_t Key)
         case U'/':
         case U'=': ApplyOperator(Key); break;
         case kCtrlV:
-            if (Clipboard()->HasFormat(CF_TEXT))
+            // A pasted number counts as typed: a pending operator takes it.
+            if (Clipboard()->HasFormat(CF_TEXT)) {
                 SetDisplayValue(StrToFloat(Trim(Clipboard()->AsText())));
+                if (FStatus == csValidLt)
+                    FStatus = csEnteringLt;
+            }
             break;
         case kEscape:
         case U'C': Clear(); break;

@@ -145,6 +145,12 @@ TEST_F(Calculator, CopiesAndPastesThroughTheClipboard)
     Clipboard()->SetAsText("abc");
     EXPECT_THROW(Keys(U"\x16"), EConvertError);
     EXPECT_EQ(Calc->DisplayText(), "-3.25");
+
+    // A pasted number is the operand of a pending operator.
+    Keys(U"C5+");
+    Clipboard()->SetAsText("3");
+    Keys(U"\x16=");
+    EXPECT_EQ(Calc->DisplayText(), "8");
 }
 
 TEST_F(Calculator, DecimalSeparatorOfTheSettingsIsUsed)
