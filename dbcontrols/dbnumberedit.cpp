@@ -257,16 +257,19 @@ void TCustomDBNumberEditLt::ApplyValue(const Variant& Value)
     }
 }
 
-// A text from code is parsed like a typed one, and a text that is not a
-// number raises to the caller.
+// A text from code is parsed like a typed one; one that is not a number
+// raises to the caller and leaves the text that was shown before.
 void TCustomDBNumberEditLt::ApplyText(const std::string& Text)
 {
+    const std::string before = EditText();
     FCatchParseError = true;
     FParseError = nullptr;
     TCustomDBEditLt::ApplyText(Text);
     FCatchParseError = false;
-    if (const std::exception_ptr error = std::exchange(FParseError, nullptr))
+    if (const std::exception_ptr error = std::exchange(FParseError, nullptr)) {
+        ShowText(before);
         std::rethrow_exception(error);
+    }
 }
 
 void TCustomDBNumberEditLt::Change()
@@ -344,8 +347,7 @@ bool TCustomDBNumberEditLt::AcceptsChar(char32_t Key) const
     const std::u32string text = Utf8ToUtf32(EditText());
     const auto start = static_cast<std::size_t>(std::clamp(SelStart(), 0, static_cast<int>(text.size())));
     const auto length = std::min(static_cast<std::size_t>(std::max(SelLength(), 0)), text.size() - start);
-    std::u32string next = text;
-    next.replace(start, length, std::u32string(1, Key));
+    const std::u32string next = text.substr(0, start) + Key + text.substr(start + length);
     return NumberTextAcceptable(NormalizeNumberText(Utf32ToUtf8(next)), FDecimalPlaces, MinValue(), MaxValue(),
                                 FormatSettings);
 }

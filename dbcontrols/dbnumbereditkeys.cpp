@@ -62,10 +62,20 @@ void TCustomDBNumberEditLt::KeyPress(char32_t& Key)
     TCustomDBEditLt::KeyPress(Key);
     if (Key == 0)
         return;
-    if (Key == U',' || Key == U'.')
+    const bool separator = Key == U',' || Key == U'.';
+    if (separator)
         Key = DecimalSeparatorChar();
-    if (Key >= 32 && !AcceptsChar(Key))
+    if (Key >= 32 && !AcceptsChar(Key)) {
         Key = 0;
+        return;
+    }
+    if (separator && !TEdit::ReadOnly()) {
+        // The edit window would insert the key as typed: the separator goes
+        // in from here.
+        SetSelText(Utf32ToUtf8(std::u32string(1, Key)));
+        TypedTextChanged();
+        Key = 0;
+    }
 }
 
 // Backspace right after a thousand separator only steps over it: the
