@@ -13,14 +13,9 @@ TPopupCalculatorLt::TPopupCalculatorLt(TComponent* AOwner) : TCalculatorLt(AOwne
 {
     SetVisible(false);
     SetTabStop(false);
+    // The calculator's children made the widget already.
+    MakePopupWindow(Widget(), TPopupActivation::NoActivate);
     FrameChanged();
-}
-
-QWidget* TPopupCalculatorLt::CreateWidget()
-{
-    QWidget* widget = TCalculatorLt::CreateWidget();
-    MakePopupWindow(widget, TPopupActivation::NoActivate);
-    return widget;
 }
 
 void TPopupCalculatorLt::SetCtl3D(bool Value)

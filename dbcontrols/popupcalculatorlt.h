@@ -35,7 +35,6 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
-    QWidget* CreateWidget() override;
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     int FrameWidth() const override;
     void PaintFrame() override;

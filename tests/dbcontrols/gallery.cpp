@@ -1,6 +1,6 @@
 // Renders the edit buttons in their looks and states and the popups (list
 // with images and grip, recently-used list with its scroll bar, calendar,
-// special row), the editors and the combo boxes in their looks into one
+// special row, calculator), the editors and the combo boxes in their looks into one
 // picture, for looking at them:
 //   dbcontrols_gallery OUTPUT.png
 #include <cstdio>
@@ -18,6 +18,7 @@
 #include "dbcontrols/popupmonthcalendarlt.h"
 #include "dbcontrols/sizegriplt.h"
 #include "dbcontrols/specrowlt.h"
+#include "tests/dbcontrols/gallerycalculators.h"
 #include "tests/dbcontrols/gallerycombos.h"
 #include "tests/dbcontrols/galleryeditors.h"
 #include "tests/dbcontrols/gallerynumberedits.h"
@@ -196,6 +197,8 @@ int main(int argc, char** argv)
     calendar->SetTop(300);
     calendar->Show();
 
+    const auto [flatCalc, raisedCalc] = MakeGalleryCalculators(&form);
+
     auto* specRow = new TSpecRowView(&form);
     specRow->SetParent(&form);
     specRow->SetVisible(false);
@@ -225,7 +228,7 @@ int main(int argc, char** argv)
 
     const QImage top = Grab(&form);
     const QImage editorLooks = editors->Widget()->grab().toImage();
-    const QImage popups[] = {Grab(list), Grab(mru), Grab(calendar)};
+    const QImage popups[] = {Grab(list), Grab(mru), Grab(calendar), Grab(flatCalc), Grab(raisedCalc)};
     const QImage row = Grab(specRow);
     const QImage comboLooks = Grab(combos.get());
     const QImage droppedList = Grab(dropped->PopupList());
