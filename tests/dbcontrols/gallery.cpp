@@ -23,6 +23,7 @@
 #include "tests/dbcontrols/gallerycheckboxes.h"
 #include "tests/dbcontrols/gallerycombos.h"
 #include "tests/dbcontrols/galleryeditors.h"
+#include "tests/dbcontrols/gallerynumberedits.h"
 #include "platform/ui/application.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/stdctrls.h"
@@ -210,9 +211,20 @@ int main(int argc, char** argv)
     const std::unique_ptr<TForm> combos = MakeCombosGallery(images, dropped);
     combos->SetTop(editors->Top() + editors->Height() + 40);
     combos->Show();
+    TDBNumberEditLt* calculating = nullptr;
+    const std::unique_ptr<TForm> numbers = MakeNumberEditsGallery(calculating);
+    numbers->SetTop(combos->Top() + combos->Height() + 40);
+    numbers->Show();
     const std::unique_ptr<TForm> checkBoxes = MakeCheckBoxesGallery();
     checkBoxes->Show();
     QTest::qWait(100);
+    calculating->SetFocus();
+    calculating->DropDown();
+    QTest::qWait(100);
+    const QImage numberLooks = Grab(numbers.get());
+    const QImage droppedCalculator = Grab(calculating->CalculatorPopup());
+    const QPoint calculatorAt = numbers->Widget()->mapFromGlobal(calculating->CalculatorPopup()->Widget()->pos());
+    calculating->CloseUp(false);
     dropped->SetFocus();
     dropped->DropDown();
 
@@ -237,9 +249,11 @@ int main(int argc, char** argv)
     width = std::max({width, popupsWidth, row.width() + 2 * gap, editorLooks.width() + 2 * gap,
                       comboLooks.width() + 2 * gap, checkBoxLooks.width() + 2 * gap});
     const int combosHeight = std::max(comboLooks.height(), listAt.y() + droppedList.height());
+    width = std::max(width, numberLooks.width() + 2 * gap);
+    const int numbersHeight = std::max(numberLooks.height(), calculatorAt.y() + droppedCalculator.height());
     QImage out(width,
-               top.height() + popupsHeight + row.height() + editorLooks.height() + combosHeight +
-                   checkBoxLooks.height() + 7 * gap,
+               top.height() + popupsHeight + row.height() + editorLooks.height() + combosHeight + numbersHeight +
+                   checkBoxLooks.height() + 8 * gap,
                QImage::Format_RGB32);
     out.fill(QColor(200, 200, 200));
     QPainter painter(&out);
@@ -257,7 +271,11 @@ int main(int argc, char** argv)
     const int combosTop = editorsTop + editorLooks.height() + gap;
     painter.drawImage(gap, combosTop, comboLooks);
     painter.drawImage(gap + listAt.x(), combosTop + listAt.y(), droppedList);
-    painter.drawImage(gap, combosTop + combosHeight + gap, checkBoxLooks);
+    // The number edits with the calculator where it showed.
+    const int numbersTop = combosTop + combosHeight + gap;
+    painter.drawImage(gap, numbersTop, numberLooks);
+    painter.drawImage(gap + calculatorAt.x(), numbersTop + calculatorAt.y(), droppedCalculator);
+    painter.drawImage(gap, numbersTop + numbersHeight + gap, checkBoxLooks);
     painter.end();
     if (!out.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
