@@ -121,7 +121,6 @@ private:
     void SelectInList();
     void ShowItemText();
     void CreateList();
-    void HandleMouseWheel(TMessage& Message);
     bool HandleKeyBasedMouse(TMessage& Message);
     void TypeCharacter(char32_t Key);
     bool RouteKeyToList(TMessage& Message);

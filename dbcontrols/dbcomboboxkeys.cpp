@@ -146,18 +146,3 @@ void TCustomDBComboBoxLt::MainButtonDown(bool IsDownButton)
     }
     StepItem(!IsDownButton);
 }
-
-void TCustomDBComboBoxLt::HandleMouseWheel(TMessage& Message)
-{
-    if (FListVisible && FList) {
-        FList->Perform(Message.Msg, Message.WParam, Message.LParam);
-        Message.Result = 1;
-        return;
-    }
-    const auto delta = static_cast<int16_t>(HiWord(Message.WParam));
-    const TShiftState shift = MouseShiftState(Message.WParam);
-    if (delta == 0 || shift.Contains(ssShift) || ReadOnly() || !StartEditingLt())
-        return;
-    StepItem(delta > 0);
-    Message.Result = 1;
-}

@@ -186,26 +186,14 @@ void TCustomDBComboBoxLt::Dispatch(TMessage& Message)
 {
     if (RouteKeyToList(Message))
         return;
+    if (DispatchDropDownMessage(Message, FListVisible ? FList : nullptr, [this](bool Up) { StepItem(Up); }))
+        return;
     switch (Message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:
         if (HandleKeyBasedMouse(Message))
             return;
-        break;
-    case WM_MOUSEWHEEL:
-        HandleMouseWheel(Message);
-        if (Message.Result)
-            return;
-        break;
-    case CM_EXIT:
-        CloseUp(false);
-        break;
-    case CM_WANTSPECIALKEY:
-        if (FListVisible && (Message.WParam == VK_RETURN || Message.WParam == VK_ESCAPE)) {
-            Message.Result = 1;
-            return;
-        }
         break;
     default:
         break;

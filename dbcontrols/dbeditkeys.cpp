@@ -234,3 +234,35 @@ void TCustomDBEditLt::KeyUp(unsigned& Key, TShiftState Shift)
     }
     TCustomMaskEdit::KeyUp(Key, Shift);
 }
+
+bool TCustomDBEditLt::DispatchDropDownMessage(TMessage& Message, TControl* Popup,
+                                              const std::function<void(bool Up)>& Step)
+{
+    switch (Message.Msg) {
+    case WM_MOUSEWHEEL: {
+        if (Popup) {
+            Popup->Perform(Message.Msg, Message.WParam, Message.LParam);
+            Message.Result = 1;
+            return true;
+        }
+        const auto delta = static_cast<int16_t>(HiWord(Message.WParam));
+        const TShiftState shift = MouseShiftState(Message.WParam);
+        if (delta == 0 || shift.Contains(ssShift) || ReadOnly() || !StartEditingLt())
+            return false;
+        Step(delta > 0);
+        Message.Result = 1;
+        return true;
+    }
+    case CM_EXIT:
+        CloseUp(false);
+        return false;
+    case CM_WANTSPECIALKEY:
+        if (Popup && (Message.WParam == VK_RETURN || Message.WParam == VK_ESCAPE)) {
+            Message.Result = 1;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}

@@ -238,6 +238,11 @@ protected:
     void RefreshBorderActive();
     // Starts editing unless ReadOnly; the link's answer.
     bool StartEditingLt();
+    // What every editor with a drop-down does alike while Popup (its open
+    // drop-down, or nullptr) shows: the wheel goes to it, else Step moves the
+    // value (true: up); leaving closes it; Enter and Esc are wanted while it
+    // is open. True when the message needs nothing more.
+    bool DispatchDropDownMessage(TMessage& Message, TControl* Popup, const std::function<void(bool Up)>& Step);
     // The control of a button (element 0 the main one), or nullptr.
     TEditButtonLt* ButtonOfControl(const TObject* Control) const;
     void DropDownMRUList();

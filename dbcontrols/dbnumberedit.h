@@ -111,7 +111,6 @@ private:
     void PostIfUnbound();
     void PasteNumber();
     bool BackspaceOverSeparator();
-    void HandleMouseWheel(TMessage& Message);
     bool RouteKeyToCalculator(TMessage& Message);
     void PressedWhileOpen(TControl* Pressed);
 

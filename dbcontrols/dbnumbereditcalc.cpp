@@ -90,23 +90,8 @@ void TCustomDBNumberEditLt::Dispatch(TMessage& Message)
 {
     if (RouteKeyToCalculator(Message))
         return;
-    switch (Message.Msg) {
-    case WM_MOUSEWHEEL:
-        HandleMouseWheel(Message);
-        if (Message.Result)
-            return;
-        break;
-    case CM_EXIT:
-        CloseUp(false);
-        break;
-    case CM_WANTSPECIALKEY:
-        if (FCalculatorVisible && (Message.WParam == VK_RETURN || Message.WParam == VK_ESCAPE)) {
-            Message.Result = 1;
-            return;
-        }
-        break;
-    default:
-        break;
-    }
+    if (DispatchDropDownMessage(Message, FCalculatorVisible ? FCalculator : nullptr,
+                                [this](bool Up) { StepValue(Up); }))
+        return;
     TCustomDBEditLt::Dispatch(Message);
 }

@@ -121,18 +121,3 @@ void TCustomDBNumberEditLt::MainButtonDown(bool IsDownButton)
     if (!ReadOnly())
         StepValue(!IsDownButton);
 }
-
-void TCustomDBNumberEditLt::HandleMouseWheel(TMessage& Message)
-{
-    if (FCalculatorVisible && FCalculator) {
-        FCalculator->Perform(Message.Msg, Message.WParam, Message.LParam);
-        Message.Result = 1;
-        return;
-    }
-    const auto delta = static_cast<int16_t>(HiWord(Message.WParam));
-    const TShiftState shift = MouseShiftState(Message.WParam);
-    if (delta == 0 || shift.Contains(ssShift) || ReadOnly() || !StartEditingLt())
-        return;
-    StepValue(delta > 0);
-    Message.Result = 1;
-}
