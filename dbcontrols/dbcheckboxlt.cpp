@@ -4,6 +4,7 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include "dbcontrols/updatedata.h"
 #include "dbcontrols/variantsmatch.h"
 #include "platform/data/dataset.h"
 #include "platform/rtl/classbuilder.h"
@@ -250,18 +251,7 @@ void TCustomDBCheckBoxLt::ToggleState()
 
 void TCustomDBCheckBoxLt::UpdateData()
 {
-    bool handled = false;
-    if (FOnUpdateData) {
-        FPosting = true;
-        try {
-            FOnUpdateData(this, handled);
-        } catch (...) {
-            FPosting = false;
-            throw;
-        }
-        FPosting = false;
-    }
-    if (!handled)
+    if (!RaiseUpdateData(FOnUpdateData, this, FPosting))
         PostToLink();
 }
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "dbcontrols/mrulistboxlt.h"
+#include "dbcontrols/updatedata.h"
 #include "dbcontrols/variantsmatch.h"
 #include "platform/data/dataset.h"
 #include "platform/rtl/classbuilder.h"
@@ -529,18 +530,7 @@ void TCustomDBEditLt::UpdateData()
 {
     if (Focused())
         ValidateEdit();
-    bool handled = false;
-    if (FOnUpdateData) {
-        FPosting = true;
-        try {
-            FOnUpdateData(this, handled);
-        } catch (...) {
-            FPosting = false;
-            throw;
-        }
-        FPosting = false;
-    }
-    if (!handled)
+    if (!RaiseUpdateData(FOnUpdateData, this, FPosting))
         PostToLink();
     SetModified(false);
     if (FMRUList->AutoAdd() && FMRUList->Active() && Showing())
