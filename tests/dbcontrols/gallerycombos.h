@@ -9,6 +9,7 @@
 #include "platform/ui/forms.h"
 #include "platform/ui/imglist.h"
 #include "platform/ui/stdctrls.h"
+#include "tests/dbcontrols/galleryband.h"
 
 inline void SetGalleryStrings(TStrings* Target, std::initializer_list<const char*> Strings)
 {
@@ -22,24 +23,8 @@ inline void SetGalleryStrings(TStrings* Target, std::initializer_list<const char
 // Dropped: the combo to drop down once the form shows.
 inline std::unique_ptr<TForm> MakeCombosGallery(TCustomImageList* Images, TDBComboBoxLt*& Dropped)
 {
-    auto form = std::make_unique<TForm>(nullptr);
-    form->SetCaption("Combo boxes");
-    form->SetColor(clBtnFace);
-    form->SetBounds(40, 300, 580, 120);
-    constexpr int kColumn = 190, kRow = 50;
-    int slot = 0;
-    auto place = [&](const char* Caption) {
-        auto* combo = new TDBComboBoxLt(form.get());
-        const int left = 10 + (slot % 3) * kColumn, top = 8 + (slot / 3) * kRow;
-        ++slot;
-        auto* label = new TLabel(form.get());
-        label->SetParent(form.get());
-        label->SetCaption(Caption);
-        label->SetBounds(left, top, kColumn - 20, 16);
-        combo->SetParent(form.get());
-        combo->SetBounds(left, top + 18, kColumn - 30, combo->Height());
-        return combo;
-    };
+    TGalleryBand<TDBComboBoxLt> band("Combo boxes", 300);
+    auto place = [&band](const char* Caption) { return band.Place(Caption); };
 
     TDBComboBoxLt* numbers = place("text mode");
     SetGalleryStrings(numbers->Items(),
@@ -72,5 +57,5 @@ inline std::unique_ptr<TForm> MakeCombosGallery(TCustomImageList* Images, TDBCom
     ports->DropDownBox()->SetSizable(true);
     ports->SetItemIndex(1);
     Dropped = ports;
-    return form;
+    return std::move(band.Form);
 }

@@ -8,28 +8,13 @@
 #include "dbcontrols/popupcalculatorlt.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
+#include "tests/dbcontrols/galleryband.h"
 
 // Dropped: the number edit to drop its calculator down once the form shows.
 inline std::unique_ptr<TForm> MakeNumberEditsGallery(TDBNumberEditLt*& Dropped)
 {
-    auto form = std::make_unique<TForm>(nullptr);
-    form->SetCaption("Number edits");
-    form->SetColor(clBtnFace);
-    form->SetBounds(40, 460, 580, 120);
-    constexpr int kColumn = 190, kRow = 50;
-    int slot = 0;
-    auto place = [&](const char* Caption) {
-        auto* edit = new TDBNumberEditLt(form.get());
-        const int left = 10 + (slot % 3) * kColumn, top = 8 + (slot / 3) * kRow;
-        ++slot;
-        auto* label = new TLabel(form.get());
-        label->SetParent(form.get());
-        label->SetCaption(Caption);
-        label->SetBounds(left, top, kColumn - 20, 16);
-        edit->SetParent(form.get());
-        edit->SetBounds(left, top + 18, kColumn - 30, edit->Height());
-        return edit;
-    };
+    TGalleryBand<TDBNumberEditLt> band("Number edits", 460);
+    auto place = [&band](const char* Caption) { return band.Place(Caption); };
 
     TDBNumberEditLt* lamps = place("lamps 1..16, up/down");
     lamps->EditButton()->SetStyle(ebsUpDownLt);
@@ -60,5 +45,5 @@ inline std::unique_ptr<TForm> MakeNumberEditsGallery(TDBNumberEditLt*& Dropped)
     calc->EditButton()->SetVisible(true);
     calc->SetValue(Variant(12.5));
     Dropped = calc;
-    return form;
+    return std::move(band.Form);
 }
