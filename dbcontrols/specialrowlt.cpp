@@ -1,4 +1,4 @@
-#include "dbcontrols/specrowlt.h"
+#include "dbcontrols/specialrowlt.h"
 
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/filer.h"
