@@ -4,6 +4,7 @@
 #include "platform/data/clientdataset.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/exceptions.h"
+#include "tests/dbcontrols/tablefields.h"
 
 namespace {
 // The list over one table, as the grid's selection keeps it.
@@ -24,9 +25,7 @@ protected:
     {
         Owner = std::make_unique<TComponent>(nullptr);
         Table = new TClientDataSet(Owner.get());
-        Id = new TIntegerField(Owner.get());
-        Id->SetFieldName("FID");
-        Id->SetDataSet(Table);
+        Id = AddTableField<TIntegerField>(Table, "FID");
         Table->SetIndexFieldNames("FID");
         Table->CreateDataSet();
         for (int id = 1; id <= 6; ++id) {

@@ -22,6 +22,7 @@
 #include "platform/rtl/writer.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
+#include "tests/dbcontrols/tablefields.h"
 #include "tests/platform/ui/controltesting.h"
 
 namespace {
@@ -239,16 +240,9 @@ protected:
     {
         CheckBox::SetUp();
         Table = new TClientDataSet(Form.get());
-        Flag = new TBooleanField(Form.get());
-        Flag->SetFieldName("FLAG");
-        Flag->SetDataSet(Table);
-        Answer = new TStringField(Form.get());
-        Answer->SetFieldName("ANSWER");
-        Answer->SetSize(8);
-        Answer->SetDataSet(Table);
-        Level = new TIntegerField(Form.get());
-        Level->SetFieldName("LEVEL");
-        Level->SetDataSet(Table);
+        Flag = AddTableField<TBooleanField>(Table, "FLAG");
+        Answer = AddTableField<TStringField>(Table, "ANSWER", 8);
+        Level = AddTableField<TIntegerField>(Table, "LEVEL");
         Table->CreateDataSet();
         Table->Append();
         Table->Post();

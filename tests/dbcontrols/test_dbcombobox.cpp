@@ -26,6 +26,7 @@
 #include "platform/ui/clipbrd.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imglist.h"
+#include "tests/dbcontrols/tablefields.h"
 
 namespace {
 
@@ -692,13 +693,8 @@ protected:
     {
         ComboFixture::SetUp();
         Table = new TClientDataSet(Form.get());
-        Code = new TStringField(Form.get());
-        Code->SetFieldName("FCODE");
-        Code->SetSize(4);
-        Code->SetDataSet(Table);
-        Num = new TIntegerField(Form.get());
-        Num->SetFieldName("FNUM");
-        Num->SetDataSet(Table);
+        Code = AddTableField<TStringField>(Table, "FCODE", 4);
+        Num = AddTableField<TIntegerField>(Table, "FNUM");
         Table->CreateDataSet();
         for (const char* code : {"Y", "N"}) {
             Table->Append();

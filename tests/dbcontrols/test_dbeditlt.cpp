@@ -31,6 +31,7 @@
 #include "platform/ui/stdctrls.h"
 #include "platform/ui/sysmetrics.h"
 #include "tests/dbcontrols/popuptesting.h"
+#include "tests/dbcontrols/tablefields.h"
 
 namespace {
 
@@ -491,13 +492,8 @@ protected:
     {
         EditBase::SetUp();
         Table = new TClientDataSet(Form.get());
-        Name = new TStringField(Form.get());
-        Name->SetFieldName("NAME");
-        Name->SetSize(8);
-        Name->SetDataSet(Table);
-        Count = new TIntegerField(Form.get());
-        Count->SetFieldName("COUNT");
-        Count->SetDataSet(Table);
+        Name = AddTableField<TStringField>(Table, "NAME", 8);
+        Count = AddTableField<TIntegerField>(Table, "COUNT");
         Power = new TFloatField(Form.get());
         Power->SetFieldName("POWER");
         Power->SetDisplayFormat("0.00 W");

@@ -9,6 +9,7 @@
 #include "platform/data/clientdataset.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/exceptions.h"
+#include "tests/dbcontrols/tablefields.h"
 
 namespace {
 
@@ -51,10 +52,7 @@ protected:
     {
         Owner = std::make_unique<TComponent>(nullptr);
         Table = new TClientDataSet(Owner.get());
-        Name = new TStringField(Owner.get());
-        Name->SetFieldName("FNAME");
-        Name->SetSize(10);
-        Name->SetDataSet(Table);
+        Name = AddTableField<TStringField>(Table, "FNAME", 10);
         Table->CreateDataSet();
         Table->Append();
         Name->SetAsString("first");

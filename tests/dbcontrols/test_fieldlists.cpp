@@ -9,6 +9,7 @@
 #include "platform/data/clientdataset.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/exceptions.h"
+#include "tests/dbcontrols/tablefields.h"
 
 namespace {
 
@@ -19,23 +20,13 @@ protected:
         Owner = std::make_unique<TComponent>(nullptr);
         Table = new TClientDataSet(Owner.get());
         Table->SetName("cdsTable");
-        A = MakeField<TIntegerField>("A");
-        B = MakeField<TStringField>("B");
-        B->SetSize(20);
+        A = AddTableField<TIntegerField>(Table, "A");
+        B = AddTableField<TStringField>(Table, "B", 20);
         Table->CreateDataSet();
         Table->Append();
         A->SetAsInteger(7);
         B->SetAsString("seven");
         Table->Post();
-    }
-
-    template <class F>
-    F* MakeField(const char* name)
-    {
-        auto* f = new F(Owner.get());
-        f->SetFieldName(name);
-        f->SetDataSet(Table);
-        return f;
     }
 
     std::unique_ptr<TComponent> Owner;

@@ -3,6 +3,7 @@
 #include "dbcontrols/fieldvaluelistlt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/fields.h"
+#include "tests/dbcontrols/tablefields.h"
 
 namespace {
 class FieldValueList : public ::testing::Test {
@@ -11,10 +12,7 @@ protected:
     {
         Owner = std::make_unique<TComponent>(nullptr);
         Table = new TClientDataSet(Owner.get());
-        Name = new TStringField(Owner.get());
-        Name->SetFieldName("FNAME");
-        Name->SetSize(20);
-        Name->SetDataSet(Table);
+        Name = AddTableField<TStringField>(Table, "FNAME", 20);
         Table->CreateDataSet();
         for (const char* s : {"Звезда", "arc", "Beam", "ARC", "звезда", "beam"})
             Add(s);

@@ -14,6 +14,7 @@
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/ui/picture.h"
+#include "tests/dbcontrols/tablefields.h"
 
 // A component that publishes a data source, as bound controls do.
 class TSourceHolder : public TComponent {
@@ -44,9 +45,7 @@ protected:
     {
         Owner = std::make_unique<TComponent>(nullptr);
         Table = new TClientDataSet(Owner.get());
-        auto* id = new TIntegerField(Owner.get());
-        id->SetFieldName("ID");
-        id->SetDataSet(Table);
+        auto* id = AddTableField<TIntegerField>(Table, "ID");
         Table->CreateDataSet();
         for (int i = 1; i <= 3; ++i) {
             Table->Append();
