@@ -21,6 +21,22 @@ bool IsBottomCorner(int Position)
     return Position == 2 || Position == 3;
 }
 
+// One axis of the parent while its grip is dragged by Delta: the grip on
+// the far edge (right, bottom) moves that edge, else the near one; the other
+// edge stays, and the moved one stops at the work area (Low to High).
+struct TSpan {
+    int Start;
+    int Length;
+};
+
+TSpan DraggedSpan(bool FarEdge, int Start, int End, int PressedLength, int Delta, int Low, int High)
+{
+    if (FarEdge)
+        return {Start, std::min(PressedLength + Delta, High - Start)};
+    const int length = std::min(PressedLength - Delta, End - Low);
+    return {End - length, length};
+}
+
 TRect WorkArea()
 {
     if (Screen)
@@ -149,7 +165,6 @@ void TSizeGripLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
     if (Button == mbLeft && Parent()) {
         FPressPoint = ClientToScreen(Point(X, Y));
         FParentSize = {Parent()->Width(), Parent()->Height()};
-        FParentClientSize = {Parent()->ClientWidth(), Parent()->ClientHeight()};
         FLastPos = FPressPoint;
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);
@@ -171,41 +186,18 @@ void TSizeGripLt::DragTo(const TPoint& ScreenPos)
 {
     TWinControl* parent = Parent();
     const TRect work = WorkArea();
-    const int dx = ScreenPos.X - FPressPoint.X;
-    const int dy = ScreenPos.Y - FPressPoint.Y;
-    const int frameW = FParentSize.cx - FParentClientSize.cx;
-    const int frameH = FParentSize.cy - FParentClientSize.cy;
-    int left = parent->Left(), top = parent->Top();
-    int width = parent->Width(), height = parent->Height();
-    const int right = left + width, bottom = top + height;
-
-    if (IsRightCorner(FPosition)) {
-        width = frameW + FParentClientSize.cx + dx;
-        if (left + width > work.Right)
-            width = work.Right - left;
-    } else {
-        width = FParentSize.cx - dx;
-        if (right - width < work.Left)
-            width = right - work.Left;
-        left = right - width;
-    }
-    if (IsBottomCorner(FPosition)) {
-        height = frameH + FParentClientSize.cy + dy;
-        if (top + height > work.Bottom)
-            height = work.Bottom - top;
-    } else {
-        height = FParentSize.cy - dy;
-        if (bottom - height < work.Top)
-            height = bottom - work.Top;
-        top = bottom - height;
-    }
+    const int right = parent->Left() + parent->Width(), bottom = parent->Top() + parent->Height();
+    const TSpan x = DraggedSpan(IsRightCorner(FPosition), parent->Left(), right, FParentSize.cx,
+                                ScreenPos.X - FPressPoint.X, work.Left, work.Right);
+    const TSpan y = DraggedSpan(IsBottomCorner(FPosition), parent->Top(), bottom, FParentSize.cy,
+                                ScreenPos.Y - FPressPoint.Y, work.Top, work.Bottom);
     const TSize before{parent->ClientWidth(), parent->ClientHeight()};
-    parent->SetBounds(left, top, width, height);
+    parent->SetBounds(x.Start, y.Start, x.Length, y.Length);
     // The parent may round its size (lists keep whole rows): the edge
     // opposite the grip stays where it was.
-    if (!IsBottomCorner(FPosition) && parent->Height() != height)
+    if (!IsBottomCorner(FPosition) && parent->Height() != y.Length)
         parent->SetBounds(parent->Left(), bottom - parent->Height(), parent->Width(), parent->Height());
-    if (!IsRightCorner(FPosition) && parent->Width() != width)
+    if (!IsRightCorner(FPosition) && parent->Width() != x.Length)
         parent->SetBounds(right - parent->Width(), parent->Top(), parent->Width(), parent->Height());
     if (parent->ClientWidth() != before.cx || parent->ClientHeight() != before.cy) {
         if (FOnParentResized)

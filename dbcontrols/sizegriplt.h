@@ -42,7 +42,6 @@ private:
     bool FTriangleShape = true;
     TPoint FPressPoint;
     TSize FParentSize;
-    TSize FParentClientSize;
     TPoint FLastPos{-1, -1};
     bool FInternalMove = false;
     TNotifyEvent FOnParentResized;
