@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include <QPalette>
+#include <QWidget>
+
 QString ToQString(const std::string& Text)
 {
     return QString::fromUtf8(Text.data(), static_cast<qsizetype>(Text.size()));
@@ -45,4 +48,11 @@ QRect ToQRect(const TRect& Rect)
 TRect FromQRect(const QRect& Rect)
 {
     return Bounds(Rect.x(), Rect.y(), Rect.width(), Rect.height());
+}
+
+void SetBaseColor(QWidget* Widget, TColor Color)
+{
+    QPalette palette = Widget->palette();
+    palette.setColor(QPalette::Base, ToQColor(Color));
+    Widget->setPalette(palette);
 }

@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include <QLineEdit>
-#include <QPalette>
 #include <QValidator>
 
 #include "platform/rtl/classbuilder.h"
@@ -66,9 +65,7 @@ QWidget* TEdit::CreateWidget()
     edit->setMaxLength(FMaxLength > 0 ? FMaxLength : kNoLimit);
     edit->setEchoMode(FPasswordChar ? QLineEdit::Password : QLineEdit::Normal);
     edit->setValidator(new TCaseValidator(FCharCase, edit));
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Base, ToQColor(Color()));
-    edit->setPalette(palette);
+    SetBaseColor(edit, Color());
     FConnections += QObject::connect(edit, &QLineEdit::textChanged, edit,
                                      [this](const QString&) { Guarded(this, [this] { Change(); }); });
     FConnections += QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { FModified = true; });
@@ -230,7 +227,5 @@ void TEdit::ColorChanged()
     TWinControl::ColorChanged();
     if (!HasBridge())
         return;
-    QPalette palette = Widget()->palette();
-    palette.setColor(QPalette::Base, ToQColor(Color()));
-    Widget()->setPalette(palette);
+    SetBaseColor(Widget(), Color());
 }

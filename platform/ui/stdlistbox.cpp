@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include <QListWidget>
-#include <QPalette>
 
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
@@ -137,9 +136,7 @@ QWidget* TListBox::CreateWidget()
     auto* list = new QListWidget();
     list->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
     ApplySelectionMode(list);
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, ToQColor(Color()));
-    list->setPalette(palette);
+    SetBaseColor(list, Color());
     FViewportMouse = std::make_unique<TViewportMouse>(this, list->viewport());
     FConnections += QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this] {
         if (FChanging == 0)
@@ -161,9 +158,7 @@ void TListBox::ColorChanged()
     TWinControl::ColorChanged();
     if (!HasBridge())
         return;
-    QPalette palette = Widget()->palette();
-    palette.setColor(QPalette::Base, ToQColor(Color()));
-    Widget()->setPalette(palette);
+    SetBaseColor(Widget(), Color());
 }
 
 int TListBox::Count() const
