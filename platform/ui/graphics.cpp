@@ -48,24 +48,27 @@ constexpr std::array<TColor, 31> SystemPalette = {
 };
 
 // Font names that descriptions written on other desktops use, and the
-// installed family that stands in for each.
+// installed family that stands in for each. The windows were laid out for
+// these faces, so each stands for a family of the same character widths
+// where one exists (the Liberation families share the widths of "Arial",
+// "Times New Roman" and "Courier New"; the small dialog faces are closest to
+// the sans one).
 struct TFontSubstitute {
     const char* Name;
     const char* Family;
 };
 constexpr TFontSubstitute FontSubstitutes[] = {
-    {"MS Sans Serif", "DejaVu Sans"},   {"Microsoft Sans Serif", "DejaVu Sans"},
-    {"MS Shell Dlg", "DejaVu Sans"},    {"MS Shell Dlg 2", "DejaVu Sans"},
-    {"Tahoma", "DejaVu Sans"},          {"Verdana", "DejaVu Sans"},
-    {"Segoe UI", "DejaVu Sans"},        {"System", "DejaVu Sans"},
-    {"Arial", "Nimbus Sans"},           {"Helvetica", "Nimbus Sans"},
-    {"Arial Narrow", "Nimbus Sans Narrow"},
-    {"Times New Roman", "Nimbus Roman"}, {"Times", "Nimbus Roman"},
-    {"MS Serif", "DejaVu Serif"},       {"Georgia", "DejaVu Serif"},
-    {"Courier New", "DejaVu Sans Mono"}, {"Courier", "DejaVu Sans Mono"},
+    {"MS Sans Serif", "Liberation Sans"},   {"Microsoft Sans Serif", "Liberation Sans"},
+    {"MS Shell Dlg", "Liberation Sans"},    {"MS Shell Dlg 2", "Liberation Sans"},
+    {"Tahoma", "Liberation Sans"},          {"Segoe UI", "Liberation Sans"},
+    {"System", "Liberation Sans"},          {"Verdana", "DejaVu Sans"},
+    {"Arial", "Liberation Sans"},           {"Helvetica", "Liberation Sans"},
+    {"Arial Narrow", "Liberation Sans Narrow"},
+    {"Times New Roman", "Liberation Serif"}, {"Times", "Liberation Serif"},
+    {"MS Serif", "Liberation Serif"},       {"Georgia", "DejaVu Serif"},
+    {"Courier New", "Liberation Mono"},     {"Courier", "Liberation Mono"},
     {"Lucida Console", "DejaVu Sans Mono"}, {"Consolas", "DejaVu Sans Mono"},
-    {"Fixedsys", "DejaVu Sans Mono"},   {"Terminal", "DejaVu Sans Mono"},
-    {"Symbol", "Standard Symbols PS"},
+    {"Fixedsys", "DejaVu Sans Mono"},       {"Terminal", "DejaVu Sans Mono"},
 };
 
 // Qt falls back to the substitute when the named family is not installed,
@@ -196,7 +199,7 @@ LT_IMPLEMENT_CLASS(TFont, TGraphicsObject)
     P.Property("Style", &TFont::Style, &TFont::SetStyle).Default(0);
 }
 
-TFont::TFont() : FName("DejaVu Sans")
+TFont::TFont() : FName("MS Sans Serif")
 {
     RegisterFontSubstitutes();
 }

@@ -87,13 +87,13 @@ private:
     std::function<void(TGraphicsObject*)> FOnChange;
 };
 
-// Default: "DejaVu Sans" 8 pt, clWindowText; Height is the negative pixel
+// Default: "MS Sans Serif" 8 pt, clWindowText; Height is the negative pixel
 // height at the screen's pixels per inch (Size = -Height * 72 / ppi). Names
-// of fonts from other desktops stand for installed families ("MS Sans Serif"
-// and "Tahoma" for DejaVu Sans, "Arial" for Nimbus Sans, "Times New Roman"
-// for Nimbus Roman, "Courier New" for DejaVu Sans Mono ...) whenever the
-// named family is missing. Only Name, Size, Color, Style and Pitch affect
-// drawing; Charset is kept for descriptions (text is Unicode).
+// of fonts from other desktops stand for installed families of the same
+// widths ("MS Sans Serif", "Tahoma" and "Arial" for Liberation Sans, "Times
+// New Roman" for Liberation Serif, "Courier New" for Liberation Mono ...)
+// whenever the named family is missing. Only Name, Size, Color, Style and
+// Pitch affect drawing; Charset is kept for descriptions (text is Unicode).
 class TFont : public TGraphicsObject {
     LT_CLASS(TFont)
 public:

@@ -1,5 +1,6 @@
 // Colours, fonts, pens and brushes.
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -99,7 +100,7 @@ TEST(GraphicsObjects, OnChangeFiresOnlyWhenAValueReallyChanges)
     using P = TPen;
     using B = TBrush;
     const TChangeCase cases[] = {
-        {"font name, same", [] { return ChangesOf<F>([](F& f) { f.SetName("DejaVu Sans"); }); }, 0},
+        {"font name, same", [] { return ChangesOf<F>([](F& f) { f.SetName("MS Sans Serif"); }); }, 0},
         {"font name, new", [] { return ChangesOf<F>([](F& f) { f.SetName("Courier New"); }); }, 1},
         {"font size, same", [] { return ChangesOf<F>([](F& f) { f.SetSize(8); }); }, 0},
         {"font size, new", [] { return ChangesOf<F>([](F& f) { f.SetSize(10); }); }, 1},
@@ -198,26 +199,36 @@ TEST(Fonts, HeightIsTheNegativePixelHeightOfTheSize)
 
 TEST(Fonts, NamesFromOtherDesktopsDrawWithInstalledFamilies)
 {
+    // DigitAdvance: the width of a digit in units of a 2048-unit em, as the
+    // face the windows were laid out for has it (0: no face to match).
     struct TCase {
         const char* Name;
         const char* Family;
         bool Fixed;
+        int DigitAdvance;
     };
     const TCase cases[] = {
-        {"DejaVu Sans", "DejaVu Sans", false},       {"MS Sans Serif", "DejaVu Sans", false},
-        {"Tahoma", "DejaVu Sans", false},            {"Arial", "Nimbus Sans", false},
-        {"Times New Roman", "Nimbus Roman", false},  {"Courier New", "DejaVu Sans Mono", true},
+        {"DejaVu Sans", "DejaVu Sans", false, 0},          {"MS Sans Serif", "Liberation Sans", false, 1139},
+        {"Tahoma", "Liberation Sans", false, 1139},        {"Arial", "Liberation Sans", false, 1139},
+        {"Times New Roman", "Liberation Serif", false, 1024}, {"Courier New", "Liberation Mono", true, 1229},
     };
     for (const TCase& c : cases) {
         TFont font;
         font.SetName(c.Name);
-        const QFontInfo info(ToQFont(font));
+        QFont qfont = ToQFont(font);
+        const QFontInfo info(qfont);
         // Qt names the foundry too when a family comes from more than one.
         EXPECT_TRUE(info.family() == c.Family || info.family().startsWith(QString(c.Family) + " ["))
             << c.Name << ": " << info.family().toStdString();
         EXPECT_EQ(info.fixedPitch(), c.Fixed) << c.Name;
+        if (c.DigitAdvance == 0)
+            continue;
+        qfont.setPixelSize(2048);
+        qfont.setHintingPreference(QFont::PreferNoHinting);
+        EXPECT_NEAR(QFontMetricsF(qfont).horizontalAdvance(QStringLiteral("0123456789")), 10.0 * c.DigitAdvance, 10.0)
+            << c.Name;
     }
-    EXPECT_EQ(TFont().Name(), "DejaVu Sans");
+    EXPECT_EQ(TFont().Name(), "MS Sans Serif");
     EXPECT_EQ(TFont().Size(), 8);
 }
 
