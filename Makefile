@@ -16,9 +16,9 @@ build: configure
 run: build
 	$(BUILD)/app/lighting
 
-# The window tests run on a virtual X server.
+# The window tests start virtual X servers of their own.
 test: build
-	cd $(BUILD) && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/bench_datamodule

@@ -6,10 +6,13 @@
 #include "app/fMain.h"
 #include "app/fSplash.h"
 #include "platform/ui/application.h"
+#include "platform/ui/terminationsignals.h"
 #include "resources/resources.h"
 
 int main()
 {
+    // Before the database client or the window system start threads.
+    CatchTerminationSignals();
     InitLightingResources();
     auto application = std::make_unique<TApplication>(nullptr);
     Application->Initialize();

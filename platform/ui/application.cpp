@@ -2,10 +2,15 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <memory>
@@ -13,6 +18,8 @@
 #include "platform/rtl/classbuilder.h"
 #include "platform/ui/qtconvert.h"
 #include "platform/rtl/appexceptions.h"
+#include "platform/ui/desktopstyle.h"
+#include "platform/ui/terminationsignals.h"
 
 LT_IMPLEMENT_CLASS(TApplication, TComponent) {}
 LT_IMPLEMENT_CLASS(TScreen, TComponent) {}
@@ -47,6 +54,8 @@ TApplication::~TApplication()
     if (Application == this)
         Application = nullptr;
     SetApplicationExceptionHandler(nullptr);
+    FSignalNotifier.reset();
+    FQtTranslator.reset();
     FQtApplication.reset();
 }
 
@@ -54,16 +63,32 @@ void TApplication::Initialize()
 {
     if (!QApplication::instance())
         FQtApplication = std::make_unique<QApplication>(gArgc, gArgv);
+    UseDesktopStyle();
+    // The program speaks Russian: so do the window system's standard dialogs,
+    // whatever the system's locale.
+    if (!FQtTranslator) {
+        FQtTranslator = std::make_unique<QTranslator>();
+        if (FQtTranslator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(FQtTranslator.get());
+    }
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, qApp, [this] { DoIdle(); });
     if (!Screen)
         Screen = new TScreen(this);
+    if (TerminationSignalDescriptor() >= 0 && !FSignalNotifier) {
+        FSignalNotifier = std::make_unique<QSocketNotifier>(TerminationSignalDescriptor(), QSocketNotifier::Read);
+        QObject::connect(FSignalNotifier.get(), &QSocketNotifier::activated, [this] {
+            for (int n = TakeTerminationSignals(); n > 0; --n)
+                CloseOnSignal();
+        });
+    }
 }
 
+// The title is the program's name for its message boxes; each window's title
+// stays its own caption.
 void TApplication::SetTitle(const std::string& Value)
 {
     FTitle = Value;
-    QGuiApplication::setApplicationDisplayName(ToQString(Value));
 }
 
 void TApplication::Run()
@@ -83,6 +108,25 @@ void TApplication::Terminate()
 {
     FTerminated = true;
     QCoreApplication::postEvent(qApp, new QEvent(QEvent::None));
+}
+
+void TApplication::CloseOnSignal()
+{
+    if (FMainForm && !FClosingOnSignal && !FTerminated) {
+        FClosingOnSignal = true;
+        // Closed from the loop, not from inside the notifier: its question
+        // may run a loop of its own, in which a further signal is read.
+        QTimer::singleShot(0, FSignalNotifier.get(), [this] {
+            if (FMainForm)
+                FMainForm->Close();
+            FClosingOnSignal = false;
+        });
+        return;
+    }
+    Terminate();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
 }
 
 int TApplication::AddIdleHandler(std::function<void()> Handler)

@@ -13,6 +13,8 @@
 #include "platform/ui/forms.h"
 
 class QApplication;
+class QSocketNotifier;
+class QTranslator;
 class THintWindow;
 
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
@@ -71,6 +73,12 @@ public:
     THintWindow* HintWindow() const;
 
 private:
+    // A termination signal arrived (terminationsignals.h): the main window
+    // closes as the operator's close does, its close query included. A
+    // further signal while that close is under way ends the message loop
+    // without it: open dialogs are cancelled and nothing more is done.
+    void CloseOnSignal();
+
     TCustomForm* FMainForm = nullptr;
     std::string FTitle;
     bool FTerminated = false;
@@ -79,8 +87,13 @@ private:
     TExceptionEvent FOnException;
     std::vector<std::pair<int, std::function<void()>>> FIdleHandlers;
     int FNextIdleId = 1;
+    bool FClosingOnSignal = false;
     // The window system's application object, when this one started it.
     std::unique_ptr<QApplication> FQtApplication;
+    // The window system's own texts in Russian.
+    std::unique_ptr<QTranslator> FQtTranslator;
+    // Watches the termination signals' descriptor, when they are caught.
+    std::unique_ptr<QSocketNotifier> FSignalNotifier;
 };
 
 class TScreen : public TComponent {

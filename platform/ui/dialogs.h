@@ -31,8 +31,8 @@ inline constexpr TMsgDlgButtons mbRetryCancel{mbRetry, mbCancel};
 
 constexpr TModalResult mrAll = mrNo + 1, mrNoToAll = mrAll + 1, mrYesToAll = mrNoToAll + 1;
 
-// Shows Msg with the type's icon and caption ("Warning", "Error",
-// "Information", "Confirm"; the application's title for mtCustom) and
+// Shows Msg with the type's icon and caption ("Предупреждение", "Ошибка",
+// "Информация", "Подтверждение"; the application's title for mtCustom) and
 // returns the modal result of the button chosen. The buttons are those of
 // the message box that holds them: Yes/No(/Cancel), Abort/Retry/Ignore,
 // Retry/Cancel, OK/Cancel or OK; mbAll, mbNoToAll, mbYesToAll and mbHelp

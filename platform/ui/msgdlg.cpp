@@ -11,10 +11,10 @@ struct TTypeLook {
 TTypeLook LookOf(TMsgDlgType Type)
 {
     switch (Type) {
-    case mtWarning: return {"Warning", MB_ICONWARNING};
-    case mtError: return {"Error", MB_ICONERROR};
-    case mtInformation: return {"Information", MB_ICONINFORMATION};
-    case mtConfirmation: return {"Confirm", MB_ICONQUESTION};
+    case mtWarning: return {"Предупреждение", MB_ICONWARNING};
+    case mtError: return {"Ошибка", MB_ICONERROR};
+    case mtInformation: return {"Информация", MB_ICONINFORMATION};
+    case mtConfirmation: return {"Подтверждение", MB_ICONQUESTION};
     default: return {nullptr, 0};
     }
 }

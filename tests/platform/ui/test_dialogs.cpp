@@ -2,6 +2,7 @@
 // answered through their hooks and, for the input query, on the screen.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
@@ -87,13 +88,13 @@ TEST_F(DialogTest, MessageDlgAsksTheMessageBoxWithTheTypesIconAndCaption)
     };
     Application->SetTitle("Lighting test");
     const TCase cases[] = {
-        {mtConfirmation, mbYesNoCancel, MB_YESNOCANCEL | MB_ICONQUESTION, "Confirm"},
-        {mtWarning, mbYesNo, MB_YESNO | MB_ICONWARNING, "Warning"},
-        {mtError, {mbOK}, MB_OK | MB_ICONERROR, "Error"},
-        {mtInformation, mbOKCancel, MB_OKCANCEL | MB_ICONINFORMATION, "Information"},
+        {mtConfirmation, mbYesNoCancel, MB_YESNOCANCEL | MB_ICONQUESTION, "Подтверждение"},
+        {mtWarning, mbYesNo, MB_YESNO | MB_ICONWARNING, "Предупреждение"},
+        {mtError, {mbOK}, MB_OK | MB_ICONERROR, "Ошибка"},
+        {mtInformation, mbOKCancel, MB_OKCANCEL | MB_ICONINFORMATION, "Информация"},
         {mtCustom, mbAbortRetryIgnore, MB_ABORTRETRYIGNORE, "Lighting test"},
-        {mtWarning, mbRetryCancel, MB_RETRYCANCEL | MB_ICONWARNING, "Warning"},
-        {mtConfirmation, {mbYes, mbNo, mbYesToAll, mbHelp}, MB_YESNO | MB_ICONQUESTION, "Confirm"},
+        {mtWarning, mbRetryCancel, MB_RETRYCANCEL | MB_ICONWARNING, "Предупреждение"},
+        {mtConfirmation, {mbYes, mbNo, mbYesToAll, mbHelp}, MB_YESNO | MB_ICONQUESTION, "Подтверждение"},
     };
     for (const TCase& c : cases) {
         std::string text, caption;
@@ -250,4 +251,51 @@ TEST_F(DialogTest, DialogsReadAndWriteTheirDescriptions)
     EXPECT_TRUE(open->Options().Contains(ofFileMustExist));
     EXPECT_EQ(open->DefaultExt(), "vkt");
     EXPECT_EQ(static_cast<TColorDialog*>(form.FindComponent("dlgColor"))->Color(), clRed);
+}
+
+namespace {
+
+// The texts of the dialog's buttons, accelerator marks dropped.
+QStringList ButtonTexts(const QDialog& Dialog)
+{
+    QStringList texts;
+    for (const QAbstractButton* button : Dialog.findChildren<QAbstractButton*>())
+        if (!button->text().isEmpty())
+            texts << button->text().remove('&');
+    texts.sort();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(DialogTest, StandardDialogsSpeakRussianWhateverTheLocale)
+{
+    QStringList box, query, file;
+    {
+        TWhenModal answer([&](QDialog& dialog) {
+            box = ButtonTexts(dialog);
+            dialog.reject();
+        });
+        EXPECT_EQ(Application->MessageBox("Сохранить все изменения ?", "  Lighting", MB_YESNOCANCEL), IDCANCEL);
+    }
+    EXPECT_EQ(box, (QStringList{"Да", "Нет", "Отмена"}));
+    {
+        TWhenModal answer([&](QDialog& dialog) {
+            query = ButtonTexts(dialog);
+            dialog.reject();
+        });
+        std::string value = "схема";
+        EXPECT_FALSE(InputQuery("Схема", "Имя:", value));
+    }
+    EXPECT_EQ(query, (QStringList{"OK", "Отмена"}));
+
+    TOpenDialog open(nullptr);
+    SetFileDialogHook([&](QFileDialog& dialog) {
+        dialog.show();
+        file = ButtonTexts(dialog);
+        return false;
+    });
+    EXPECT_FALSE(open.Execute());
+    EXPECT_TRUE(file.contains("Открыть")) << file.join(", ").toStdString();
+    EXPECT_TRUE(file.contains("Отмена")) << file.join(", ").toStdString();
 }
