@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "dbgrid/inplaceedit.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
@@ -71,6 +72,7 @@ TCustomGridLt::TCustomGridLt(TComponent* AOwner) : TCustomControl(AOwner)
     SetColor(clWindow);
     SetParentColor(false);
     SetBounds(0, 0, FColCount * FDefaultColWidth, FRowCount * FDefaultRowHeight);
+    FScrollTimer.SetOnTimer([this] { Guarded(this, [this] { AutoScrollTick(); }); });
 }
 
 TCustomGridLt::~TCustomGridLt() = default;
@@ -387,6 +389,10 @@ void TCustomGridLt::SetOptions(TGridOptionsLt Value)
     if (Value == FOptions)
         return;
     FOptions = Value;
+    if (!FEditorMode && FOptions.Contains(goAlwaysShowEditor))
+        ShowEditor();
+    else if (!FEditorMode)
+        HideEditor();
     if (FOptions.Contains(goRowSelect))
         FocusCell(FCurrent.X, FCurrent.Y, true, false);
     Invalidate();
@@ -460,6 +466,7 @@ void TCustomGridLt::SetCol(int Value)
     if (Value == FCurrent.X)
         return;
     FocusCell(Value, FCurrent.Y, true, true);
+    UpdateEdit();
     Click();
 }
 
@@ -468,6 +475,7 @@ void TCustomGridLt::SetRow(int Value)
     if (Value == FCurrent.Y)
         return;
     FocusCell(FCurrent.X, Value, true, true);
+    UpdateEdit();
     Click();
 }
 
@@ -480,6 +488,8 @@ void TCustomGridLt::FocusCell(int ACol, int ARow, bool MoveAnchor, bool Show)
     const TGridRectLt oldSelection = Selection();
     const TGridCoordLt oldCurrent = FCurrent;
     FCurrent = {ACol, ARow};
+    if (!FOptions.Contains(goAlwaysShowEditor))
+        HideEditor();
     if (MoveAnchor || !FOptions.Contains(goRangeSelect)) {
         FAnchor = FCurrent;
         if (FOptions.Contains(goRowSelect))
@@ -529,6 +539,8 @@ void TCustomGridLt::MoveTopLeft(int ACol, int ARow)
     FTopLeft = top;
     Invalidate();
     UpdateScrollBars();
+    if (FEditorMode && FInplaceEdit && FInplaceEdit->Visible())
+        FInplaceEdit->Move(CellBounds(FCurrent.X, FCurrent.Y));
     TopLeftChanged();
 }
 
@@ -675,10 +687,13 @@ void TCustomGridLt::MoveColumn(int FromIndex, int ToIndex)
     MoveExtent(FTabStops, FromIndex, ToIndex);
     FCurrent.X = Renumbered(FCurrent.X, FromIndex, ToIndex);
     FAnchor.X = Renumbered(FAnchor.X, FromIndex, ToIndex);
+    if (FEditorPos.X >= 0)
+        FEditorPos.X = Renumbered(FEditorPos.X, FromIndex, ToIndex);
     RepaintRect({std::min(FromIndex, ToIndex), 0, std::max(FromIndex, ToIndex), FullRowCount() - 1});
     ColumnMoved(FromIndex, ToIndex);
     if (!FColWidths.empty())
         ColWidthsChanged();
+    UpdateEdit();
 }
 
 void TCustomGridLt::MoveRow(int FromIndex, int ToIndex)
@@ -690,10 +705,13 @@ void TCustomGridLt::MoveRow(int FromIndex, int ToIndex)
     MoveExtent(FRowHeights, FromIndex, ToIndex);
     FCurrent.Y = Renumbered(FCurrent.Y, FromIndex, ToIndex);
     FAnchor.Y = Renumbered(FAnchor.Y, FromIndex, ToIndex);
+    if (FEditorPos.Y >= 0)
+        FEditorPos.Y = Renumbered(FEditorPos.Y, FromIndex, ToIndex);
     RepaintRect({0, std::min(FromIndex, ToIndex), FullColCount() - 1, std::max(FromIndex, ToIndex)});
     RowMoved(FromIndex, ToIndex);
     if (!FRowHeights.empty())
         RowHeightsChanged();
+    UpdateEdit();
 }
 
 void TCustomGridLt::RemoveColumn(int Index)
@@ -716,8 +734,3 @@ void TCustomGridLt::TopLeftChanged() {}
 void TCustomGridLt::ColWidthsChanged() {}
 void TCustomGridLt::RowHeightsChanged() {}
 void TCustomGridLt::SizeChanged(int, int) {}
-
-bool TCustomGridLt::IsActiveControl() const
-{
-    return Focused();
-}

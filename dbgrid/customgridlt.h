@@ -12,8 +12,12 @@
 #include "dbgrid/gridlinecolors.h"
 #include "dbgrid/gridtypes.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/repeattimer.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
+
+class TInplaceEdit;
+class TGridGuideLineLt;
 
 class TCustomGridLt : public TCustomControl {
     LT_CLASS(TCustomGridLt)
@@ -94,6 +98,39 @@ public:
     TGridRectLt Selection() const;
     TGridStateLt GridState() const { return FGridState; }
     bool EditorMode() const { return FEditorMode; }
+    // True shows the editor with the caret after the text; False hides it,
+    // storing its text.
+    void SetEditorMode(bool Value);
+    TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
+    // The cell the editor holds, (-1, -1) when none.
+    TGridCoordLt EditorPos() const { return FEditorPos; }
+    // Shows the editor on the current cell when it is allowed.
+    void UpdateEdit();
+    void ShowEditor();
+    // Stores the editor's text and hides it; the editor goes whatever
+    // storing does.
+    void HideEditor();
+    // Extends the selection to the cell.
+    void MoveAnchor(const TGridCoordLt& Cell);
+
+    // The editor's text for a cell and back, its mask and length limit.
+    virtual std::string GetEditText(int ACol, int ARow);
+    virtual void SetEditText(int ACol, int ARow, const std::string& Value);
+    virtual std::string GetEditMask(int ACol, int ARow);
+    virtual int GetEditLimit();
+    virtual bool CanEditAcceptKey(char32_t Key);
+    virtual bool CanGridAcceptKey(unsigned Key, TShiftState Shift);
+    virtual bool CanEditModify();
+    // Moves the anchor one cell in each direction flagged (1 left, 2 right,
+    // 4 up, 8 down): the auto-scroll of a drag.
+    virtual void TimedScroll(unsigned Direction);
+
+    // The keys the editor hands over.
+    void GridKeyDown(unsigned& Key, TShiftState Shift) { KeyDown(Key, Shift); }
+    void GridKeyPress(char32_t& Key) { KeyPress(Key); }
+    void GridKeyUp(unsigned& Key, TShiftState Shift) { KeyUp(Key, Shift); }
+    // OnKeyDown alone.
+    void RaiseKeyDown(unsigned& Key, TShiftState Shift) { TCustomControl::KeyDown(Key, Shift); }
 
     // Moves the current cell (see the keyboard and mouse for callers).
     virtual void FocusCell(int ACol, int ARow, bool MoveAnchor, bool Show);
@@ -129,6 +166,19 @@ public:
 protected:
     // Paints one cell; the engine has filled its background.
     virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) = 0;
+    virtual TInplaceEdit* CreateEditor();
+    virtual bool CanEditShow();
+    // Begin, check and end of a column or row drag: false vetoes.
+    virtual bool BeginColumnDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    virtual bool CheckColumnDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    virtual bool EndColumnDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    virtual bool BeginRowDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    virtual bool CheckRowDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    virtual bool EndRowDrag(int& Origin, int& Destination, const TPoint& MousePt);
+    void KeyDown(unsigned& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     // Whether the cell may become current.
     virtual bool SelectCell(int ACol, int ARow);
     virtual void FlatChanged() {}
@@ -182,6 +232,14 @@ private:
     void PaintCell(int ACol, int ARow, const TRect& ARect);
     void PaintFixedEdge(TRect Cell, TColor Background);
     void PaintBorder();
+    void LoadEditor();
+    void CalcSizingState(int X, int Y);
+    void ShowGuideLine(bool Vertical, int Pos, int Width);
+    void HideGuideLine();
+    void MoveTarget(const TPoint& Point);
+    void AutoScrollTick();
+    void EndMouseOperation(int X, int Y);
+    void CancelMode();
 
     int FColCount = 5;
     int FRowCount = 5;
@@ -213,5 +271,18 @@ private:
     TScrollBar* FHorzBar = nullptr;   // children of the grid, made with its window
     TScrollBar* FVertBar = nullptr;
     bool FUpdatingScrollBars = false;
+    TInplaceEdit* FInplaceEdit = nullptr;   // a child of the grid
+    TGridCoordLt FEditorPos{-1, -1};
+    bool FCanEditModify = true;
+    // The mouse operation: the index sized or moved, the line's position
+    // and its offset from the pointer, the move's target, the last point.
+    int FSizingIndex = -1;
+    int FSizingPos = 0;
+    int FSizingOfs = 0;
+    int FMoveIndex = -1;
+    int FMovePos = -1;
+    TPoint FLastMouse;
+    TRepeatTimer FScrollTimer;
+    TGridGuideLineLt* FGuideLine = nullptr;   // a child of the grid
     bool FPaintingActive = false;   // the grid held the focus when painting began
 };

@@ -134,21 +134,3 @@ void TCustomGridLt::Resize()
     UpdateScrollBars();
     Invalidate();
 }
-
-void TCustomGridLt::Dispatch(TMessage& Message)
-{
-    switch (Message.Msg) {
-    case WM_SIZE:
-        UpdateScrollBars();
-        Invalidate();
-        break;
-    case WM_HSCROLL:
-    case WM_VSCROLL:
-        ScrollRequest(Message.Msg == WM_VSCROLL, static_cast<TScrollCode>(LoWord(Message.WParam)),
-                      HiWord(Message.WParam));
-        return;
-    default:
-        break;
-    }
-    TCustomControl::Dispatch(Message);
-}
