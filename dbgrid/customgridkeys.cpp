@@ -82,7 +82,8 @@ void TCustomGridLt::UpdateEdit()
 
 void TCustomGridLt::ShowEditor()
 {
-    SetEditorMode(true);
+    FEditorMode = true;
+    UpdateEdit();
 }
 
 void TCustomGridLt::HideEditor()
@@ -91,14 +92,19 @@ void TCustomGridLt::HideEditor()
         return;
     const TGridCoordLt pos = FEditorPos;
     FEditorPos = {-1, -1};
+    const auto hide = [this] {
+        FHidingEditor = true;
+        FInplaceEdit->HideEditor();
+        FHidingEditor = false;
+    };
     try {
         if (pos.X >= 0 && pos.Y >= 0)
             SetEditText(pos.X, pos.Y, FInplaceEdit->Text());
     } catch (...) {
-        FInplaceEdit->HideEditor();
+        hide();
         throw;
     }
-    FInplaceEdit->HideEditor();
+    hide();
 }
 
 void TCustomGridLt::SetEditorMode(bool Value)
@@ -108,8 +114,7 @@ void TCustomGridLt::SetEditorMode(bool Value)
         HideEditor();
         return;
     }
-    FEditorMode = true;
-    UpdateEdit();
+    ShowEditor();
     if (FInplaceEdit && FInplaceEdit->Visible())
         FInplaceEdit->Deselect();
 }

@@ -274,6 +274,7 @@ private:
     TInplaceEdit* FInplaceEdit = nullptr;   // a child of the grid
     TGridCoordLt FEditorPos{-1, -1};
     bool FCanEditModify = true;
+    bool FHidingEditor = false;   // the focus coming back is the editor's
     // The mouse operation: the index sized or moved, the line's position
     // and its offset from the pointer, the move's target, the last point.
     int FSizingIndex = -1;

@@ -32,7 +32,7 @@ void TCustomGridLt::Dispatch(TMessage& Message)
         auto ch = static_cast<char32_t>(Message.WParam);
         KeyPress(ch);
         if (FOptions.Contains(goEditing) && (ch == VK_BACK || ch >= 32)) {
-            SetEditorMode(true);
+            ShowEditor();
             if (FInplaceEdit && FInplaceEdit->Visible())
                 FInplaceEdit->TypeChar(ch);
         }
@@ -51,8 +51,10 @@ void TCustomGridLt::Dispatch(TMessage& Message)
         CancelMode();
         break;
     case WM_SETFOCUS:
-        InvalidateCells(CellBounds(Selection()));
-        UpdateEdit();
+        if (!FHidingEditor) {
+            InvalidateCells(CellBounds(Selection()));
+            UpdateEdit();
+        }
         break;
     case WM_KILLFOCUS:
         InvalidateCells(CellBounds(Selection()));

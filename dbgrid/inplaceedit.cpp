@@ -89,6 +89,9 @@ void TInplaceEdit::KeyDown(unsigned& Key, TShiftState Shift)
     const auto toGrid = [&] {
         FGrid->GridKeyDown(Key, Shift);
         Key = 0;
+        // Hiding and showing the editor on the way delivers focus messages
+        // to it, which leave the key looking unhandled: the grid took it.
+        SetPassToWidget(false);
     };
     const bool alwaysShown = FGrid->Options().Contains(goAlwaysShowEditor);
     const int length = static_cast<int>(Text().size());
