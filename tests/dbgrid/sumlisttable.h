@@ -5,6 +5,7 @@
 
 #include "platform/data/clientdataset.h"
 #include "platform/data/fields.h"
+#include "tests/dbcontrols/tablefields.h"
 
 // Rows of FID (key order), FAMOUNT (float) and FQTY (integer); both value
 // fields may be null. TTable is the client table's class.
@@ -15,9 +16,9 @@ public:
     {
         Owner = std::make_unique<TComponent>(nullptr);
         Table = new TTable(Owner.get());
-        Id = AddField<TIntegerField>("FID");
-        Amount = AddField<TFloatField>("FAMOUNT");
-        Qty = AddField<TIntegerField>("FQTY");
+        Id = AddTableField<TIntegerField>(Table, "FID");
+        Amount = AddTableField<TFloatField>(Table, "FAMOUNT");
+        Qty = AddTableField<TIntegerField>(Table, "FQTY");
         Table->SetIndexFieldNames("FID");
         Table->CreateDataSet();
     }
@@ -37,14 +38,4 @@ public:
     TIntegerField* Id = nullptr;
     TFloatField* Amount = nullptr;
     TIntegerField* Qty = nullptr;
-
-private:
-    template <class TFieldKind>
-    TFieldKind* AddField(const std::string& Name)
-    {
-        auto* field = new TFieldKind(Owner.get());
-        field->SetFieldName(Name);
-        field->SetDataSet(Table);
-        return field;
-    }
 };
