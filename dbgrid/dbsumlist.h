@@ -181,6 +181,8 @@ private:
     TField* FieldOf(const TDBSum& Sum) const;
     TDataSet* FindMasterDataSet() const;
     void ForgetDataSet();
+    // Gives the master its handler back and forgets the hooks' state.
+    void UnhookMaster();
 
     TComponent* FOwner;
     std::unique_ptr<TDBSumCollection> FSumCollection;

@@ -70,18 +70,18 @@ void TDBSumListProducer::UnhookDataSetEvents()
     if (TDataSet* dataSet = DataSet())
         for (std::size_t i = 0; i < heCount; ++i)
             RestoreHandler<THookCall>(dataSet, HookTable()[i].Get, HookTable()[i].Set, this, FSavedEvents[i]);
-    if (TDataSet* master = FMasterDataSet.Get())
-        RestoreHandler<THookCall>(master, &TDataSet::AfterScroll, &TDataSet::SetAfterScroll, this,
-                                  FSavedMasterAfterScroll);
-    FMasterDataSet.Set(nullptr);
-    FEventsHooked = false;
-    FBookmarks.clear();
+    UnhookMaster();
 }
 
 void TDBSumListProducer::ForgetDataSet()
 {
     // The dataset is gone: there is nothing to give its handlers back to.
     FSavedEvents.fill(nullptr);
+    UnhookMaster();
+}
+
+void TDBSumListProducer::UnhookMaster()
+{
     if (TDataSet* master = FMasterDataSet.Get())
         RestoreHandler<THookCall>(master, &TDataSet::AfterScroll, &TDataSet::SetAfterScroll, this,
                                   FSavedMasterAfterScroll);

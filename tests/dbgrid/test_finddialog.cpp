@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -12,6 +13,7 @@
 #include "dbcontrols/dbcombobox.h"
 #include "dbgrid/dbgridltfinddlg.h"
 #include "platform/ui/keys.h"
+#include "platform/ui/messages.h"
 #include "tests/dbgrid/locategrid.h"
 
 namespace {
@@ -106,6 +108,19 @@ TEST_F(FindDialog, DirectionsAndOptionsReachTheSearch)
     EXPECT_EQ(s[3].FieldName, "");
     EXPECT_EQ(s[0].Text, "moscow");
     EXPECT_EQ(Dialog->cbText->Items()->Count(), 1) << "the pattern went into the history once";
+}
+
+TEST_F(FindDialog, CtrlReversesTheDirection)
+{
+    QTest::keyPress(Dialog->bFind->Widget(), Qt::Key_Control, Qt::ControlModifier);
+    ASSERT_TRUE(KeyboardShiftState().Contains(ssCtrl));
+    Dialog->bFindClick(nullptr);
+    SetDirection("Вверх");
+    Dialog->bFindClick(nullptr);
+    QTest::keyRelease(Dialog->bFind->Widget(), Qt::Key_Control, Qt::NoModifier);
+    ASSERT_EQ(Grid.Searches.size(), 2u);
+    EXPECT_EQ(Grid.Searches[0].Direction, ltdUpLt) << "all becomes up";
+    EXPECT_EQ(Grid.Searches[1].Direction, ltdDownLt) << "up becomes down";
 }
 
 TEST_F(FindDialog, FindNextWalksTheMatchesAndAChangeStartsAgain)
