@@ -238,6 +238,31 @@ TEST_F(DataModuleTest, TheTimeTableCheckNamesTheFirstBadRow)
     }
 }
 
+TEST_F(DataModuleTest, EmptySchemeNamesAndChannelStatesAreRefusedAtPost)
+{
+    AddScheme(1, "A", {{10, kOff}});
+    TDM& dm = *Module;
+    struct TCase {
+        TClientDataSet* Table;
+        TField* Field;
+    };
+    const TCase cases[] = {{dm.cdsSchemes, dm.cdsSchemesFNAME}, {dm.cdsLighting, dm.ChannelField(1)},
+                           {dm.cdsLighting, dm.ChannelField(16)}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Field->FieldName());
+        c.Table->Edit();
+        c.Field->SetAsString("");
+        try {
+            c.Table->Post();
+            FAIL() << "an empty text was posted";
+        } catch (const EDatabaseError& e) {
+            EXPECT_EQ(e.Message(), "Field '" + c.Field->FieldName() + "' must have a value");
+        }
+        c.Table->Cancel();
+    }
+    EXPECT_EQ(dm.cdsSchemes->ChangeCount(), 0);
+}
+
 TEST_F(DataModuleTest, SchemeNamesWithQuotesSemicolonsAndRussianRoundTrip)
 {
     const std::string name = "O'Brien; \"дроп\" --; ''";
