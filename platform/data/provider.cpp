@@ -47,6 +47,7 @@ void TDataSetProvider::PackRows(TDataSet& dataSet, const TPacketMeta& meta, std:
         const TField* field = dataSet.FindField(def.Name);
         fields.push_back(field && field->FieldKind() == fkData ? field : nullptr);
     }
+    rows.reserve(rows.size() + static_cast<std::size_t>(dataSet.RecordCount()));
     for (dataSet.First(); !dataSet.Eof(); dataSet.Next()) {
         TPacketRow row;
         row.Values.reserve(fields.size());
@@ -66,6 +67,19 @@ TDataPacket TDataSetProvider::GetData()
     if (!FDataSet)
         DatabaseError("Missing data provider or data packet: no dataset", this);
     TDataSet& source = *FDataSet;
+    source.PSBeginRead();
+    try {
+        TDataPacket packet = ReadPacket(source);
+        source.PSEndRead();
+        return packet;
+    } catch (...) {
+        source.PSEndRead();
+        throw;
+    }
+}
+
+TDataPacket TDataSetProvider::ReadPacket(TDataSet& source)
+{
     // Every fetch reads the database anew.
     source.Close();
     source.Open();
