@@ -77,6 +77,11 @@ void TDM::SetDatabase(const std::string& Path)
     conLighting->Params()->SetValues("Database", Path);
 }
 
+void TDM::ApplyAllUpdates()
+{
+    TClientDataSet::ApplyUpdatesTogether({cdsSchemes, cdsProgramm, cdsTime});
+}
+
 std::string DefaultDatabasePath()
 {
     // Tests and unusual set-ups point the program at another database.

@@ -62,6 +62,10 @@ public:
     TField* ChannelField(int Channel) const;
     // Points the connection at a database file (or "host:path").
     void SetDatabase(const std::string& Path);
+    // Writes the pending changes of all tables in one transaction, whatever
+    // order they were made in (programme rows go after the schemes they
+    // play, and before the schemes they no longer play are deleted).
+    void ApplyAllUpdates();
 
 private:
     template <class T>

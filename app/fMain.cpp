@@ -166,8 +166,6 @@ void TfrmMain::FormCloseQuery(TObject*, bool& CanClose)
         return;
     }
     CanClose = false;
-    DM->cdsLighting->ApplyUpdates(-1);
-    DM->cdsProgramm->ApplyUpdates(-1);
-    DM->cdsTime->ApplyUpdates(-1);
+    DM->ApplyAllUpdates();
     CanClose = !pending();
 }

@@ -31,8 +31,7 @@ void TfrmMain::acProgrammExecute(TObject*)
         if (Application->MessageBox("Сохранить все изменения ?", kMessageCaption, MB_YESNO | MB_ICONQUESTION) !=
             IDYES)
             return;
-        for (TClientDataSet* table : tables)
-            table->ApplyUpdates(-1);
+        DM->ApplyAllUpdates();
         // An apply that fails raises and so ends the command; one that still
         // leaves changes pending ends it too: the database would not hold what
         // the operator sees.

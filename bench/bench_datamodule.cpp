@@ -1,14 +1,27 @@
-// The data module on a database of 1,000 schemes of 100 steps: opening it,
-// moving through the schemes (each move brings up 100 steps), and applying
-// 10,000 pending inserts, against the floor of the same inserts run as one
-// prepared statement straight on the client API in one transaction.
+// The data module on a database of 1,000 schemes of 100 steps, each figure
+// against its floor on the Firebird client's C API in the same run:
+// - opening the module (connect, the schemes and, nested in them, the steps
+//   of each scheme) against the same statements fetched into the client's
+//   own buffers (attach, "select * from schemes", then "select * from
+//   lighting where fscheme=?" for each scheme);
+// - applying 10,000 pending inserts, updates and deletes of steps against
+//   the same statements run with raw parameters in one transaction.
+// The statements are prepared outside the timed part on both sides (the
+// connection keeps the statements of an apply prepared).
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <map>
+#include <optional>
 #include <memory>
+#include <string>
 
 #include "app/fDM.h"
+#include "bench/rawstatement.h"
 #include "platform/sql/fbclient.h"
 #include "resources/resources.h"
 #include "tests/support/testsupport.h"
@@ -17,27 +30,71 @@ namespace {
 
 constexpr int kSchemes = 1000;
 constexpr int kStepsPerScheme = 100;
-constexpr int kInserts = 10000;
+constexpr int kChanges = 10000;
 
 TTempDir gDir;
 std::string gDatabase;
-double gFloorSeconds = 0;
-double gApplySeconds = 0;
 int gNextScheme = kSchemes + 1;
 
-// Every value a parameter, as the provider sends them.
-const char* const kInsertStep =
-    "insert into lighting (FID, FSCHEME, FDELAY, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12, F13, F14, F15, "
-    "F16) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+// The best time of each figure, by name.
+std::map<std::string, double> gBest;
 
-void SetStepParams(TFbStatement& st, int fid, int scheme, int delay)
+// Keeps the best time of a figure; returns the time.
+double Keep(const std::string& name, double seconds)
 {
-    st.SetParam(0, Variant(fid));
-    st.SetParam(1, Variant(scheme));
-    st.SetParam(2, Variant(delay));
-    for (int c = 1; c <= 16; ++c)
-        st.SetParam(2 + c, Variant(c % 2 ? "1" : "0"));
+    double& best = gBest[name];
+    best = best == 0 ? seconds : std::min(best, seconds);
+    return seconds;
 }
+
+template <class F>
+double Seconds(F&& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The statements the provider writes steps with: every value a parameter,
+// rows found by their key.
+const char* const kInsertStep =
+    "insert into LIGHTING (FID, FSCHEME, FDELAY, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12, F13, F14, F15, "
+    "F16) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+const char* const kUpdateStep =
+    "update LIGHTING set FID = ?, FSCHEME = ?, FDELAY = ?, F1 = ?, F2 = ?, F3 = ?, F4 = ?, F5 = ?, F6 = ?, F7 = ?, "
+    "F8 = ?, F9 = ?, F10 = ?, F11 = ?, F12 = ?, F13 = ?, F14 = ?, F15 = ?, F16 = ? where FID = ? and FSCHEME = ?";
+const char* const kDeleteStep = "delete from LIGHTING where FID = ? and FSCHEME = ?";
+
+const std::string kOn = "1";
+const std::string kOff = "0";
+
+const std::string& Channel(int c)
+{
+    return c % 2 ? kOn : kOff;
+}
+
+// A step's values as the insert and the SET of the update take them.
+void SetStep(TRawStatement& st, int fid, int scheme, int delay)
+{
+    st.SetInteger(0, fid);
+    st.SetInteger(1, scheme);
+    st.SetInteger(2, delay);
+    for (int c = 1; c <= 16; ++c)
+        st.SetText(2 + c, Channel(c));
+}
+
+// An attachment and a transaction on the client's API.
+struct TRawSession {
+    TFbDatabase Db;
+    std::unique_ptr<TFbTransaction> Tr;
+    TRawSession()
+    {
+        Db.Attach(gDatabase, "SYSDBA", "", "", "UTF8");
+        Tr = std::make_unique<TFbTransaction>(Db);
+        Tr->Start();
+    }
+    TRawStatement Prepare(const char* sql) { return TRawStatement(Db.Handle(), Tr->Handle(), sql); }
+};
 
 void Seed()
 {
@@ -45,26 +102,20 @@ void Seed()
     gDatabase = gDir.File("bench.gdb");
     if (RunCreateDatabase(SourceFile("resources/lighting.sql"), gDatabase) != 0)
         throw std::runtime_error("cannot create the benchmark database");
-    TFbDatabase db;
-    db.Attach(gDatabase, "SYSDBA", "", "", "UTF8");
-    TFbTransaction tr(db);
-    tr.Start();
-    TFbStatement scheme(db, tr);
-    scheme.Prepare("insert into schemes (FSCHEME, FNAME) values (?, ?)", 1);
-    TFbStatement step(db, tr);
-    step.Prepare(kInsertStep, 1);
+    TRawSession session;
+    TRawStatement scheme = session.Prepare("insert into SCHEMES (FSCHEME, FNAME) values (?, ?)");
+    TRawStatement step = session.Prepare(kInsertStep);
     for (int s = 1; s <= kSchemes + 100; ++s) {
-        scheme.SetParam(0, Variant(s));
-        scheme.SetParam(1, Variant("Схема " + std::to_string(s)));
+        const std::string name = "Схема " + std::to_string(s);
+        scheme.SetInteger(0, s);
+        scheme.SetText(1, name);
         scheme.Execute();
-        if (s > kSchemes)
-            continue;
-        for (int f = 1; f <= kStepsPerScheme; ++f) {
-            SetStepParams(step, f, s, f * 10);
+        for (int f = 1; s <= kSchemes && f <= kStepsPerScheme; ++f) {
+            SetStep(step, f, s, f * 10);
             step.Execute();
         }
     }
-    tr.Commit();
+    session.Tr->Commit();
 }
 
 std::unique_ptr<TDM> OpenModule()
@@ -77,13 +128,46 @@ std::unique_ptr<TDM> OpenModule()
     return dm;
 }
 
+void BM_OpenFloor(benchmark::State& state)
+{
+    int rows = 0;
+    for (auto _ : state) {
+        rows = 0;
+        // Detaching is not part of opening, on either side.
+        std::optional<TRawSession> session;
+        state.SetIterationTime(Keep("open floor", Seconds([&] {
+                   session.emplace();
+                   TRawStatement schemes = session->Prepare("select * from schemes");
+                   TRawStatement steps = session->Prepare("select * from lighting\nwhere fscheme=?");
+                   std::vector<int> ids;
+                   schemes.Execute();
+                   while (schemes.Fetch())
+                       ids.push_back(schemes.Integer(0));
+                   for (const int id : ids) {
+                       steps.SetInteger(0, id);
+                       steps.Execute();
+                       while (steps.Fetch())
+                           ++rows;
+                   }
+                   session->Tr->Commit();
+               })));
+    }
+    state.counters["steps"] = rows;
+}
+
 void BM_OpenDataModule(benchmark::State& state)
 {
+    int rows = 0;
     for (auto _ : state) {
-        auto dm = OpenModule();
-        benchmark::DoNotOptimize(dm->cdsSchemes->RecordCount());
+        std::unique_ptr<TDM> dm;
+        state.SetIterationTime(Keep("open", Seconds([&] { dm = OpenModule(); })));
     }
-    state.counters["schemes"] = kSchemes;
+    const std::size_t heapBefore = mallinfo2().uordblks;
+    auto dm = OpenModule();
+    state.counters["heap_MB"] = static_cast<double>(mallinfo2().uordblks - heapBefore) / 1e6;
+    for (dm->cdsSchemes->First(); !dm->cdsSchemes->Eof(); dm->cdsSchemes->Next())
+        rows += dm->cdsLighting->RecordCount();
+    state.counters["steps"] = rows;
 }
 
 void BM_SwitchScheme(benchmark::State& state)
@@ -102,58 +186,90 @@ void BM_SwitchScheme(benchmark::State& state)
     state.counters["steps_shown"] = benchmark::Counter(steps, benchmark::Counter::kAvgIterations);
 }
 
+// The raw side: kChanges steps inserted into a new scheme, then updated,
+// then deleted, each kind timed in one transaction of its own.
 void BM_ApplyFloor(benchmark::State& state)
 {
-    TFbDatabase db;
-    db.Attach(gDatabase, "SYSDBA", "", "", "UTF8");
+    // One kind of statement, timed from the first execution to the commit.
+    const auto timed = [](const char* name, const char* sql, const std::function<void(TRawStatement&, int)>& set) {
+        TRawSession session;
+        TRawStatement statement = session.Prepare(sql);
+        return Keep(name, Seconds([&] {
+                        for (int f = 1; f <= kChanges; ++f) {
+                            set(statement, f);
+                            statement.Execute();
+                        }
+                        session.Tr->Commit();
+                    }));
+    };
     for (auto _ : state) {
         const int scheme = gNextScheme++;
-        const auto start = std::chrono::steady_clock::now();
-        TFbTransaction tr(db);
-        tr.Start();
-        TFbStatement st(db, tr);
-        st.Prepare(kInsertStep, 1);
-        for (int f = 1; f <= kInserts; ++f) {
-            SetStepParams(st, f, scheme, f);
-            st.Execute();
-        }
-        tr.Commit();
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        double seconds = timed("insert floor", kInsertStep, [&](TRawStatement& st, int f) { SetStep(st, f, scheme, f); });
+        seconds += timed("update floor", kUpdateStep, [&](TRawStatement& st, int f) {
+            SetStep(st, f, scheme, f + 1);
+            st.SetInteger(19, f);
+            st.SetInteger(20, scheme);
+        });
+        seconds += timed("delete floor", kDeleteStep, [&](TRawStatement& st, int f) {
+            st.SetInteger(0, f);
+            st.SetInteger(1, scheme);
+        });
         state.SetIterationTime(seconds);
-        gFloorSeconds = gFloorSeconds == 0 ? seconds : std::min(gFloorSeconds, seconds);
     }
-    state.counters["inserts"] = kInserts;
+    state.counters["changes"] = kChanges;
 }
 
-void BM_ApplyPendingInserts(benchmark::State& state)
+// The module's side: the same changes made in the steps table and applied.
+void BM_ApplyPendingChanges(benchmark::State& state)
 {
     auto dm = OpenModule();
+    TClientDataSet& steps = *dm->cdsLighting;
     for (auto _ : state) {
         const int scheme = gNextScheme++;
         if (!dm->cdsSchemes->Locate("FSCHEME", Variant(scheme), {}))
             state.SkipWithError("scheme missing");
-        TClientDataSet& steps = *dm->cdsLighting;
-        for (int f = 1; f <= kInserts; ++f) {
+        // One step more than the figures need: its update and delete prepare
+        // the statements before the timed applies.
+        for (int f = 1; f <= kChanges + 1; ++f) {
             steps.Append();
             dm->cdsLightingFID->SetAsInteger(f);
             dm->cdsLightingFDELAY->SetAsInteger(f);
             for (int c = 1; c <= 16; ++c)
-                dm->ChannelField(c)->SetAsString(c % 2 ? "1" : "0");
+                dm->ChannelField(c)->SetAsString(Channel(c));
             steps.Post();
         }
-        const auto start = std::chrono::steady_clock::now();
+        double seconds = Keep("insert", Seconds([&] { steps.ApplyUpdates(-1); }));
+
+        steps.Last();
+        steps.Edit();
+        dm->cdsLightingFDELAY->SetAsInteger(1);
+        steps.Post();
         steps.ApplyUpdates(-1);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        for (steps.First(); steps.RecNo() <= kChanges; steps.Next()) {
+            steps.Edit();
+            dm->cdsLightingFDELAY->SetAsInteger(dm->cdsLightingFID->AsInteger() + 1);
+            steps.Post();
+        }
+        seconds += Keep("update", Seconds([&] { steps.ApplyUpdates(-1); }));
+
+        steps.Last();
+        steps.Delete();
+        steps.ApplyUpdates(-1);
+        while (!steps.IsEmpty()) {
+            steps.Last();
+            steps.Delete();
+        }
+        seconds += Keep("delete", Seconds([&] { steps.ApplyUpdates(-1); }));
         state.SetIterationTime(seconds);
-        gApplySeconds = gApplySeconds == 0 ? seconds : std::min(gApplySeconds, seconds);
     }
-    state.counters["inserts"] = kInserts;
+    state.counters["changes"] = kChanges;
 }
 
-BENCHMARK(BM_OpenDataModule)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenFloor)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_OpenDataModule)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 BENCHMARK(BM_SwitchScheme)->Unit(benchmark::kMillisecond)->Iterations(2000);
 BENCHMARK(BM_ApplyFloor)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
-BENCHMARK(BM_ApplyPendingInserts)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+BENCHMARK(BM_ApplyPendingChanges)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 
 } // namespace
 
@@ -163,8 +279,19 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    if (gFloorSeconds > 0 && gApplySeconds > 0)
-        std::printf("apply of %d pending inserts: %.1f ms, floor %.1f ms, ratio %.2f (goal: at most 1.5)\n", kInserts,
-                    gApplySeconds * 1000, gFloorSeconds * 1000, gApplySeconds / gFloorSeconds);
+    const struct {
+        const char* Figure;
+        const char* Name;
+    } figures[] = {{"opening (1,000 schemes, 100,000 steps)", "open"},
+                   {"apply of 10,000 pending inserts", "insert"},
+                   {"apply of 10,000 pending updates", "update"},
+                   {"apply of 10,000 pending deletes", "delete"}};
+    for (const auto& f : figures) {
+        const double measured = gBest[f.Name];
+        const double floor = gBest[std::string(f.Name) + " floor"];
+        if (measured > 0 && floor > 0)
+            std::printf("%s: %.1f ms, floor %.1f ms, ratio %.2f (goal: at most 1.5)\n", f.Figure, measured * 1000,
+                        floor * 1000, measured / floor);
+    }
     return 0;
 }

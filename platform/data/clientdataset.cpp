@@ -38,11 +38,15 @@ struct TClientDataSet::TLogEntry {
     std::vector<Variant> Before;
     std::vector<Variant> After;
     TUpdateStatus StatusBefore;
+    int64_t Stamp;
 };
 
 namespace {
 // Row ids are unique in the process, so bookmarks never meet a stranger's.
 int64_t gNextRowId = 1;
+// Changes are numbered across all tables, so logs can be merged in the order
+// the changes were made.
+int64_t gNextChange = 1;
 
 int CompareValues(const Variant& a, const Variant& b)
 {
@@ -398,13 +402,14 @@ int TClientDataSet::InternalPost(const std::vector<Variant>& Values, bool Insert
         row->Values = Values;
         row->Status = usInserted;
         FRows->Rows.push_back(row);
-        root->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukInsert, {}, Values, usUnmodified});
+        root->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukInsert, {}, Values, usUnmodified, gNextChange++});
     } else {
         TRow* target = FView[static_cast<std::size_t>(Row)];
         const auto it = std::find_if(FRows->Rows.begin(), FRows->Rows.end(),
                                      [target](const TRowPtr& r) { return r.get() == target; });
         row = *it;
-        root->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukModify, row->Values, Values, row->Status});
+        root->FLog.push_back(
+            {this, FMeta, FRows, row, TUpdateKind::ukModify, row->Values, Values, row->Status, gNextChange++});
         row->Values = Values;
         if (row->Status == usUnmodified)
             row->Status = usModified;
@@ -425,12 +430,14 @@ void TClientDataSet::CancelNestedEdits()
 
 int TClientDataSet::InternalDelete(int Row)
 {
-    CancelNestedEdits();
     TRow* target = FView[static_cast<std::size_t>(Row)];
+    CheckDeleteAllowed(*target);
+    CancelNestedEdits();
     const auto it = std::find_if(FRows->Rows.begin(), FRows->Rows.end(),
                                  [target](const TRowPtr& r) { return r.get() == target; });
     const TRowPtr row = *it;
-    RootDataSet()->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukDelete, row->Values, row->Values, row->Status});
+    RootDataSet()->FLog.push_back(
+        {this, FMeta, FRows, row, TUpdateKind::ukDelete, row->Values, row->Values, row->Status, gNextChange++});
     row->Deleted = true;
     row->Status = usDeleted;
     FView.erase(FView.begin() + Row);
@@ -606,17 +613,22 @@ void TClientDataSet::MergeChangeLog()
     RefreshTree();
 }
 
-int TClientDataSet::ApplyUpdates(int MaxErrors)
+bool TClientDataSet::PrepareApply()
 {
-    TClientDataSet* root = RootDataSet();
-    if (root != this)
-        return root->ApplyUpdates(MaxErrors);
     CheckActive();
     CheckBrowseMode();
     for (TDataSet* nested : NestedDataSets())
         if (nested->Active())
             nested->CheckBrowseMode();
-    if (FLog.empty())
+    return !FLog.empty();
+}
+
+int TClientDataSet::ApplyUpdates(int MaxErrors)
+{
+    TClientDataSet* root = RootDataSet();
+    if (root != this)
+        return root->ApplyUpdates(MaxErrors);
+    if (!PrepareApply())
         return 0;
     std::vector<TDeltaEntry> delta;
     delta.reserve(FLog.size());
@@ -625,6 +637,149 @@ int TClientDataSet::ApplyUpdates(int MaxErrors)
     FindProvider()->ApplyUpdates(delta);
     MergeChangeLog();
     return 0;
+}
+
+void TClientDataSet::AddPendingChanges(std::vector<TPendingChange>& Changes, int Log) const
+{
+    TDataSetProvider* provider = FindProvider();
+    for (const TLogEntry& e : FLog)
+        Changes.push_back({{provider, {e.Meta, e.Kind, &e.Before, &e.After}}, Log, e.Stamp});
+}
+
+std::vector<const std::vector<Variant>*> TClientDataSet::StoredRows() const
+{
+    // A row the log touches held the values before its first change, unless
+    // the log inserted it.
+    std::unordered_map<const TRow*, const std::vector<Variant>*> before;
+    for (const TLogEntry& e : FLog)
+        if (e.Owner == this)
+            before.emplace(e.Row.get(), e.Kind == TUpdateKind::ukInsert ? nullptr : &e.Before);
+    std::vector<const std::vector<Variant>*> rows;
+    rows.reserve(FRows->Rows.size());
+    for (const TRowPtr& row : FRows->Rows) {
+        const auto it = before.find(row.get());
+        if (it == before.end())
+            rows.push_back(&row->Values);
+        else if (it->second)
+            rows.push_back(it->second);
+    }
+    return rows;
+}
+
+namespace {
+// The columns of ';'-separated field names in a table's fields; empty when
+// one is missing.
+std::vector<int> ColumnsOf(const TPacketMeta& meta, const std::string& names)
+{
+    std::vector<int> columns;
+    for (const std::string& name : SplitFieldNames(names)) {
+        const int column = FieldDefIndex(meta.Fields, name);
+        if (column < 0)
+            return {};
+        columns.push_back(column);
+    }
+    return columns;
+}
+} // namespace
+
+std::vector<TRowReference> TClientDataSet::References(const std::vector<TClientDataSet*>& Roots)
+{
+    std::vector<TRowReference> references;
+    for (const TClientDataSet* to : Roots)
+        for (const TField* field : to->ReferringFields()) {
+            const auto* from = static_cast<const TClientDataSet*>(field->DataSet());
+            if (std::find(Roots.begin(), Roots.end(), from) == Roots.end())
+                continue;
+            TRowReference reference{from->FMeta, ColumnsOf(*from->FMeta, field->KeyFields()), to->FMeta,
+                                    ColumnsOf(*to->FMeta, field->LookupKeyFields()), {}, {}};
+            if (reference.FromColumns.empty() || reference.FromColumns.size() != reference.ToColumns.size())
+                continue;
+            reference.StoredFrom = from->StoredRows();
+            reference.StoredTo = to->StoredRows();
+            references.push_back(std::move(reference));
+        }
+    return references;
+}
+
+std::vector<const TField*> TClientDataSet::ReferringFields() const
+{
+    std::vector<const TField*> fields;
+    if (Master() || !Owner())
+        return fields;
+    for (int i = 0; i < Owner()->ComponentCount(); ++i) {
+        const auto* table = dynamic_cast<const TClientDataSet*>(Owner()->Components(i));
+        if (!table || table->Master() || !table->Active())
+            continue;
+        for (const TField* field : table->FieldList())
+            if (field->FieldKind() == fkLookup && field->LookupDataSet() == this)
+                fields.push_back(field);
+    }
+    return fields;
+}
+
+void TClientDataSet::CheckDeleteAllowed(const TRow& row)
+{
+    std::vector<TClientDataSet*> roots{this};
+    for (const TField* field : ReferringFields()) {
+        auto* from = static_cast<TClientDataSet*>(field->DataSet());
+        const std::vector<int> fromColumns = ColumnsOf(*from->FMeta, field->KeyFields());
+        const std::vector<int> toColumns = ColumnsOf(*FMeta, field->LookupKeyFields());
+        if (fromColumns.empty() || fromColumns.size() != toColumns.size())
+            continue;
+        const auto refers = [&](const TRowPtr& other) {
+            if (other->Deleted)
+                return false;
+            for (std::size_t c = 0; c < fromColumns.size(); ++c) {
+                const Variant& value = other->Values[static_cast<std::size_t>(fromColumns[c])];
+                if (value.IsNull() || value.IsEmpty() ||
+                    CompareValues(value, row.Values[static_cast<std::size_t>(toColumns[c])]) != 0)
+                    return false;
+            }
+            return true;
+        };
+        if (std::any_of(from->FRows->Rows.begin(), from->FRows->Rows.end(), refers) &&
+            std::find(roots.begin(), roots.end(), from) == roots.end())
+            roots.push_back(from);
+    }
+    // Nobody refers to the row in the end state, or the tables live only here:
+    // nothing to ask the database.
+    if (roots.size() == 1 ||
+        std::any_of(roots.begin(), roots.end(), [](const TClientDataSet* t) { return t->FProviderName.empty(); }))
+        return;
+    // A trial of all pending changes and this deletion, rolled back.
+    std::vector<TPendingChange> changes;
+    for (std::size_t i = 0; i < roots.size(); ++i)
+        roots[i]->AddPendingChanges(changes, static_cast<int>(i));
+    const std::vector<Variant> values = row.Values;
+    changes.push_back({{FindProvider(), {FMeta, TUpdateKind::ukDelete, &values, &values}}, 0, gNextChange});
+    const std::vector<TProviderChange> ordered = OrderChanges(std::move(changes), References(roots));
+    try {
+        WriteChanges(ordered, false);
+    } catch (const EApplyError& e) {
+        // Only the deletion's own refusal is its fault; another change that
+        // fails is reported when the changes are applied.
+        if (ordered[e.Index()].Entry.Before == &values)
+            throw EDatabaseError(e.Reason());
+    }
+}
+
+void TClientDataSet::ApplyUpdatesTogether(const std::vector<TClientDataSet*>& Tables)
+{
+    std::vector<TClientDataSet*> roots;
+    for (TClientDataSet* table : Tables) {
+        TClientDataSet* root = table->RootDataSet();
+        if (root->Active() && std::find(roots.begin(), roots.end(), root) == roots.end())
+            roots.push_back(root);
+    }
+    std::vector<TPendingChange> changes;
+    for (std::size_t i = 0; i < roots.size(); ++i)
+        if (roots[i]->PrepareApply())
+            roots[i]->AddPendingChanges(changes, static_cast<int>(i));
+    if (changes.empty())
+        return;
+    WriteChanges(OrderChanges(std::move(changes), References(roots)), true);
+    for (TClientDataSet* root : roots)
+        root->MergeChangeLog();
 }
 
 Variant TClientDataSet::GetAggregateValue(const TField& Field) const

@@ -13,6 +13,7 @@
 
 #include "platform/data/dataset.h"
 #include "platform/data/packet.h"
+#include "platform/data/updateorder.h"
 
 class TDataSetProvider;
 
@@ -44,6 +45,11 @@ public:
     int ApplyUpdates(int MaxErrors);
     // Forgets the log: the rows as they stand become the unchanged rows.
     void MergeChangeLog();
+    // Writes the logs of the trees of several tables in one transaction, in
+    // the order OrderChanges gives: the rows another table's lookup fields
+    // refer to are written before the rows that refer to them and deleted
+    // after them. All or nothing; the logs are kept when anything fails.
+    static void ApplyUpdatesTogether(const std::vector<TClientDataSet*>& Tables);
 
     Variant GetAggregateValue(const TField& Field) const override;
     void MasterChanged() override;
@@ -91,6 +97,19 @@ private:
     TDataSetProvider* FindProvider() const;
     void ApplyLinkValues(const TRow& row);
     void MergeRows(TRowSet& set);
+    // Ends the edits of the tree; whether its log holds anything to write.
+    bool PrepareApply();
+    void AddPendingChanges(std::vector<TPendingChange>& Changes, int Log) const;
+    // The rows of a top table as the database holds them (before the log).
+    std::vector<const std::vector<Variant>*> StoredRows() const;
+    // The references between top tables that lookup fields declare.
+    static std::vector<TRowReference> References(const std::vector<TClientDataSet*>& Roots);
+    // The lookup fields of the owner's top tables that refer to this table.
+    std::vector<const TField*> ReferringFields() const;
+    // Refuses, with the database's reason, to delete a row of a top table
+    // that rows of another table refer to when the database would not
+    // accept the deletion after all pending changes.
+    void CheckDeleteAllowed(const TRow& row);
 
     std::string FProviderName;
     std::string FIndexFieldNames;

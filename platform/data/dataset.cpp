@@ -252,7 +252,7 @@ void TDataSet::CreateFields()
     for (const TFieldDef& def : FFieldDefs) {
         TField* field = CreateFieldOfType(def.DataType, this);
         field->SetFieldName(def.Name);
-        if (def.DataType == ftString || def.DataType == ftFixedChar || def.DataType == ftWideString)
+        if (IsTextType(def.DataType))
             field->SetSize(def.Size);
         field->SetRequired(def.Required);
         field->SetProviderFlags(def.ProviderFlags);
@@ -628,6 +628,7 @@ void TDataSet::UpdateRecord()
 
 void TDataSet::CheckRequired() const
 {
+    // A required text is refused empty as well as Null.
     for (const TField* field : FFields) {
         if (!field->Required() || field->FieldKind() != fkData || field->ReadOnly())
             continue;
@@ -635,7 +636,7 @@ void TDataSet::CheckRequired() const
         if (index < 0 || index >= static_cast<int>(FEditValues.size()))
             continue;
         const Variant& v = FEditValues[static_cast<std::size_t>(index)];
-        if (v.IsNull() || v.IsEmpty())
+        if (v.IsNull() || v.IsEmpty() || (IsTextType(field->DataType()) && v.AsString().empty()))
             field->DatabaseError("Field '%s' must have a value");
     }
 }

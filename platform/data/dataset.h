@@ -179,6 +179,10 @@ public:
     virtual std::string PSGetTableName() const { return {}; }
     // The names of the parameters the dataset takes from its ParamsSource.
     virtual std::vector<std::string> PSGetParamNames() const { return {}; }
+    // A provider reads the dataset and its details in one read of the
+    // database: the fetches between these calls share it.
+    virtual void PSBeginRead() {}
+    virtual void PSEndRead() {}
     virtual void PSStartTransaction();
     virtual void PSEndTransaction(bool Commit);
     // Runs one statement with '?' parameters; returns the rows it affected.

@@ -41,6 +41,12 @@ using TProviderFlags = TSet<TProviderFlag>;
 enum TLocateOption { loCaseInsensitive, loPartialKey };
 using TLocateOptions = TSet<TLocateOption>;
 
+// The types whose values are texts.
+inline bool IsTextType(TFieldType type)
+{
+    return type == ftString || type == ftFixedChar || type == ftWideString;
+}
+
 inline bool IsEditState(TDataSetState state)
 {
     return state == dsEdit || state == dsInsert;

@@ -47,6 +47,7 @@ void TDataSetProvider::PackRows(TDataSet& dataSet, const TPacketMeta& meta, std:
         const TField* field = dataSet.FindField(def.Name);
         fields.push_back(field && field->FieldKind() == fkData ? field : nullptr);
     }
+    rows.reserve(rows.size() + static_cast<std::size_t>(dataSet.RecordCount()));
     for (dataSet.First(); !dataSet.Eof(); dataSet.Next()) {
         TPacketRow row;
         row.Values.reserve(fields.size());
@@ -66,6 +67,19 @@ TDataPacket TDataSetProvider::GetData()
     if (!FDataSet)
         DatabaseError("Missing data provider or data packet: no dataset", this);
     TDataSet& source = *FDataSet;
+    source.PSBeginRead();
+    try {
+        TDataPacket packet = ReadPacket(source);
+        source.PSEndRead();
+        return packet;
+    } catch (...) {
+        source.PSEndRead();
+        throw;
+    }
+}
+
+TDataPacket TDataSetProvider::ReadPacket(TDataSet& source)
+{
     // Every fetch reads the database anew.
     source.Close();
     source.Open();
@@ -211,28 +225,43 @@ void TDataSetProvider::ApplyUpdates(const std::vector<TDeltaEntry>& Delta)
 {
     if (!FDataSet)
         DatabaseError("Missing data provider or data packet: no dataset", this);
-    if (Delta.empty())
+    std::vector<TProviderChange> changes;
+    changes.reserve(Delta.size());
+    for (const TDeltaEntry& entry : Delta)
+        changes.push_back({this, entry});
+    WriteChanges(changes, true);
+}
+
+void WriteChanges(const std::vector<TProviderChange>& Changes, bool Commit)
+{
+    if (Changes.empty())
         return;
-    FDataSet->PSStartTransaction();
+    for (const TProviderChange& change : Changes)
+        if (!change.Provider->DataSet())
+            DatabaseError("Missing data provider or data packet: no dataset", change.Provider);
+    TDataSet& transaction = *Changes.front().Provider->DataSet();
+    transaction.PSStartTransaction();
     TStatementTexts texts;
     std::vector<Variant> params;
     std::size_t index = 0;
     try {
-        for (; index < Delta.size(); ++index) {
-            const TDeltaEntry& entry = Delta[index];
+        for (; index < Changes.size(); ++index) {
+            const TDeltaEntry& entry = Changes[index].Entry;
             if (entry.Meta->TableName.empty())
-                DatabaseError("Unable to find the table to update", this);
+                DatabaseError("Unable to find the table to update", Changes[index].Provider);
             FillParams(entry, params);
-            const int64_t rows = FDataSet->PSExecuteStatement(texts.Text(entry), params);
+            const int64_t rows = Changes[index].Provider->DataSet()->PSExecuteStatement(texts.Text(entry), params);
             if (entry.Kind != TUpdateKind::ukInsert && rows != 1)
                 throw EDatabaseError(rows == 0 ? "Record not found or changed by another user"
                                                : "More than one record changed");
         }
     } catch (const Exception& e) {
-        FDataSet->PSEndTransaction(false);
-        throw EDatabaseError("Changes were not applied: " + KindName(Delta[index].Kind) + " " +
-                             Delta[index].Meta->TableName + " (change " +
-                             std::to_string(index + 1) + " of " + std::to_string(Delta.size()) + "): " + e.Message());
+        transaction.PSEndTransaction(false);
+        const TDeltaEntry& failed = Changes[index].Entry;
+        throw EApplyError("Changes were not applied: " + KindName(failed.Kind) + " " + failed.Meta->TableName +
+                              " (change " + std::to_string(index + 1) + " of " + std::to_string(Changes.size()) +
+                              "): " + e.Message(),
+                          index, e.Message());
     }
-    FDataSet->PSEndTransaction(true);
+    transaction.PSEndTransaction(Commit);
 }

@@ -8,9 +8,12 @@
 // A changed or deleted row is found by its key fields (pfInKey) when the
 // table has any, else by its pfInWhere fields; SET and VALUES write the
 // pfInUpdate fields. A statement that finds no row fails the whole apply.
+#include <cstddef>
+#include <string>
 #include <vector>
 
 #include "platform/data/packet.h"
+#include "platform/rtl/exceptions.h"
 
 enum TProviderOption {
     poFetchBlobsOnDemand, poFetchDetailsOnDemand, poIncFieldProps, poCascadeDeletes, poCascadeUpdates,
@@ -43,6 +46,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // The source's rows and its details', read anew.
+    TDataPacket ReadPacket(TDataSet& source);
     TPacketMeta DescribeDataSet(TDataSet& dataSet);
     void PackRows(TDataSet& dataSet, const TPacketMeta& meta, std::vector<TPacketRow>& rows,
                   const std::vector<TDataSet*>& details);
@@ -50,3 +55,30 @@ private:
     TDataSet* FDataSet = nullptr;
     TProviderOptions FOptions;
 };
+
+// One change and the provider that writes it.
+struct TProviderChange {
+    TDataSetProvider* Provider;
+    TDeltaEntry Entry;
+};
+
+// A change could not be written: which one (0-based) and the database's reason.
+class EApplyError : public EDatabaseError {
+public:
+    EApplyError(const std::string& Message, std::size_t Index, std::string Reason)
+        : EDatabaseError(Message), FIndex(Index), FReason(std::move(Reason))
+    {
+    }
+    std::size_t Index() const { return FIndex; }
+    const std::string& Reason() const { return FReason; }
+
+private:
+    std::size_t FIndex;
+    std::string FReason;
+};
+
+// Writes the changes in the order given, each through its provider, in one
+// transaction (the providers' datasets share one connection). Commits when
+// Commit is set, else rolls back: a trial of what the database would say.
+// On the first failure rolls back and raises EApplyError.
+void WriteChanges(const std::vector<TProviderChange>& Changes, bool Commit);

@@ -75,6 +75,7 @@ void TSQLConnection::SetConnected(bool Value)
 void TSQLConnection::CloseStatements()
 {
     FStatements.clear();
+    FReads = 0;
     if (FWriteTransaction && FWriteTransaction->Active())
         FWriteTransaction->Rollback();
     FWriteTransaction.reset();
@@ -93,8 +94,16 @@ TFbTransaction& TSQLConnection::ReadTransaction()
     return *FReadTransaction;
 }
 
+void TSQLConnection::BeginRead()
+{
+    ReadTransaction();
+    ++FReads;
+}
+
 void TSQLConnection::EndRead()
 {
+    if (FReads > 0 && --FReads > 0)
+        return;
     if (FReadTransaction && FReadTransaction->Active())
         FReadTransaction->Commit();
 }

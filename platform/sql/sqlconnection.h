@@ -41,7 +41,9 @@ public:
 
     // The transaction queries read in; started when first needed.
     TFbTransaction& ReadTransaction();
-    // Ends the read transaction (queries have fetched their rows).
+    // A read: the reads between BeginRead and its EndRead share one
+    // transaction (reads nest), which the outermost EndRead commits.
+    void BeginRead();
     void EndRead();
 
     // The transaction of an apply.
@@ -68,6 +70,7 @@ private:
     mutable TStringList FParams;
     TFbDatabase FDatabase;
     std::unique_ptr<TFbTransaction> FReadTransaction;
+    int FReads = 0;
     std::unique_ptr<TFbTransaction> FWriteTransaction;
     std::unordered_map<std::string, std::unique_ptr<TFbStatement>> FStatements;
 };

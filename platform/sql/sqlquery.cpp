@@ -129,20 +129,24 @@ std::vector<Variant> TSQLQuery::CurrentParamValues() const
 void TSQLQuery::Fetch(const std::vector<Variant>& params)
 {
     TSQLConnection& connection = Connection();
-    connection.ReadTransaction();
+    connection.BeginRead();
     try {
         for (std::size_t i = 0; i < params.size(); ++i)
             FStatement->SetParam(static_cast<int>(i), params[i]);
         FStatement->Execute();
-        FRows.clear();
-        const std::size_t columns = FStatement->Columns().size();
+        // The rows of the previous fetch keep their room for the new ones:
+        // a detail query fetches again at every move of its master.
+        const int columns = static_cast<int>(FStatement->Columns().size());
+        std::size_t count = 0;
         while (FStatement->Fetch()) {
-            std::vector<Variant> row;
-            row.reserve(columns);
-            for (std::size_t c = 0; c < columns; ++c)
-                row.push_back(FStatement->Value(static_cast<int>(c)));
-            FRows.push_back(std::move(row));
+            if (count == FRows.size())
+                FRows.emplace_back(static_cast<std::size_t>(columns));
+            std::vector<Variant>& row = FRows[count++];
+            row.resize(static_cast<std::size_t>(columns));
+            for (int c = 0; c < columns; ++c)
+                row[static_cast<std::size_t>(c)] = FStatement->Value(c);
         }
+        FRows.resize(count);
         FStatement->CloseCursor();
     } catch (...) {
         connection.EndRead();
@@ -232,6 +236,16 @@ int64_t TSQLQuery::ExecSQL()
     if (own)
         connection.Commit();
     return rows;
+}
+
+void TSQLQuery::PSBeginRead()
+{
+    Connection().BeginRead();
+}
+
+void TSQLQuery::PSEndRead()
+{
+    Connection().EndRead();
 }
 
 void TSQLQuery::PSStartTransaction()

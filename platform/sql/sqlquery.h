@@ -36,6 +36,8 @@ public:
     void MasterChanged() override;
     std::string PSGetTableName() const override { return FTableName; }
     std::vector<std::string> PSGetParamNames() const override;
+    void PSBeginRead() override;
+    void PSEndRead() override;
     void PSStartTransaction() override;
     void PSEndTransaction(bool Commit) override;
     int64_t PSExecuteStatement(const std::string& SQL, const std::vector<Variant>& Params) override;

@@ -2,10 +2,12 @@
 // what the change log does, and the faults the schema and apply strategy
 // must keep away.
 #include "tests/app/datamoduletesting.h"
+#include "tests/app/dependentedits.h"
 
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <ostream>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/sql/fbclient.h"
@@ -238,6 +240,31 @@ TEST_F(DataModuleTest, TheTimeTableCheckNamesTheFirstBadRow)
     }
 }
 
+TEST_F(DataModuleTest, EmptySchemeNamesAndChannelStatesAreRefusedAtPost)
+{
+    AddScheme(1, "A", {{10, kOff}});
+    TDM& dm = *Module;
+    struct TCase {
+        TClientDataSet* Table;
+        TField* Field;
+    };
+    const TCase cases[] = {{dm.cdsSchemes, dm.cdsSchemesFNAME}, {dm.cdsLighting, dm.ChannelField(1)},
+                           {dm.cdsLighting, dm.ChannelField(16)}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Field->FieldName());
+        c.Table->Edit();
+        c.Field->SetAsString("");
+        try {
+            c.Table->Post();
+            FAIL() << "an empty text was posted";
+        } catch (const EDatabaseError& e) {
+            EXPECT_EQ(e.Message(), "Field '" + c.Field->FieldName() + "' must have a value");
+        }
+        c.Table->Cancel();
+    }
+    EXPECT_EQ(dm.cdsSchemes->ChangeCount(), 0);
+}
+
 TEST_F(DataModuleTest, SchemeNamesWithQuotesSemicolonsAndRussianRoundTrip)
 {
     const std::string name = "O'Brien; \"дроп\" --; ''";
@@ -302,15 +329,8 @@ TEST_F(DataModuleTest, DeletingASchemeDeletesItsStepsButNotOneThatTheProgrammeUs
     dm.cdsProgramm->ApplyUpdates(-1);
 
     ASSERT_TRUE(dm.cdsSchemes->Locate("FSCHEME", Variant(2), {}));
-    dm.cdsSchemes->Delete();
-    try {
-        dm.cdsSchemes->ApplyUpdates(-1);
-        FAIL() << "a scheme in the programme was deleted";
-    } catch (const EDatabaseError& e) {
-        EXPECT_NE(e.Message().find("Схема используется в программе"), std::string::npos) << e.Message();
-    }
-    EXPECT_EQ(dm.cdsSchemes->ChangeCount(), 1);
-    dm.cdsSchemes->CancelUpdates();
+    EXPECT_THROW(dm.cdsSchemes->Delete(), EDatabaseError);
+    EXPECT_EQ(dm.cdsSchemes->ChangeCount(), 0);
 
     ASSERT_TRUE(dm.cdsSchemes->Locate("FSCHEME", Variant(1), {}));
     dm.cdsSchemes->Delete();
@@ -323,6 +343,113 @@ TEST_F(DataModuleTest, DeletingASchemeDeletesItsStepsButNotOneThatTheProgrammeUs
     Module->qryLighting->SetDataSource(nullptr);
     Module->qryLighting->Open();
     EXPECT_EQ(Module->qryLighting->RecordCount(), 1);
+}
+
+const std::string kSchemeInProgramme = "Схема используется в программе";
+
+TEST_F(DataModuleTest, DeletingASchemeThatTheEndStateStillPlaysIsRefusedWhenMade)
+{
+    TDM& dm = *Module;
+    StoreTwoPlayedSchemes(dm);
+    AddCWithAProgrammeRow(dm, true);
+    struct TCase {
+        int Scheme;
+        const char* What;
+    };
+    const TCase refused[] = {{2, "a stored scheme a stored programme row plays"},
+                             {3, "a new scheme a new programme row plays"}};
+    for (const TCase& c : refused) {
+        SCOPED_TRACE(c.What);
+        ASSERT_TRUE(dm.cdsSchemes->Locate("FSCHEME", Variant(c.Scheme), {}));
+        const int pending = dm.cdsSchemes->ChangeCount();
+        try {
+            dm.cdsSchemes->Delete();
+            FAIL() << "deleted";
+        } catch (const EDatabaseError& e) {
+            // The database's own reason.
+            EXPECT_NE(e.Message().find(kSchemeInProgramme), std::string::npos) << e.Message();
+        }
+        EXPECT_EQ(dm.cdsSchemes->ChangeCount(), pending);
+        EXPECT_EQ(dm.cdsSchemesFSCHEME->AsInteger(), c.Scheme);
+    }
+    // Once no row of the programme plays it any more, B goes.
+    ASSERT_TRUE(dm.cdsProgramm->Locate("FID", Variant(2), {}));
+    dm.cdsProgramm->Delete();
+    ASSERT_TRUE(dm.cdsSchemes->Locate("FSCHEME", Variant(2), {}));
+    dm.cdsSchemes->Delete();
+    dm.ApplyAllUpdates();
+    const TStoredTables stored = ReadStoredTables(dm);
+    EXPECT_EQ(stored.Schemes, (std::vector<std::string>{"1:A:10,20", "3:C:40"}));
+    EXPECT_EQ(stored.Programme, (std::vector<std::string>{"1:1", "3:3"}));
+}
+
+struct TDependentCase {
+    const char* Label;
+    void (*Edit)(TDM&);
+    TStoredTables Expected;
+};
+
+void PrintTo(const TDependentCase& Case, std::ostream* Out)
+{
+    *Out << Case.Label;
+}
+
+class DependentEdits : public DataModuleTest, public testing::WithParamInterface<TDependentCase> {};
+
+TEST_P(DependentEdits, SaveTogetherWhateverOrderTheyWereMadeIn)
+{
+    const TDependentCase& c = GetParam();
+    TDM& dm = *Module;
+    StoreTwoPlayedSchemes(dm);
+    c.Edit(dm);
+    dm.ApplyAllUpdates();
+    for (const TClientDataSet* table : {dm.cdsSchemes, dm.cdsProgramm, dm.cdsTime})
+        EXPECT_EQ(table->ChangeCount(), 0) << table->Name();
+    const TStoredTables stored = ReadStoredTables(dm);
+    EXPECT_EQ(stored.Schemes, c.Expected.Schemes);
+    EXPECT_EQ(stored.Programme, c.Expected.Programme);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Orders, DependentEdits,
+    testing::Values(TDependentCase{"DeleteBAfterItsProgrammeRow", DeleteBAfterItsProgrammeRow, {{"1:A:10,777"}, {"1:1"}}},
+                    TDependentCase{"AddCThenItsProgrammeRow", [](TDM& dm) { AddCWithAProgrammeRow(dm, true); },
+                                   {{"1:A:10,20", "2:B:30", "3:C:40"}, {"1:1", "2:2", "3:3"}}},
+                    TDependentCase{"AProgrammeRowPostedBeforeItsNewScheme",
+                                   [](TDM& dm) { AddCWithAProgrammeRow(dm, false); },
+                                   {{"1:A:10,20", "2:B:30", "3:C:40"}, {"1:1", "2:2", "3:3"}}},
+                    TDependentCase{"BothAtOnce",
+                                   [](TDM& dm) {
+                                       AddCWithAProgrammeRow(dm, false);
+                                       DeleteBAfterItsProgrammeRow(dm);
+                                   },
+                                   {{"1:A:10,777", "3:C:40"}, {"1:1", "3:3"}}}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+TEST_F(DataModuleTest, ChangesOfAllTablesSaveAllOrNothing)
+{
+    TDM& dm = *Module;
+    StoreTwoPlayedSchemes(dm);
+    DeleteBAfterItsProgrammeRow(dm);
+    dm.cdsTime->Append();
+    dm.cdsTimeFID->SetAsInteger(1);
+    dm.cdsTime->Post();
+    // A programme row of a scheme nobody has: the database refuses it.
+    dm.cdsProgramm->Append();
+    dm.cdsProgrammFID->SetAsInteger(5);
+    dm.cdsProgrammFSCHEME->SetAsInteger(42);
+    dm.cdsProgrammFCOUNT->SetAsInteger(1);
+    dm.cdsProgramm->Post();
+    EXPECT_THROW(dm.ApplyAllUpdates(), EDatabaseError);
+    EXPECT_EQ(dm.cdsSchemes->ChangeCount(), 2);
+    EXPECT_EQ(dm.cdsProgramm->ChangeCount(), 2);
+    EXPECT_EQ(dm.cdsTime->ChangeCount(), 1);
+    const TStoredTables stored = ReadStoredTables(dm);
+    EXPECT_EQ(stored.Schemes, (std::vector<std::string>{"1:A:10,20", "2:B:30"}));
+    EXPECT_EQ(stored.Programme, (std::vector<std::string>{"1:1", "2:2"}));
+    dm.cdsTime->Close();
+    dm.cdsTime->Open();
+    EXPECT_EQ(dm.cdsTime->RecordCount(), 0);
 }
 
 TEST_F(DataModuleTest, AStepBeingAddedGoesWithTheSchemeThatIsDeletedOrUndone)

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "serial/rscomm.h"
+#include "tests/app/dependentedits.h"
 #include "tests/support/ptypeer.h"
 
 namespace {
@@ -131,6 +132,20 @@ TEST_F(ProgrammingTest, AFailedSaveEndsTheCommandWithItsError)
     EXPECT_NE(Asked[1].Text.find("PROGRAMM"), std::string::npos) << Asked[1].Text;
     EXPECT_EQ(DM->cdsProgramm->ChangeCount(), 1);
     EXPECT_EQ(frmProgramm, nullptr);
+}
+
+TEST_F(ProgrammingTest, YesSavesASchemeDeletedAfterItsProgrammeRowAndOpens)
+{
+    SetPorts({Dir.File("no-such-port")});
+    AddTimes(ValidTimes(1));
+    StoreTwoPlayedSchemes(*DM);
+    DeleteBAfterItsProgrammeRow(*DM);
+    Answer = IDYES;
+    EXPECT_TRUE(RunCommand());
+    EXPECT_EQ(Messages(), std::vector<std::string>{kSave});
+    const TStoredTables stored = ReadStoredTables(*DM);
+    EXPECT_EQ(stored.Schemes, std::vector<std::string>{"1:A:10,777"});
+    EXPECT_EQ(stored.Programme, std::vector<std::string>{"1:1"});
 }
 
 TEST(PortDevice, TheTrailingNumberIsThePortNumber)

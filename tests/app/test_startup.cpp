@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "platform/ui/widgetbridge.h"
+#include "tests/app/dependentedits.h"
 
 namespace {
 
@@ -78,6 +79,19 @@ INSTANTIATE_TEST_SUITE_P(Answers, CloseQuestion,
                          testing::Values(TCloseCase{"Yes", IDYES, true, 0, 1}, TCloseCase{"No", IDNO, true, 1, 0},
                                          TCloseCase{"Cancel", IDCANCEL, false, 1, 0}),
                          [](const auto& info) { return std::string(info.param.Label); });
+
+TEST_F(ProgramTest, YesSavesASchemeDeletedAfterItsProgrammeRowWithAStepEditedAfterIt)
+{
+    StoreTwoPlayedSchemes(*DM);
+    DeleteBAfterItsProgrammeRow(*DM);
+    Answer = IDYES;
+    frmMain->Close();
+    ASSERT_EQ(Asked.size(), 1u);
+    EXPECT_TRUE(Application->Terminated());
+    const TStoredTables stored = ReadStoredTables(*DM);
+    EXPECT_EQ(stored.Schemes, std::vector<std::string>{"1:A:10,777"});
+    EXPECT_EQ(stored.Programme, std::vector<std::string>{"1:1"});
+}
 
 TEST_F(ProgramTest, APendingSchemeNameAloneIsAskedAbout)
 {

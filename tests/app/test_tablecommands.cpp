@@ -3,6 +3,7 @@
 // undo and cancel all are enabled.
 #include "tests/app/programtesting.h"
 
+#include "platform/rtl/exceptions.h"
 #include "platform/ui/dialogs.h"
 
 #include <QTest>
@@ -157,6 +158,26 @@ TEST_F(TableCommands, SaveAsCancelledChangesNothing)
     SetInputQueryHook(nullptr);
     EXPECT_EQ(DM->cdsSchemes->RecordCount(), 1);
     EXPECT_EQ(DM->cdsSchemes->ChangeCount(), 0);
+}
+
+TEST_F(TableCommands, SaveAsWithAnEmptyNameIsRefusedWithTheRequiredFieldMessage)
+{
+    MakeSchemes({{1, 2}});
+    SetInputQueryHook([](const std::string&, const std::string&, std::string& value) {
+        value.clear();
+        return true;
+    });
+    try {
+        Run("acLightingSaveAs");
+        FAIL() << "a scheme without a name was posted";
+    } catch (const EDatabaseError& e) {
+        EXPECT_EQ(e.Message(), "Field 'FNAME' must have a value");
+    }
+    SetInputQueryHook(nullptr);
+    EXPECT_EQ(DM->cdsSchemes->State(), dsInsert);
+    DM->cdsSchemes->Cancel();
+    EXPECT_EQ(DM->cdsSchemes->ChangeCount(), 0);
+    EXPECT_EQ(DM->cdsSchemes->RecordCount(), 1);
 }
 
 TEST_F(TableCommands, TheLastRowIsNeverDeleted)

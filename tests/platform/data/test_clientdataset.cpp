@@ -122,6 +122,49 @@ TEST_F(StepsTable, PostRefusesMissingRequiredValuesAndStaysInInsert)
     EXPECT_EQ(Delay->AsInteger(), 5);
 }
 
+TEST_F(StepsTable, ARequiredTextRefusesAnEmptyTextAsItRefusesNull)
+{
+    AddRow(1, 100, "");            // not required: an empty text is a value
+    Name->SetRequired(true);
+    struct Case {
+        const char* what;
+        Variant name;
+        bool posts;
+    };
+    const Case cases[] = {
+        {"Null", Variant::Null(), false},
+        {"empty text", Variant(std::string()), false},
+        {"one blank", Variant(std::string(" ")), true},
+        {"a name", Variant(std::string("x")), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Steps->Append();
+        Fid->SetAsInteger(MaxId->AsInteger() + 1);
+        Name->SetValue(c.name);
+        if (c.posts) {
+            Steps->Post();
+            continue;
+        }
+        try {
+            Steps->Post();
+            FAIL() << "posted";
+        } catch (const EDatabaseError& e) {
+            EXPECT_EQ(e.Message(), "Field 'FNAME' must have a value");
+        }
+        EXPECT_EQ(Steps->State(), dsInsert);
+        Steps->Cancel();
+    }
+    // Editing a stored row to an empty text is refused alike.
+    Steps->Last();
+    Steps->Edit();
+    Name->SetAsString("");
+    EXPECT_THROW(Steps->Post(), EDatabaseError);
+    EXPECT_EQ(Steps->State(), dsEdit);
+    Steps->Cancel();
+    EXPECT_EQ(Name->AsString(), "x");
+}
+
 TEST_F(StepsTable, UndoFollowsTheRestoredRowAndCancelUpdatesRestoresEverything)
 {
     AddRow(1, 100, "a");
