@@ -1,8 +1,11 @@
 #pragma once
-// A small four-function calculator: a display over 23 flat buttons. Keys
-// (typed, or sent by the buttons through their Tag) go to HandleCalcKey.
+// A small four-function calculator: a display over 23 flat buttons, read
+// from its stored description (calculatorlt.dfm) and scaled to the font.
+// Keys (typed, or sent by the buttons through their Tag) go to HandleCalcKey.
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dbcontrols/editbuttoncontrol.h"
 #include "platform/ui/forms.h"
@@ -56,6 +59,8 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
+    // The stored description's client size, pixels per inch and text height.
+    void DefineProperties(TFiler& Filer) override;
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void Paint() override;
@@ -69,7 +74,7 @@ protected:
     void WheelBy(int Delta);
 
 private:
-    void BuildControls();
+    void ReadDescription();
     void ScaleToFont();
     void Clear();
     void ShowError();
@@ -84,10 +89,13 @@ private:
     TCalcStatusLt FStatus = csValidLt;
     char32_t FOperator = U'=';
     double FOperand = 0;
-    int FClientWidth = 184;
-    int FClientHeight = 127;
+    int FClientWidth = 0;
+    int FClientHeight = 0;
+    int FDesignPixelsPerInch = 0;
+    int FDesignTextHeight = 0;
     TPanel* FPanel = nullptr;     // children
     TLabel* FTextBox = nullptr;
     std::array<TSpeedButtonLt*, CalcButtonCountLt> FButtons{};
-    std::array<TRect, CalcButtonCountLt + 1> FDesignBounds{};   // buttons, then the panel
+    // Each direct child and its bounds inside the frame.
+    std::vector<std::pair<TControl*, TRect>> FDesignBounds;
 };
