@@ -48,7 +48,7 @@ public:
 
     // One key in upper case: digits, the decimal separator ('.' or ','),
     // + - * / % = Enter, Esc and C (clear), Backspace, I (sign), R (1/x),
-    // S (square root), Ctrl+C (copy), Ctrl+V (paste).
+    // S (square root), Ctrl+C (copy), Ctrl+V (paste; a beep for no number).
     virtual void HandleCalcKey(char32_t Key);
     // The buttons' click handler: the key of the sender's Tag.
     void SpeedButtonClick(TObject* Sender);
@@ -79,6 +79,9 @@ private:
     void Clear();
     void ShowError();
     void StartEntry();
+    // Ctrl+V: the clipboard's text as the display value; a beep for a text
+    // that is no number.
+    void Paste();
     void ApplyOperator(char32_t Key);
     void Backspace();
     void AppendDigit(char32_t Digit);

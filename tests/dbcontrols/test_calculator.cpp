@@ -4,9 +4,11 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "dbcontrols/calculatorlt.h"
 #include "platform/rtl/floatformat.h"
-#include "platform/rtl/exceptions.h"
+#include "platform/ui/beep.h"
 #include "platform/ui/clipbrd.h"
 #include "tests/platform/ui/controltesting.h"
 
@@ -142,9 +144,20 @@ TEST_F(Calculator, CopiesAndPastesThroughTheClipboard)
     Clipboard()->SetAsText("  -3.25\n");
     Keys(U"\x16");
     EXPECT_EQ(Calc->DisplayText(), "-3.25");
+    // A text that is no number beeps and keeps the display, in the middle of
+    // an entry too, also when it comes as a key from the event loop.
+    std::vector<unsigned> beeps;
+    const TMessageBeepHook old = SetMessageBeepHook([&](unsigned Type) { beeps.push_back(Type); });
     Clipboard()->SetAsText("abc");
-    EXPECT_THROW(Keys(U"\x16"), EConvertError);
+    EXPECT_NO_THROW(Keys(U"\x16"));
     EXPECT_EQ(Calc->DisplayText(), "-3.25");
+    Keys(U"C7");
+    Clipboard()->SetAsText("1,2,3");
+    QTest::sendKeyEvent(QTest::Click, Calc->Widget(), Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+    SetMessageBeepHook(old);
+    EXPECT_EQ(Calc->DisplayText(), "7");
+    EXPECT_EQ(Calc->Status(), csEnteringLt);
+    EXPECT_EQ(beeps, (std::vector<unsigned>{0, 0}));
 
     // A pasted number is the operand of a pending operator.
     Keys(U"C5+");
