@@ -102,6 +102,9 @@ void TCustomDBEditLt::Dispatch(TMessage& Message)
         break;
     case CM_SYSCOLORCHANGE:
         FlushButtonBitmapCache();
+        for (const TEditButtonControlRec& rec : FButtonControls)
+            rec.EditButtonControl->Invalidate();
+        Invalidate();
         break;
     case CM_HINTSHOW:
         HandleHintShow(Message);
