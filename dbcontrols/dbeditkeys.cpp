@@ -72,6 +72,12 @@ void TCustomDBEditLt::Dispatch(TMessage& Message)
         return;
     case CM_BUTTONMENUCLOSEDLT:
         return;
+    case WM_PAINT:
+        if (PaintsItsText()) {
+            PaintItsText();
+            return;
+        }
+        break;
     case WM_NCPAINT:
         PaintFrameAndMarks();
         return;
