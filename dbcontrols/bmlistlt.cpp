@@ -4,11 +4,10 @@
 #include "platform/data/dataset.h"
 #include "platform/rtl/exceptions.h"
 
-TBMListLt::~TBMListLt()
-{
-    FList.clear();
-    RefreshState();
-}
+// A descendant's RefreshState cannot run once its own part is gone: the
+// list only goes with its storage, and descendants that show a state refresh
+// it in their own destructor.
+TBMListLt::~TBMListLt() = default;
 
 void TBMListLt::RaiseListError(const std::string& Msg) const
 {

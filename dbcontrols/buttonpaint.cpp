@@ -169,13 +169,15 @@ void PaintCheckBoxFace(TCanvas* Canvas, const TRect& Rect, int CheckState, bool 
     if (ThemesOn) {
         TThemedState state;
         state.Disabled = !Enabled;
-        state.Checked = CheckState != 0;
+        state.Checked = CheckState == 1;
+        state.Mixed = CheckState == 2;
         state.Pressed = Pressed;
         Canvas->DrawThemed(TThemedElement::CheckBox, state, square);
         return;
     }
-    const unsigned state = DFCS_BUTTONCHECK | (CheckState != 0 ? DFCS_CHECKED : 0) |
-                           (Enabled && CheckState != 2 ? 0 : DFCS_INACTIVE) | (Pressed ? DFCS_PUSHED : 0);
+    const unsigned state = (CheckState == 2 ? DFCS_BUTTON3STATE : DFCS_BUTTONCHECK) |
+                           (CheckState != 0 ? DFCS_CHECKED : 0) | (Enabled ? 0 : DFCS_INACTIVE) |
+                           (Pressed ? DFCS_PUSHED : 0);
     if (!Flat) {
         Canvas->DrawFrameControl(square, DFC_BUTTON, state);
         return;
@@ -264,7 +266,7 @@ void PaintButtonFace(TCanvas* Canvas, const TRect& Rect, TColor ParentColor, int
         }
         if (Flat)
             InflateRect(r, -1, -1);
-        DrawFace(Canvas, bpkCheckBoxLt, r, 0, false, Active, Flat, Enabled, CheckState);
+        DrawFace(Canvas, bpkCheckBoxLt, r, 0, PressedPart != 0, Active, Flat, Enabled, CheckState);
         if (Flat) {
             InflateRect(r, 1, 1);
             if (Active)

@@ -5,6 +5,7 @@
 #include "dbcontrols/calculatorlt.h"
 #include "platform/rtl/floatformat.h"
 #include "platform/rtl/strutils.h"
+#include "platform/ui/beep.h"
 #include "platform/ui/clipbrd.h"
 
 namespace {
@@ -50,14 +51,7 @@ void TCalculatorLt::HandleCalcKey(char32_t Key)
         case U'-':
         case U'/':
         case U'=': ApplyOperator(Key); break;
-        case kCtrlV:
-            // A pasted number counts as typed: a pending operator takes it.
-            if (Clipboard()->HasFormat(CF_TEXT)) {
-                SetDisplayValue(StrToFloat(Trim(Clipboard()->AsText())));
-                if (FStatus == csValidLt)
-                    FStatus = csEnteringLt;
-            }
-            break;
+        case kCtrlV: Paste(); break;
         case kEscape:
         case U'C': Clear(); break;
         case U'I': SetDisplayValue(-DisplayValue()); break;
@@ -83,6 +77,22 @@ void TCalculatorLt::HandleCalcKey(char32_t Key)
         }
     }
     UpdateEqualCaption();
+}
+
+void TCalculatorLt::Paste()
+{
+    if (!Clipboard()->HasFormat(CF_TEXT))
+        return;
+    // A text that is no number is refused as a bad key: the display stays.
+    double value = 0;
+    if (!TryStrToFloat(Trim(Clipboard()->AsText()), value)) {
+        MessageBeep(0);
+        return;
+    }
+    // A pasted number counts as typed: a pending operator takes it.
+    SetDisplayValue(value);
+    if (FStatus == csValidLt)
+        FStatus = csEnteringLt;
 }
 
 void TCalculatorLt::StartEntry()

@@ -1,8 +1,13 @@
 #include "dbcontrols/calculatorlt.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/rtl/classbuilder.h"
+#include "platform/rtl/exceptions.h"
+#include "platform/rtl/reader.h"
+#include "platform/rtl/resources.h"
+#include "platform/rtl/writer.h"
 #include "platform/rtl/floatformat.h"
 #include "platform/rtl/strutils.h"
 #include "platform/ui/application.h"
@@ -15,33 +20,12 @@ LT_IMPLEMENT_CLASS(TCalculatorLt, TCustomControl)
 
 namespace {
 
-// The layout the calculator is drawn for: 96 pixels per inch, a text
-// height of 13 pixels.
-constexpr int kDesignPixelsPerInch = 96;
-constexpr int kDesignTextHeight = 13;
-constexpr int kDesignFontHeight = -11;
-constexpr const char* kFontName = "MS Sans Serif";
+constexpr const char* kDescription = "calculatorlt.dfm";
 
-struct TCalcButtonDef {
-    const char* Caption;
-    char32_t Key;
-    int Left, Top, Width, Height;
-    TColor Color;
-};
-
-constexpr TCalcButtonDef kButtons[CalcButtonCountLt] = {
-    {"7", U'7', 6, 29, 27, 22, clBlue},        {"8", U'8', 35, 29, 27, 22, clBlue},
-    {"9", U'9', 64, 29, 27, 22, clBlue},       {"/", U'/', 93, 29, 27, 22, clRed},
-    {"sqrt", U'S', 122, 29, 27, 22, clBlue},   {"C", U'C', 151, 29, 27, 22, clRed},
-    {"4", U'4', 6, 53, 27, 22, clBlue},        {"5", U'5', 35, 53, 27, 22, clBlue},
-    {"6", U'6', 64, 53, 27, 22, clBlue},       {"*", U'*', 93, 53, 27, 22, clRed},
-    {"%", U'%', 122, 53, 27, 22, clBlue},      {"Cancel", U'A', 151, 52, 27, 23, clRed},
-    {"1", U'1', 6, 77, 27, 22, clBlue},        {"2", U'2', 35, 77, 27, 22, clBlue},
-    {"3", U'3', 64, 77, 27, 22, clBlue},       {"-", U'-', 93, 77, 27, 22, clRed},
-    {"1/x", U'R', 122, 77, 27, 22, clBlue},    {"<-", U'\b', 151, 77, 27, 22, clRed},
-    {"0", U'0', 6, 101, 27, 22, clBlue},       {"+/-", U'I', 35, 101, 27, 22, clBlue},
-    {".", U'.', 64, 101, 27, 22, clBlue},      {"+", U'+', 93, 101, 27, 22, clRed},
-    {"Ok", U'=', 122, 101, 56, 22, clRed},
+// The key each button sends, by Tag - 1.
+constexpr char32_t kKeys[CalcButtonCountLt] = {
+    U'7', U'8', U'9', U'/', U'S', U'C', U'4', U'5', U'6', U'*', U'%', U'A',
+    U'1', U'2', U'3', U'-', U'R', U'\b', U'0', U'I', U'.', U'+', U'=',
 };
 
 int Scaled(int Value, int Num, int Den)
@@ -49,93 +33,89 @@ int Scaled(int Value, int Num, int Den)
     return static_cast<int>(std::lround(static_cast<double>(Value) * Num / Den));
 }
 
+// An integer of the stored description that no published property holds.
+void DefineInteger(TFiler& Filer, const char* Name, int& Value)
+{
+    Filer.DefineProperty(
+        Name, [&Value](TReader& Reader) { Value = static_cast<int>(Reader.ReadInteger()); },
+        [&Value](TWriter& Writer) { Writer.WriteInteger(Value); }, Value != 0);
+}
+
 } // namespace
 
 TCalculatorLt::TCalculatorLt(TComponent* AOwner) : TCustomControl(AOwner)
 {
-    SetColor(clBtnFace);
     SetParentColor(false);
     SetParentFont(false);
-    Font()->SetName(kFontName);
-    Font()->SetHeight(kDesignFontHeight);
-    BuildControls();
+    ReadDescription();
     ScaleToFont();
     FrameChanged();
 }
 
-void TCalculatorLt::BuildControls()
+void TCalculatorLt::DefineProperties(TFiler& Filer)
 {
-    FPanel = new TPanel(this);
-    FPanel->SetName("Panel1");
-    FPanel->SetParent(this);
-    FPanel->SetParentColor(false);
-    FPanel->SetColor(clWindow);
-    FPanel->SetBorderWidth(2);
-    FPanel->SetBevelOuter(bvNone);
-    FDesignBounds[CalcButtonCountLt] = Bounds(6, 4, 171, 19);
+    TCustomControl::DefineProperties(Filer);
+    DefineInteger(Filer, "ClientWidth", FClientWidth);
+    DefineInteger(Filer, "ClientHeight", FClientHeight);
+    DefineInteger(Filer, "PixelsPerInch", FDesignPixelsPerInch);
+    DefineInteger(Filer, "TextHeight", FDesignTextHeight);
+}
 
-    FTextBox = new TLabel(this);
-    FTextBox->SetName("TextBox");
-    FTextBox->SetParent(FPanel);
-    FTextBox->SetAlign(alClient);
-    FTextBox->SetAutoSize(false);
-    FTextBox->SetAlignment(taRightJustify);
-    FTextBox->SetLayout(tlCenter);
-    FTextBox->SetShowAccelChar(false);
-    FTextBox->SetCaption("0");
-
-    for (int i = 0; i < CalcButtonCountLt; ++i) {
-        const TCalcButtonDef& def = kButtons[i];
-        auto* button = new TSpeedButtonLt(this);
-        button->SetParent(this);
-        button->SetTag(i + 1);
-        button->SetCaption(def.Caption);
-        button->SetFlat(true);
-        button->SetLayout(blGlyphRight);
-        button->SetParentFont(false);
-        button->Font()->SetName(kFontName);
-        button->Font()->SetHeight(kDesignFontHeight);
-        button->Font()->SetColor(def.Color);
+void TCalculatorLt::ReadDescription()
+{
+    DisableAlign();
+    ReadComponentResource(*this, kDescription);
+    // The description names the calculator; an instance keeps no name of
+    // it, so that several calculators can share an owner.
+    SetName("");
+    FPanel = dynamic_cast<TPanel*>(FindComponent("Panel1"));
+    FTextBox = dynamic_cast<TLabel*>(FindComponent("TextBox"));
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* button = dynamic_cast<TSpeedButtonLt*>(Components(i));
+        if (!button || button->Tag() < 1 || button->Tag() > CalcButtonCountLt)
+            continue;
         button->SetStyle(ebsGlyphLt);
         button->SetActive(true);
-        button->SetOnClick([this](TObject* Sender) { SpeedButtonClick(Sender); });
-        FButtons[static_cast<std::size_t>(i)] = button;
-        FDesignBounds[static_cast<std::size_t>(i)] = Bounds(def.Left, def.Top, def.Width, def.Height);
+        FButtons[static_cast<std::size_t>(button->Tag() - 1)] = button;
     }
-    EqualButton()->SetName("spEqual");
+    if (!FPanel || !FTextBox || std::find(FButtons.begin(), FButtons.end(), nullptr) != FButtons.end() ||
+        EqualButton()->Name() != "spEqual")
+        throw EReadError(std::string(kDescription) + ": the display or a button of the calculator is missing");
+    for (int i = 0; i < ControlCount(); ++i)
+        FDesignBounds.emplace_back(Controls(i), Controls(i)->BoundsRect());
+    EnableAlign();
 }
 
 void TCalculatorLt::ScaleToFont()
 {
-    const int screenPpi = Screen ? Screen->PixelsPerInch() : kDesignPixelsPerInch;
-    if (screenPpi != kDesignPixelsPerInch) {
-        Font()->SetHeight(Scaled(Font()->Height(), screenPpi, kDesignPixelsPerInch));
+    // A pixels-per-inch value of 35 or less is none.
+    if (FDesignPixelsPerInch <= 35 || FDesignTextHeight <= 0)
+        return;
+    const int screenPpi = Screen ? Screen->PixelsPerInch() : FDesignPixelsPerInch;
+    if (screenPpi != FDesignPixelsPerInch) {
+        Font()->SetHeight(Scaled(Font()->Height(), screenPpi, FDesignPixelsPerInch));
         for (TSpeedButtonLt* button : FButtons)
-            button->Font()->SetHeight(Font()->Height());
+            button->Font()->SetHeight(Scaled(button->Font()->Height(), screenPpi, FDesignPixelsPerInch));
     }
     TCanvas canvas;
     canvas.SetFont(Font());
     const int textHeight = canvas.TextHeight("0");
-    if (textHeight == kDesignTextHeight || textHeight <= 0)
+    if (textHeight == FDesignTextHeight || textHeight <= 0)
         return;
-    for (TRect& r : FDesignBounds)
-        r = Bounds(Scaled(r.Left, textHeight, kDesignTextHeight), Scaled(r.Top, textHeight, kDesignTextHeight),
-                   Scaled(r.Width(), textHeight, kDesignTextHeight),
-                   Scaled(r.Height(), textHeight, kDesignTextHeight));
-    FClientWidth = Scaled(FClientWidth, textHeight, kDesignTextHeight);
-    FClientHeight = Scaled(FClientHeight, textHeight, kDesignTextHeight);
+    for (auto& [control, r] : FDesignBounds)
+        r = Bounds(Scaled(r.Left, textHeight, FDesignTextHeight), Scaled(r.Top, textHeight, FDesignTextHeight),
+                   Scaled(r.Width(), textHeight, FDesignTextHeight),
+                   Scaled(r.Height(), textHeight, FDesignTextHeight));
+    FClientWidth = Scaled(FClientWidth, textHeight, FDesignTextHeight);
+    FClientHeight = Scaled(FClientHeight, textHeight, FDesignTextHeight);
 }
 
 void TCalculatorLt::FrameChanged()
 {
     const int frame = FrameWidth();
-    auto place = [frame](TControl* Control, const TRect& R) {
-        Control->SetBounds(R.Left + frame, R.Top + frame, R.Width(), R.Height());
-    };
     DisableAlign();
-    for (int i = 0; i < CalcButtonCountLt; ++i)
-        place(FButtons[static_cast<std::size_t>(i)], FDesignBounds[static_cast<std::size_t>(i)]);
-    place(FPanel, FDesignBounds[CalcButtonCountLt]);
+    for (const auto& [control, r] : FDesignBounds)
+        control->SetBounds(r.Left + frame, r.Top + frame, r.Width(), r.Height());
     SetBounds(Left(), Top(), FClientWidth + 2 * frame, FClientHeight + 2 * frame);
     EnableAlign();
     Invalidate();
@@ -196,7 +176,7 @@ char32_t TCalculatorLt::KeyOfTag(int Tag)
 {
     if (Tag < 1 || Tag > CalcButtonCountLt)
         return 0;
-    return kButtons[Tag - 1].Key;
+    return kKeys[Tag - 1];
 }
 
 void TCalculatorLt::SpeedButtonClick(TObject* Sender)

@@ -1,8 +1,11 @@
 #pragma once
-// A small four-function calculator: a display over 23 flat buttons. Keys
-// (typed, or sent by the buttons through their Tag) go to HandleCalcKey.
+// A small four-function calculator: a display over 23 flat buttons, read
+// from its stored description (calculatorlt.dfm) and scaled to the font.
+// Keys (typed, or sent by the buttons through their Tag) go to HandleCalcKey.
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dbcontrols/editbuttoncontrol.h"
 #include "platform/ui/forms.h"
@@ -45,7 +48,7 @@ public:
 
     // One key in upper case: digits, the decimal separator ('.' or ','),
     // + - * / % = Enter, Esc and C (clear), Backspace, I (sign), R (1/x),
-    // S (square root), Ctrl+C (copy), Ctrl+V (paste).
+    // S (square root), Ctrl+C (copy), Ctrl+V (paste; a beep for no number).
     virtual void HandleCalcKey(char32_t Key);
     // The buttons' click handler: the key of the sender's Tag.
     void SpeedButtonClick(TObject* Sender);
@@ -56,6 +59,8 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
+    // The stored description's client size, pixels per inch and text height.
+    void DefineProperties(TFiler& Filer) override;
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void Paint() override;
@@ -69,11 +74,14 @@ protected:
     void WheelBy(int Delta);
 
 private:
-    void BuildControls();
+    void ReadDescription();
     void ScaleToFont();
     void Clear();
     void ShowError();
     void StartEntry();
+    // Ctrl+V: the clipboard's text as the display value; a beep for a text
+    // that is no number.
+    void Paste();
     void ApplyOperator(char32_t Key);
     void Backspace();
     void AppendDigit(char32_t Digit);
@@ -84,10 +92,13 @@ private:
     TCalcStatusLt FStatus = csValidLt;
     char32_t FOperator = U'=';
     double FOperand = 0;
-    int FClientWidth = 184;
-    int FClientHeight = 127;
+    int FClientWidth = 0;
+    int FClientHeight = 0;
+    int FDesignPixelsPerInch = 0;
+    int FDesignTextHeight = 0;
     TPanel* FPanel = nullptr;     // children
     TLabel* FTextBox = nullptr;
     std::array<TSpeedButtonLt*, CalcButtonCountLt> FButtons{};
-    std::array<TRect, CalcButtonCountLt + 1> FDesignBounds{};   // buttons, then the panel
+    // Each direct child and its bounds inside the frame.
+    std::vector<std::pair<TControl*, TRect>> FDesignBounds;
 };

@@ -1,5 +1,7 @@
 // The check box's messages: the mouse pressing and releasing it, Space,
-// Backspace and Esc, the pointer over it, focus and leaving it.
+// Backspace and Esc, the pointer over it, focus and leaving it, the
+// desktop's colours changing.
+#include "dbcontrols/buttoncache.h"
 #include "dbcontrols/dbcheckboxlt.h"
 
 void TCustomDBCheckBoxLt::Dispatch(TMessage& Message)
@@ -43,6 +45,10 @@ void TCustomDBCheckBoxLt::Dispatch(TMessage& Message)
         Invalidate();
         break;
     case WM_SETFOCUS:
+        Invalidate();
+        break;
+    case CM_SYSCOLORCHANGE:
+        FlushButtonBitmapCache();
         Invalidate();
         break;
     case WM_KILLFOCUS:

@@ -72,6 +72,12 @@ void TCustomDBEditLt::Dispatch(TMessage& Message)
         return;
     case CM_BUTTONMENUCLOSEDLT:
         return;
+    case WM_PAINT:
+        if (PaintsItsText()) {
+            PaintItsText();
+            return;
+        }
+        break;
     case WM_NCPAINT:
         PaintFrameAndMarks();
         return;
@@ -102,6 +108,9 @@ void TCustomDBEditLt::Dispatch(TMessage& Message)
         break;
     case CM_SYSCOLORCHANGE:
         FlushButtonBitmapCache();
+        for (const TEditButtonControlRec& rec : FButtonControls)
+            rec.EditButtonControl->Invalidate();
+        Invalidate();
         break;
     case CM_HINTSHOW:
         HandleHintShow(Message);

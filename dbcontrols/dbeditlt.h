@@ -129,6 +129,13 @@ public:
     int ImageWidth() const { return FImageWidth; }
     // Whether the required-value mark is due now.
     bool RequiredMarkDue() const;
+    // Whether the editor draws its text itself rather than the edit window:
+    // unfocused, not left-aligned and not word-wrapped.
+    bool PaintsItsText() const;
+    // Paints a copy of the editor into Rect of Canvas (a grid's cell): the
+    // background in its colour and PaintCopyText as the editor aligns it,
+    // grey while disabled.
+    void PaintCopy(TCanvas* Canvas, const TRect& Rect) const;
     // The popup of recently used texts; nullptr until first dropped down.
     TMRUListboxLt* MRUPopup() const { return FMRUPopup; }
     bool MRUListDroppedDown() const;
@@ -263,6 +270,10 @@ private:
     bool ShortCutPressesButton(unsigned Key, TShiftState Shift);
     void PopupButtonMenu(int Index, TEditButtonLt* Button);
     void PaintFrameAndMarks();
+    // The editor's own painting while PaintsItsText: background, 3D frame
+    // and the text, in the window's colours (the disabled ones included).
+    void PaintItsText();
+    void DrawCopyText(TCanvas* Canvas, const TRect& Area, TColor TextColor) const;
     bool InButtonOrImageArea(int X, int Y) const;
     bool FillMRUPopup();
     void HandleHintShow(TMessage& Message);

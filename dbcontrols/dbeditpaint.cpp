@@ -1,5 +1,6 @@
 // What the editor draws over its edit window: the flat or plain frame, the
-// image, the required-value mark; the text of a painted copy; tool tips for
+// image, the required-value mark; its text while unfocused and aligned right
+// or centred, and a painted copy of itself (a grid's cell); tool tips for
 // clipped text.
 #include "dbcontrols/buttonpaint.h"
 #include "dbcontrols/dbeditlt.h"
@@ -9,6 +10,12 @@
 #include "platform/data/dataset.h"
 #include "platform/rtl/strutils.h"
 #include "platform/ui/imglist.h"
+#include "platform/ui/qtconvert.h"
+
+namespace {
+// The room left of and right of the text inside the text area.
+constexpr int kTextMargin = 2;
+} // namespace
 
 void TCustomDBEditLt::PaintFrameAndMarks()
 {
@@ -75,6 +82,57 @@ void TCustomDBEditLt::PaintRequiredMark(TCanvas* Canvas)
     Canvas->Pen()->SetWidth(1);
     Canvas->MoveTo(area.Left + 2, y);
     Canvas->LineTo(area.Right - 3, y);
+}
+
+bool TCustomDBEditLt::PaintsItsText() const
+{
+    return Alignment() != taLeftJustify && !FFocused && !FWordWrap;
+}
+
+void TCustomDBEditLt::PaintCopy(TCanvas* Canvas, const TRect& Rect) const
+{
+    Canvas->Brush()->SetStyle(bsSolid);
+    Canvas->Brush()->SetColor(Color());
+    Canvas->FillRect(Rect);
+    DrawCopyText(Canvas, Rect, Enabled() ? Font()->Color() : clGrayText);
+}
+
+void TCustomDBEditLt::PaintItsText()
+{
+    const QPalette& palette = Widget()->palette();
+    TCanvas canvas;
+    canvas.BeginPaint(Widget());
+    try {
+        const TRect client = ClientRect();
+        canvas.Brush()->SetStyle(bsSolid);
+        canvas.Brush()->SetColor(FromQColor(palette.color(QPalette::Base)));
+        canvas.FillRect(client);
+        if (FBorderStyle == bsSingle && FCtl3D && !FFlat) {
+            TThemedState state;
+            state.Disabled = !Enabled();
+            canvas.DrawThemed(TThemedElement::EditFrame, state, client);
+        }
+        DrawCopyText(&canvas, TextAreaRect(), FromQColor(palette.color(QPalette::Text)));
+    } catch (...) {
+        canvas.EndPaint();
+        throw;
+    }
+    canvas.EndPaint();
+}
+
+void TCustomDBEditLt::DrawCopyText(TCanvas* Canvas, const TRect& Area, TColor TextColor) const
+{
+    std::string text = PaintCopyText();
+    if (PasswordChar() != '\0')
+        text.assign(static_cast<std::size_t>(Utf8Length(text)), PasswordChar());
+    Canvas->SetFont(Font());
+    Canvas->Font()->SetColor(TextColor);
+    Canvas->Brush()->SetStyle(bsClear);
+    const TAlignment alignment = Alignment();
+    const unsigned align = alignment == taRightJustify ? DT_RIGHT : alignment == taCenter ? DT_CENTER : DT_LEFT;
+    TRect r{Area.Left + kTextMargin, Area.Top, Area.Right - kTextMargin, Area.Bottom};
+    Canvas->DrawText(text, r, align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    Canvas->Brush()->SetStyle(bsSolid);
 }
 
 std::string TCustomDBEditLt::PaintCopyText() const

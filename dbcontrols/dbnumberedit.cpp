@@ -11,11 +11,27 @@
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/floatformat.h"
 #include "platform/rtl/strutils.h"
+#include "dbcontrols/variantsmatch.h"
 #include "platform/ui/imglist.h"
 
 LT_IMPLEMENT_CLASS(TCustomDBNumberEditLt, TCustomDBEditLt)
 {
 }
+
+namespace {
+
+// The value as a number; false for one that converts to none.
+bool TryVariantToDouble(const Variant& Value, double& Number)
+{
+    try {
+        Number = Value.AsDouble();
+        return true;
+    } catch (const EVariantError&) {
+        return false;
+    }
+}
+
+} // namespace
 
 LT_IMPLEMENT_CLASS(TDBNumberEditLt, TCustomDBNumberEditLt)
 {
@@ -246,7 +262,15 @@ void TCustomDBNumberEditLt::ApplyValue(const Variant& Value)
         FValue = Variant::Null();
         return;
     }
-    FValue = Variant(Value.AsDouble());
+    double number = 0;
+    if (!TryVariantToDouble(Value, number)) {
+        // A value that is no number (a text field's "abc") is shown as its
+        // text and holds no number; typing replaces it by the usual rules.
+        FValue = Variant::Null();
+        ShowText(VariantToText(Value));
+        return;
+    }
+    FValue = Variant(number);
     FieldLink()->MarkModified();
     if (FocusedState() && FieldLink()->CanModifyValue()) {
         const std::string text = FormatFloat(FEditFormat, FValue.AsDouble());

@@ -6,8 +6,7 @@
 
 bool MatchesDoubleClick(const TPoint& LastDown, const TPoint& Pos, int Elapsed)
 {
-    // The double-click rectangle is centred on the first press.
     return Elapsed <= static_cast<int>(GetDoubleClickTime()) &&
-           std::abs(Pos.X - LastDown.X) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-           std::abs(Pos.Y - LastDown.Y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+           std::abs(Pos.X - LastDown.X) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+           std::abs(Pos.Y - LastDown.Y) <= GetSystemMetrics(SM_CYDOUBLECLK);
 }

@@ -11,6 +11,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/picture.h"
+#include "platform/ui/stdctrls.h"
 #include "platform/ui/windowupdate.h"
 
 LPARAM ObjectToLParam(const TObject* Obj)
@@ -86,6 +87,12 @@ LRESULT PlatformSendMessage(TControl* Control, uint32_t Msg, WPARAM WParam, cons
 LRESULT PlatformSendTextMessage(TControl* Control, uint32_t Msg, WPARAM WParam, const std::string& Text)
 {
     return Control->Perform(Msg, WParam, reinterpret_cast<LPARAM>(&Text));
+}
+
+void PlatformGetEditSel(const TEdit* Edit, int& Start, int& End)
+{
+    Start = Edit->SelStart();
+    End = Start + Edit->SelLength();
 }
 
 bool PlatformSystemParametersInfo(unsigned Action, unsigned, void* Param, unsigned)

@@ -16,6 +16,7 @@
 class TBitmap;
 class TControl;
 class TDataSet;
+class TEdit;
 class TObject;
 class TWinControl;
 struct TPropInfo;
@@ -54,6 +55,10 @@ TTextMetric PlatformGetOutlineTextMetrics(const TCanvas* Canvas);
 LRESULT PlatformSendMessage(TControl* Control, uint32_t Msg, WPARAM WParam, const void* LParam);
 // Text passed by address as LParam: the receiver reads a const std::string*.
 LRESULT PlatformSendTextMessage(TControl* Control, uint32_t Msg, WPARAM WParam, const std::string& Text);
+
+// The selection of an edit (EM_GETSEL): Start is its first character, End
+// the one after it (Start when nothing is selected).
+void PlatformGetEditSel(const TEdit* Edit, int& Start, int& End);
 
 // System parameters the controls ask for.
 constexpr unsigned SPI_GETWORKAREA = 0x0030;

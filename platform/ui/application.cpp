@@ -19,6 +19,7 @@
 #include "platform/ui/qtconvert.h"
 #include "platform/rtl/appexceptions.h"
 #include "platform/ui/desktopstyle.h"
+#include "platform/ui/palettechange.h"
 #include "platform/ui/terminationsignals.h"
 
 LT_IMPLEMENT_CLASS(TApplication, TComponent) {}
@@ -64,6 +65,7 @@ void TApplication::Initialize()
     if (!QApplication::instance())
         FQtApplication = std::make_unique<QApplication>(gArgc, gArgv);
     UseDesktopStyle();
+    RelayPaletteChanges();
     // The program speaks Russian: so do the window system's standard dialogs,
     // whatever the system's locale.
     if (!FQtTranslator) {

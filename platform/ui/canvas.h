@@ -27,7 +27,7 @@ constexpr unsigned BF_LEFT = 0x1, BF_TOP = 0x2, BF_RIGHT = 0x4, BF_BOTTOM = 0x8,
 
 // DrawFrameControl kinds and states.
 constexpr unsigned DFC_CAPTION = 1, DFC_MENU = 2, DFC_SCROLL = 3, DFC_BUTTON = 4;
-constexpr unsigned DFCS_BUTTONCHECK = 0x0, DFCS_BUTTONRADIO = 0x4, DFCS_BUTTONPUSH = 0x10, DFCS_SCROLLUP = 0x0,
+constexpr unsigned DFCS_BUTTONCHECK = 0x0, DFCS_BUTTONRADIO = 0x4, DFCS_BUTTON3STATE = 0x8, DFCS_BUTTONPUSH = 0x10, DFCS_SCROLLUP = 0x0,
                    DFCS_SCROLLDOWN = 0x1, DFCS_SCROLLLEFT = 0x2, DFCS_SCROLLRIGHT = 0x3, DFCS_SCROLLCOMBOBOX = 0x5,
                    DFCS_INACTIVE = 0x100, DFCS_PUSHED = 0x200, DFCS_CHECKED = 0x400, DFCS_HOT = 0x1000,
                    DFCS_FLAT = 0x4000, DFCS_MONO = 0x8000;
@@ -42,6 +42,7 @@ struct TThemedState {
     bool Hot = false;
     bool Disabled = false;
     bool Checked = false;
+    bool Mixed = false;     // a check box's third state
     bool Focused = false;
 };
 

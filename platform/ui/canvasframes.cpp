@@ -66,7 +66,8 @@ bool TCanvas::DrawFrameControl(const TRect& Rect, unsigned Type, unsigned State)
         return false;
     const unsigned kind = State & 0xFF;
     const bool inactive = State & DFCS_INACTIVE, pushed = State & DFCS_PUSHED, checked = State & DFCS_CHECKED;
-    if (Type == DFC_BUTTON && kind != DFCS_BUTTONCHECK && kind != DFCS_BUTTONRADIO && kind != DFCS_BUTTONPUSH)
+    if (Type == DFC_BUTTON && kind != DFCS_BUTTONCHECK && kind != DFCS_BUTTON3STATE && kind != DFCS_BUTTONRADIO &&
+        kind != DFCS_BUTTONPUSH)
         return false;
     if (Type == DFC_SCROLL && kind != DFCS_SCROLLUP && kind != DFCS_SCROLLDOWN && kind != DFCS_SCROLLLEFT &&
         kind != DFCS_SCROLLRIGHT && kind != DFCS_SCROLLCOMBOBOX)
@@ -76,12 +77,19 @@ bool TCanvas::DrawFrameControl(const TRect& Rect, unsigned Type, unsigned State)
     QPainter& p = *FState->Painter;
     const QColor mark = ToQColor(inactive ? clGrayText : clWindowText);
 
-    if (Type == DFC_BUTTON && kind == DFCS_BUTTONCHECK) {
+    if (Type == DFC_BUTTON && (kind == DFCS_BUTTONCHECK || kind == DFCS_BUTTON3STATE)) {
+        // A three-state box in its third state: a shadow-coloured mark on a
+        // dithered face (a plain face while pushed).
+        const bool third = kind == DFCS_BUTTON3STATE && checked;
         TRect box = CentredSquare(Rect);
         DrawEdge(box, EDGE_SUNKEN, BF_RECT | BF_ADJUST | EdgeStyle(State));
-        p.fillRect(ToQRect(box), ToQColor(inactive || pushed ? clBtnFace : clWindow));
+        p.fillRect(ToQRect(box), ToQColor(inactive || pushed || third ? clBtnFace : clWindow));
+        if (third && !pushed)
+            for (int y = box.Top; y < box.Bottom; ++y)
+                for (int x = box.Left + (y - box.Top) % 2; x < box.Right; x += 2)
+                    p.fillRect(x, y, 1, 1, ToQColor(clBtnHighlight));
         if (checked)
-            DrawCheckMark(p, box, mark);
+            DrawCheckMark(p, box, third && !inactive ? ToQColor(clBtnShadow) : mark);
     } else if (Type == DFC_BUTTON && kind == DFCS_BUTTONRADIO) {
         const TRect box = CentredSquare(Rect);
         const QRect outer(box.Left, box.Top, box.Width() - 1, box.Height() - 1);

@@ -26,7 +26,10 @@ void SetUp(QStyleOption& Option, const TThemedState& State, const TRect& Rect)
         Option.state |= QStyle::State_MouseOver;
     if (State.Focused)
         Option.state |= QStyle::State_HasFocus;
-    Option.state |= State.Checked ? QStyle::State_On : QStyle::State_Off;
+    if (State.Mixed)
+        Option.state |= QStyle::State_NoChange;
+    else
+        Option.state |= State.Checked ? QStyle::State_On : QStyle::State_Off;
 }
 
 QStyle::PrimitiveElement ArrowOf(TThemedElement Element)

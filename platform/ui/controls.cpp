@@ -360,7 +360,7 @@ void TControl::ApplyColor()
         return;
     QPalette palette = FWidget->palette();
     palette.setColor(QPalette::Window, ToQColor(FColor));
-    palette.setColor(QPalette::WindowText, ToQColor(FFont->Color()));
+    SetEnabledColor(palette, QPalette::WindowText, ToQColor(FFont->Color()));
     FWidget->setPalette(palette);
 }
 
@@ -388,9 +388,9 @@ void TControl::ApplyFont()
         return;
     FWidget->setFont(ToQFont(*FFont));
     QPalette palette = FWidget->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(FFont->Color()));
-    palette.setColor(QPalette::Text, ToQColor(FFont->Color()));
-    palette.setColor(QPalette::ButtonText, ToQColor(FFont->Color()));
+    // Disabled, the text is in the style's disabled colour.
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        SetEnabledColor(palette, role, ToQColor(FFont->Color()));
     FWidget->setPalette(palette);
 }
 

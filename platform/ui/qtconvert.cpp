@@ -53,6 +53,12 @@ TRect FromQRect(const QRect& Rect)
 void SetBaseColor(QWidget* Widget, TColor Color)
 {
     QPalette palette = Widget->palette();
-    palette.setColor(QPalette::Base, ToQColor(Color));
+    SetEnabledColor(palette, QPalette::Base, ToQColor(Color));
     Widget->setPalette(palette);
+}
+
+void SetEnabledColor(QPalette& Palette, QPalette::ColorRole Role, const QColor& Color)
+{
+    Palette.setColor(QPalette::Active, Role, Color);
+    Palette.setColor(QPalette::Inactive, Role, Color);
 }

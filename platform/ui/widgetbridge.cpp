@@ -228,6 +228,13 @@ bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
         m.Msg = WM_TIMER;
         m.WParam = static_cast<WPARAM>(static_cast<QTimerEvent*>(Event)->timerId());
         return Deliver(m);
+    case QEvent::ApplicationPaletteChange:
+    case QEvent::StyleChange:
+        // The desktop's colours or look changed: what was drawn ahead of
+        // time in them is stale.
+        m.Msg = CM_SYSCOLORCHANGE;
+        Deliver(m);
+        return false;
     case QEvent::Close:
         m.Msg = WM_CLOSE;
         Deliver(m);

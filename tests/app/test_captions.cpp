@@ -1,5 +1,6 @@
 // Every caption of the program's windows reads whole at the fonts the
 // program uses.
+#include "dbcontrols/popupcalculatorlt.h"
 #include "tests/app/captionfit.h"
 #include "tests/app/programmingtesting.h"
 #include "tests/support/ptypeer.h"
@@ -31,6 +32,16 @@ TEST_F(ProgrammingTest, TheProgrammingWindowShowsEveryCaptionWhole)
         EXPECT_EQ(Describe(ClippedCaptions(window)), "");
     });
     EXPECT_TRUE(shown);
+}
+
+TEST_F(ProgramTest, TheCalculatorShowsEveryCaptionWhole)
+{
+    auto calculator = std::make_unique<TPopupCalculatorLt>(nullptr);
+    calculator->Show();
+    for (const bool flat : {true, false}) {
+        calculator->SetFlat(flat);
+        EXPECT_EQ(Describe(ClippedCaptions(*calculator)), "") << (flat ? "flat" : "raised");
+    }
 }
 
 } // namespace

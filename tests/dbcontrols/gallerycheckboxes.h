@@ -1,7 +1,8 @@
 #pragma once
 // The check box's looks for the gallery: themed, classic, flat and flat
-// with its ring always shown (rows) in each state, disabled and with the
-// caption at the left (columns), in a form of their own.
+// with its ring always shown (rows) in each state, disabled, pressed and with
+// the caption at the left (columns), in a form of their own.
+#include <iterator>
 #include <memory>
 
 #include "dbcontrols/buttonpaint.h"
@@ -10,10 +11,13 @@
 #include "platform/ui/stdctrls.h"
 
 // A check box that paints its glyph themed or not, whatever the global
-// switch says, so both looks show side by side.
+// switch says, so both looks show side by side; a held one shows pressed.
 class TGalleryCheckBox : public TDBCheckBoxLt {
 public:
-    TGalleryCheckBox(TComponent* AOwner, bool Themed) : TDBCheckBoxLt(AOwner), FThemed(Themed) {}
+    TGalleryCheckBox(TComponent* AOwner, bool Themed, bool Held)
+        : TDBCheckBoxLt(AOwner), FThemed(Themed), FHeld(Held)
+    {
+    }
 
 protected:
     void PaintCheckGlyph(TCanvas* Canvas, const TRect& CheckRect, TCheckBoxState AState, bool Focused, bool Pressed,
@@ -21,12 +25,13 @@ protected:
     {
         const bool themes = ButtonThemesEnabled();
         SetButtonThemesEnabled(FThemed);
-        TDBCheckBoxLt::PaintCheckGlyph(Canvas, CheckRect, AState, Focused, Pressed, Hot);
+        TDBCheckBoxLt::PaintCheckGlyph(Canvas, CheckRect, AState, Focused, Pressed || FHeld, Hot);
         SetButtonThemesEnabled(themes);
     }
 
 private:
     bool FThemed;
+    bool FHeld;
 };
 
 inline std::unique_ptr<TForm> MakeCheckBoxesGallery()
@@ -48,13 +53,19 @@ inline std::unique_ptr<TForm> MakeCheckBoxesGallery()
         const char* Caption;
         TCheckBoxState State;
         bool Enabled;
+        bool Held;
         TAlignment Alignment;
     };
-    const TColumn columns[] = {{"Канал 1", cbUnchecked, true, taRightJustify},
-                               {"Канал 2", cbChecked, true, taRightJustify},
-                               {"Канал 3", cbGrayed, true, taRightJustify},
-                               {"Канал 4", cbChecked, false, taRightJustify},
-                               {"Канал 5", cbChecked, true, taLeftJustify}};
+    const TColumn columns[] = {{"Канал 1", cbUnchecked, true, false, taRightJustify},
+                               {"Канал 2", cbChecked, true, false, taRightJustify},
+                               {"Канал 3", cbGrayed, true, false, taRightJustify},
+                               {"Канал 4", cbUnchecked, false, false, taRightJustify},
+                               {"Канал 5", cbChecked, false, false, taRightJustify},
+                               {"Канал 6", cbGrayed, false, false, taRightJustify},
+                               {"Канал 7", cbUnchecked, true, true, taRightJustify},
+                               {"Канал 8", cbChecked, true, true, taRightJustify},
+                               {"Канал 9", cbGrayed, true, true, taRightJustify},
+                               {"Канал 10", cbChecked, true, false, taLeftJustify}};
     constexpr int labelWidth = 90, columnWidth = 100, rowHeight = 26;
     int top = 8;
     for (const TLook& look : looks) {
@@ -64,7 +75,7 @@ inline std::unique_ptr<TForm> MakeCheckBoxesGallery()
         label->SetCaption(look.Name);
         int left = labelWidth;
         for (const TColumn& column : columns) {
-            auto* box = new TGalleryCheckBox(form.get(), look.Themed);
+            auto* box = new TGalleryCheckBox(form.get(), look.Themed, column.Held);
             box->SetParent(form.get());
             box->SetBounds(left, top, columnWidth - 10, 20);
             box->SetCaption(column.Caption);
@@ -78,6 +89,6 @@ inline std::unique_ptr<TForm> MakeCheckBoxesGallery()
         }
         top += rowHeight;
     }
-    form->SetBounds(60, 60, labelWidth + 5 * columnWidth + 8, top + 8);
+    form->SetBounds(60, 60, labelWidth + static_cast<int>(std::size(columns)) * columnWidth + 8, top + 8);
     return form;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The edit base's looks for the gallery: classic and flat editors with
-// buttons, an image and the required mark, in a form of their own.
+// buttons, an image and the required mark, right-aligned (painted by the
+// editor itself) and disabled, in a form of their own.
 #include <memory>
 
 #include "dbcontrols/dbeditlt.h"
@@ -23,14 +24,20 @@ inline std::unique_ptr<TForm> MakeEditorsGallery(TCustomImageList* Images)
         int ExtraButtons;
         bool Image;
         bool Required;
+        bool Right;
+        bool Disabled;
     };
     const TLook looks[] = {
-        {"classic", "Канал 1", false, true, false, 0, false, false},
-        {"classic, buttons, image", "Канал 2", false, true, false, 2, true, false},
-        {"flat", "Канал 3", true, true, false, 0, false, false},
-        {"flat, border, buttons, image", "Канал 4", true, true, true, 2, true, false},
-        {"plain frame", "Канал 5", false, false, false, 1, false, false},
-        {"required, empty", "", true, true, true, 0, false, true},
+        {"classic", "Канал 1", false, true, false, 0, false, false, false, false},
+        {"classic, buttons, image", "Канал 2", false, true, false, 2, true, false, false, false},
+        {"flat", "Канал 3", true, true, false, 0, false, false, false, false},
+        {"flat, border, buttons, image", "Канал 4", true, true, true, 2, true, false, false, false},
+        {"plain frame", "Канал 5", false, false, false, 1, false, false, false, false},
+        {"required, empty", "", true, true, true, 0, false, true, false, false},
+        {"right-aligned", "Канал 7", false, true, false, 1, false, false, true, false},
+        {"classic, disabled", "Канал 8", false, true, false, 1, false, false, false, true},
+        {"right-aligned, disabled", "Канал 9", false, true, false, 1, false, false, true, true},
+        {"flat, border, disabled", "Канал 10", true, true, true, 1, false, false, false, true},
     };
     int top = 8;
     for (const TLook& look : looks) {
@@ -54,6 +61,9 @@ inline std::unique_ptr<TForm> MakeEditorsGallery(TCustomImageList* Images)
         }
         edit->SetHighlightRequired(look.Required);
         edit->SetText(look.Text);
+        if (look.Right)
+            edit->SetAlignment(taRightJustify);
+        edit->SetEnabled(!look.Disabled);
         top += edit->Height() + 8;
     }
     form->SetHeight(top + 8);

@@ -198,3 +198,50 @@ TEST(ThemedButtonFaces, NormalHotPressedAndDisabledDiffer)
 }
 
 } // namespace
+
+namespace {
+
+// A check box face of 13 x 13 pixels, as pixels.
+std::vector<TColor> CheckFace(int CheckState, bool Enabled, bool Flat, bool Pressed)
+{
+    TBitmap bitmap;
+    bitmap.SetSize(13, 13);
+    PaintButtonFace(bitmap.Canvas(), {0, 0, 13, 13}, clWindow, CheckState, Enabled, false, Flat, Pressed ? 1 : 0,
+                    bpkCheckBoxLt);
+    std::vector<TColor> pixels;
+    for (int y = 0; y < 13; ++y)
+        for (int x = 0; x < 13; ++x)
+            pixels.push_back(bitmap.Canvas()->Pixels(x, y));
+    return pixels;
+}
+
+// Unchecked, checked and grayed differ from each other, enabled and
+// disabled, and a pressed box differs from a released one, in the themed,
+// classic and flat looks, drawn directly and through the face cache.
+TEST(CheckBoxFaces, TheThreeStatesAndThePressedLookDifferInEveryLook)
+{
+    const struct {
+        const char* Look;
+        bool Themes;
+        bool Flat;
+    } looks[] = {{"themed", true, false}, {"classic", false, false}, {"flat", false, true}};
+    for (const bool cache : {false, true})
+        for (const auto& look : looks) {
+            SetButtonThemesEnabled(look.Themes);
+            SetButtonBitmapCacheEnabled(cache);
+            for (const bool enabled : {true, false})
+                for (int a = 0; a < 3; ++a)
+                    for (int b = a + 1; b < 3; ++b)
+                        EXPECT_NE(CheckFace(a, enabled, look.Flat, false), CheckFace(b, enabled, look.Flat, false))
+                            << look.Look << (cache ? ", cached" : "") << (enabled ? "" : ", disabled") << ": states "
+                            << a << " and " << b;
+            for (int state = 0; state < 3; ++state)
+                EXPECT_NE(CheckFace(state, true, look.Flat, false), CheckFace(state, true, look.Flat, true))
+                    << look.Look << (cache ? ", cached" : "") << ": pressed state " << state;
+        }
+    SetButtonThemesEnabled(true);
+    SetButtonBitmapCacheEnabled(true);
+    FlushButtonBitmapCache();
+}
+
+} // namespace

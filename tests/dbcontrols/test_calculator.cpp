@@ -4,9 +4,11 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "dbcontrols/calculatorlt.h"
 #include "platform/rtl/floatformat.h"
-#include "platform/rtl/exceptions.h"
+#include "platform/ui/beep.h"
 #include "platform/ui/clipbrd.h"
 #include "tests/platform/ui/controltesting.h"
 
@@ -142,9 +144,20 @@ TEST_F(Calculator, CopiesAndPastesThroughTheClipboard)
     Clipboard()->SetAsText("  -3.25\n");
     Keys(U"\x16");
     EXPECT_EQ(Calc->DisplayText(), "-3.25");
+    // A text that is no number beeps and keeps the display, in the middle of
+    // an entry too, also when it comes as a key from the event loop.
+    std::vector<unsigned> beeps;
+    const TMessageBeepHook old = SetMessageBeepHook([&](unsigned Type) { beeps.push_back(Type); });
     Clipboard()->SetAsText("abc");
-    EXPECT_THROW(Keys(U"\x16"), EConvertError);
+    EXPECT_NO_THROW(Keys(U"\x16"));
     EXPECT_EQ(Calc->DisplayText(), "-3.25");
+    Keys(U"C7");
+    Clipboard()->SetAsText("1,2,3");
+    QTest::sendKeyEvent(QTest::Click, Calc->Widget(), Qt::Key_V, QString(QChar(0x16)), Qt::ControlModifier);
+    SetMessageBeepHook(old);
+    EXPECT_EQ(Calc->DisplayText(), "7");
+    EXPECT_EQ(Calc->Status(), csEnteringLt);
+    EXPECT_EQ(beeps, (std::vector<unsigned>{0, 0}));
 
     // A pasted number is the operand of a pending operator.
     Keys(U"C5+");
@@ -219,7 +232,7 @@ TEST_F(Calculator, WheelStepsTheDisplayByOne)
 TEST_F(Calculator, LaysOutItsButtonsInTheFrame)
 {
     const int plain = Calc->Width();
-    EXPECT_NEAR(Calc->Height(), 127.0 * plain / 184, 1.0) << "the layout keeps its proportions";
+    EXPECT_NEAR(Calc->Height(), 127.0 * plain / 200, 1.0) << "the layout keeps its proportions";
     TSpeedButtonLt* equal = Calc->EqualButton();
     EXPECT_EQ(equal->Tag(), 23);
     EXPECT_GT(equal->Width(), 2 * Calc->Button(1)->Width());
@@ -236,6 +249,43 @@ TEST_F(Calculator, LaysOutItsButtonsInTheFrame)
     EXPECT_EQ(Calc->Width(), plain + 4);
     EXPECT_EQ(Calc->Button(1)->Left(), left + 2);
     EXPECT_EQ(Calc->ClientWidth(), plain);
+}
+
+TEST_F(Calculator, IsReadFromItsDescription)
+{
+    // Caption, colour and key of a few buttons, found by their names.
+    const struct {
+        const char* Name;
+        const char* Caption;
+        TColor Color;
+        char32_t Key;
+    } cases[] = {
+        {"sp7", "7", clBlue, U'7'},          {"spDivide", "/", clRed, U'/'},
+        {"spSqrt", "sqrt", clBlue, U'S'},    {"spCancel", "Cancel", clRed, U'A'},
+        {"spBackspace", "<-", clRed, U'\b'}, {"spEqual", "Ok", clRed, U'='},
+    };
+    for (const auto& c : cases) {
+        const auto* button = dynamic_cast<TSpeedButtonLt*>(Calc->FindComponent(c.Name));
+        ASSERT_NE(button, nullptr) << c.Name;
+        EXPECT_EQ(button->Caption(), c.Caption);
+        EXPECT_EQ(button->Font()->Color(), c.Color) << c.Name;
+        EXPECT_EQ(TCalculatorLt::KeyOfTag(button->Tag()), c.Key) << c.Name;
+        EXPECT_EQ(Calc->Button(button->Tag()), button);
+    }
+    EXPECT_EQ(Calc->TextBox()->Parent(), Calc->DisplayPanel());
+    EXPECT_EQ(Calc->Color(), clBtnFace);
+    // Cancel is a pixel taller than its row, and as wide as the column.
+    EXPECT_EQ(Calc->Button(12)->Height(), Calc->Button(11)->Height() + 1);
+    EXPECT_EQ(Calc->Button(12)->Width(), Calc->Button(6)->Width());
+
+    // The buttons' handler comes from the description.
+    Calc->Button(8)->Click();
+    EXPECT_EQ(Calc->DisplayText(), "5");
+
+    // Calculators keep no name of their description, so several share an owner.
+    auto* second = new TCalculatorLt(Form.get());
+    EXPECT_EQ(second->Name(), "");
+    EXPECT_EQ(second->ComponentCount(), Calc->ComponentCount());
 }
 
 } // namespace

@@ -392,4 +392,54 @@ TEST_F(BoundNumberEdit, TakesFormatAndRangeFromTheFieldAndPostsTypedValues)
     EXPECT_TRUE(Speed->IsNull());
 }
 
+// A text field whose value is no number: bound, scrolled, posted by the
+// table itself and typed into, the editor never raises.
+TEST_F(NumberEditFixture, BoundToATextThatIsNoNumberShowsItAndNeverRaises)
+{
+    auto* table = new TClientDataSet(Form.get());
+    auto* code = new TStringField(Form.get());
+    code->SetFieldName("CODE");
+    code->SetSize(10);
+    code->SetDataSet(table);
+    auto* note = new TStringField(Form.get());
+    note->SetFieldName("NOTE");
+    note->SetSize(10);
+    note->SetDataSet(table);
+    table->CreateDataSet();
+    for (const char* value : {"abc", "12.5"}) {
+        table->Append();
+        code->SetAsString(value);
+        table->Post();
+    }
+    table->First();
+    auto* source = new TDataSource(Form.get());
+    source->SetDataSet(table);
+
+    EXPECT_NO_THROW(Edit->SetDataSource(source));
+    EXPECT_NO_THROW(Edit->SetDataField("CODE"));
+    EXPECT_EQ(Edit->Text(), "abc");
+    EXPECT_TRUE(Edit->Value().IsNull());
+    EXPECT_NO_THROW(table->Next());
+    EXPECT_EQ(Edit->Value().AsDouble(), 12.5);
+    EXPECT_NO_THROW(table->Prior());
+    EXPECT_EQ(Edit->Text(), "abc");
+
+    // The table's own edit and post leave the text as it is.
+    EXPECT_NO_THROW(table->Edit());
+    note->SetAsString("n");
+    EXPECT_NO_THROW(table->Post());
+    EXPECT_EQ(code->AsString(), "abc");
+
+    // Focused, it shows the same; a typed letter is refused, digits replace it.
+    ShowAndFocus();
+    EXPECT_EQ(Edit->Text(), "abc");
+    Edit->SelectAll();
+    QTest::keyClicks(Line(), "x");
+    EXPECT_EQ(Edit->Text(), "abc");
+    QTest::keyClicks(Line(), "7");
+    EXPECT_EQ(Edit->Text(), "7");
+    EXPECT_NO_THROW(Leave());
+    EXPECT_EQ(code->AsString(), "7");
+}
+
 } // namespace

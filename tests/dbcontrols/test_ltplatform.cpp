@@ -14,6 +14,8 @@
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/ui/picture.h"
+#include "platform/ui/stdctrls.h"
+#include "tests/platform/ui/controltesting.h"
 #include "tests/dbcontrols/tablefields.h"
 
 // A component that publishes a data source, as bound controls do.
@@ -105,6 +107,24 @@ TEST(LtPlatform, VariantArrayRedimKeepsElements)
     PlatformVarArrayRedim(a, 0);
     EXPECT_EQ(a.HighBound(), 0);
     EXPECT_EQ(a[0], Variant(1));
+}
+
+TEST(LtPlatform, EditSelectionAsStartAndEnd)
+{
+    TestApplication();
+    TEdit edit(nullptr);
+    edit.SetText("lighting");
+    int start = -1, end = -1;
+    const struct {
+        int SelStart, SelLength, Start, End;
+    } cases[] = {{2, 3, 2, 5}, {8, 0, 8, 8}, {0, 8, 0, 8}};
+    for (const auto& c : cases) {
+        edit.SetSelStart(c.SelStart);
+        edit.SetSelLength(c.SelLength);
+        PlatformGetEditSel(&edit, start, end);
+        EXPECT_EQ(start, c.Start) << c.SelStart << "+" << c.SelLength;
+        EXPECT_EQ(end, c.End) << c.SelStart << "+" << c.SelLength;
+    }
 }
 
 TEST(LtPlatform, LocaleComparisonAndCase)

@@ -509,7 +509,7 @@ TEST(Canvas, ScrollArrowsPointTheirWay)
 TEST(Canvas, FrameControlsItCannotDrawAreRefusedUntouched)
 {
     for (const auto& [type, state] : {std::pair{DFC_CAPTION, 0u}, std::pair{DFC_MENU, 0u},
-                                      std::pair{DFC_BUTTON, 0x8u}, std::pair{DFC_SCROLL, 0x4u}}) {
+                                      std::pair{DFC_BUTTON, 0x2u}, std::pair{DFC_SCROLL, 0x4u}}) {
         bool drawn = true;
         const auto bitmap = FrameControl(type, state, &drawn);
         EXPECT_FALSE(drawn) << type << " " << state;
