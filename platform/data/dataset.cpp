@@ -209,6 +209,14 @@ void TDataSet::SetFieldValues(const std::string& FieldNames, const Variant& Valu
         fields[i]->SetValue(Value[Value.LowBound() + static_cast<int>(i)]);
 }
 
+void TDataSet::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const
+{
+    TComponent::GetChildren(Proc, Root);
+    for (TField* field : FFields)
+        if (field->Owner() == Root)
+            Proc(field);
+}
+
 void TDataSet::FieldAdded(TField* Field)
 {
     if (std::find(FFields.begin(), FFields.end(), Field) == FFields.end())

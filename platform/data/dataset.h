@@ -41,6 +41,8 @@ class TDataSet : public TComponent {
 public:
     explicit TDataSet(TComponent* AOwner);
     ~TDataSet() override;
+    // Persistent fields are written inside their dataset.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
 
     // Opening and state.
     bool Active() const { return FState != dsInactive; }
