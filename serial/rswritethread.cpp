@@ -12,9 +12,15 @@
 #include "serial/rscustomcomm.h"
 #include "serial/rsutils.h"
 
-TRsCommWriteThread::TRsCommWriteThread(TRsCustomComm& Comm, TSynchronizer& Sync, int QueueSize,
-                                       TThreadPriority Priority)
-    : FComm(Comm), FSync(Sync), FQueue(QueueSize), FThread([this] { Execute(); }, Priority, "RsCommWrite")
+namespace {
+
+// How often the driver's output queue is looked at while it still sends.
+constexpr int kSendingPollMs = 5;
+
+} // namespace
+
+TRsCommWriteThread::TRsCommWriteThread(TRsCustomComm& Comm, int QueueSize, TThreadPriority Priority)
+    : FComm(Comm), FQueue(QueueSize), FThread([this] { Execute(); }, Priority, "RsCommWrite")
 {
 }
 
@@ -35,14 +41,20 @@ bool TRsCommWriteThread::WriteData(const void* Data, int N)
     const auto* bytes = static_cast<const uint8_t*>(Data);
     std::unique_lock<TRsCriticalSection> lock(FComm.FWriteLock);
     // With nothing queued nothing is being written: the driver takes what it
-    // can at once and the queue the rest, which then always fits. A failing
-    // write is left to the thread, which meets the failure again and reports it.
-    if (FQueue.Count() == 0 && N <= FQueue.Capacity() && FComm.FWriteError == 0) {
+    // can at once and the queue the rest, which then always fits.
+    if (FQueue.Count() == 0 && N <= FQueue.Capacity() && !FComm.FFailed) {
         const ssize_t written = FComm.FDevice.Write(bytes, static_cast<std::size_t>(N));
         if (written == N) {
-            lock.unlock();
             QueueDrained();
+            // The thread watches the driver from here.
+            if (FSending)
+                FDataEvent.SetEvent();
             return true;
+        }
+        if (written < 0 && errno != EAGAIN) {
+            lock.unlock();
+            WriteFailed();
+            return false;
         }
         if (written > 0) {
             bytes += written;
@@ -51,12 +63,12 @@ bool TRsCommWriteThread::WriteData(const void* Data, int N)
     }
     TRsTimeout timeout;
     timeout.Start(static_cast<uint32_t>(std::max(FComm.FBuffers->WriteTimeout(), 0)));
-    while (FQueue.Count() + N > FQueue.Capacity() && FComm.FWriteError == 0) {
+    while (FQueue.Count() + N > FQueue.Capacity() && !FComm.FFailed) {
         if (timeout.Expired())
             return false;
         FRoom.wait_for(lock, std::chrono::milliseconds(timeout.Remaining() + 1));
     }
-    if (FComm.FWriteError != 0)
+    if (FComm.FFailed)
         return false;
     // The data event is set from the first queued byte until the queue drains.
     if (FQueue.Count() == 0)
@@ -67,13 +79,18 @@ bool TRsCommWriteThread::WriteData(const void* Data, int N)
 
 void TRsCommWriteThread::QueueDrained()
 {
-    if (FComm.FTxEmptyQueued.exchange(true))
-        return;
-    TRsCustomComm* comm = &FComm;
-    FSync.Queue([comm] {
-        comm->FTxEmptyQueued = false;
-        comm->DoCommEvents(EV_TXEMPTY);
-    });
+    int sending = 0;
+    FSending = FComm.FDevice.OutQueue(sending) == 0 && sending > 0;
+    if (!FSending)
+        FComm.PostEvents(EV_TXEMPTY);
+}
+
+void TRsCommWriteThread::CheckSent()
+{
+    const std::lock_guard<TRsCriticalSection> guard(FComm.FWriteLock);
+    // Bytes queued meanwhile are written first; their drain is watched then.
+    if (FSending && FQueue.Count() == 0)
+        QueueDrained();
 }
 
 void TRsCommWriteThread::Execute()
@@ -85,12 +102,22 @@ void TRsCommWriteThread::Execute()
                 {FCloseEvent.Handle(), POLLIN, 0},
                 {FDataEvent.Handle(), POLLIN, 0},
             };
-            if (WaitForHandles(events, -1) < 0) {
+            bool sending;
+            {
+                const std::lock_guard<TRsCriticalSection> guard(FComm.FWriteLock);
+                sending = FSending;
+            }
+            const int ready = WaitForHandles(events, sending ? kSendingPollMs : -1);
+            if (ready < 0) {
                 FCloseEvent.WaitFor(10);
                 continue;
             }
             if (events[0].revents)
                 break;
+            if (ready == 0) {
+                CheckSent();
+                continue;
+            }
         }
         pending = WritePending();
     }
@@ -114,7 +141,7 @@ bool TRsCommWriteThread::WritePending()
     if (written > 0)
         return WriteCompleted(static_cast<int>(written));
     if (written < 0 && errno != EAGAIN) {
-        WriteFailed(errno);
+        WriteFailed();
         return false;
     }
     // The driver is full: wait for room or a close.
@@ -134,26 +161,26 @@ bool TRsCommWriteThread::WriteCompleted(int N)
         FQueue.Remove(N);
         drained = FQueue.Count() == 0;
         // Under the lock, so that bytes queued in between are not lost.
-        if (drained)
+        if (drained) {
             FDataEvent.ResetEvent();
+            QueueDrained();
+        }
     }
     FRoom.notify_all();
-    if (drained)
-        QueueDrained();
     return !drained;
 }
 
-void TRsCommWriteThread::WriteFailed(int Error)
+void TRsCommWriteThread::WriteFailed()
 {
+    bool first;
     {
         const std::lock_guard<TRsCriticalSection> guard(FComm.FWriteLock);
         FQueue.Remove(FQueue.Count());
         FDataEvent.ResetEvent();
-        FComm.FWriteError = Error;
+        FSending = false;
+        first = FComm.LatchFailure();
     }
     FRoom.notify_all();
-    if (FComm.LatchFailure()) {
-        TRsCustomComm* comm = &FComm;
-        FSync.Queue([comm] { comm->DoCommEvents(EV_ERR); });
-    }
+    if (first)
+        FComm.PostEvents(EV_ERR);
 }
