@@ -1,7 +1,6 @@
 #pragma once
-// The write thread of an open port: writes what WriteData queued (WriteData
-// hands bytes to the driver itself while nothing is queued), as much as the
-// driver takes at a time, and tells the main thread (without waiting for
+// The write thread of an open port: writes what WriteData queued, as much as
+// the driver takes at a time, and tells the main thread (without waiting for
 // it) when everything written has left the port: the queue has drained and
 // so has the driver's own output queue (EV_TXEMPTY; drains before the main
 // thread got to the last notice make one notice). A failed write ends the
@@ -27,19 +26,24 @@ public:
 
     // Signals the close event.
     void Stop();
-    // On the caller's thread: queues N bytes, waiting up to the port's
-    // WriteTimeout for room; false when there was none in time (always when N
+    // On the caller's thread: hands the queued bytes and then these to the
+    // driver as far as it takes them now and queues the rest, waiting up to
+    // the port's WriteTimeout for room (writing out what the driver makes
+    // room for meanwhile); false when there was none in time (always when N
     // exceeds the queue) or the device has failed.
     bool WriteData(const void* Data, int N);
     void SetPriority(TThreadPriority Value) { FThread.SetPriority(Value); }
 
 private:
     void Execute();
-    // One write of the queued bytes, waiting for the driver when it is full;
+    // Writes the queued bytes, waiting for the driver when it is full;
     // whether bytes are left to write.
     bool WritePending();
-    // Drops N written bytes; whether bytes are left.
-    bool WriteCompleted(int N);
+    // With the write lock held: hands queued bytes to the driver as far as it
+    // takes them now; false when the device failed.
+    bool FlushLocked();
+    // Waits until the driver has room, the port closes or Milliseconds pass.
+    void WaitForRoom(int Milliseconds);
     void WriteFailed();
     // With the write lock held, after bytes went to the driver and the queue
     // is empty: EV_TXEMPTY when the driver has sent them all, else the thread
