@@ -19,7 +19,10 @@
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static TApplication application(nullptr);
+    // Lives as long as the process: freed by the exit handlers after the
+    // run, it would take down the window system's application object out of
+    // order.
+    static TApplication& application = *new TApplication(nullptr);
     application.Initialize();
     // A message box of a component would wait for an operator.
     TApplication::SetMessageBoxHook([](const std::string&, const std::string&, unsigned) { return IDOK; });
