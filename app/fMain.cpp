@@ -1,5 +1,7 @@
 #include "app/fMain.h"
 
+#include <QTimer>
+
 #include <cstdlib>
 #include <ctime>
 
@@ -39,6 +41,8 @@ LT_IMPLEMENT_CLASS(TfrmMain, TForm)
     P.Method("ComPortRxChar", &TfrmMain::ComPortRxChar);
     P.Method("ComPortOpen", &TfrmMain::ComPortOpen);
     P.Method("ComPortClose", &TfrmMain::ComPortClose);
+    P.Method("ComPortError", &TfrmMain::ComPortError);
+    P.Method("ComPortTxEmpty", &TfrmMain::ComPortTxEmpty);
     P.Method("acProgrammExecute", &TfrmMain::acProgrammExecute);
 }
 

@@ -15,6 +15,7 @@
 #include "platform/ui/stdctrls.h"
 
 class IProgrammingView;
+class QTimer;
 class TRsComm;
 
 class TfrmMain : public TForm {
@@ -62,6 +63,9 @@ public:
     // The port's state in the programming window.
     void ComPortOpen(TObject* Sender);
     void ComPortClose(TObject* Sender);
+    // A device that hung up or failed (CE_IOE): the transfer ends, the port
+    // closes and the programming window says so.
+    void ComPortError(TObject* Sender, int Errors);
 
     // Stops the preview and the rotation; every command that opens a window
     // or ends the program runs it first.
@@ -92,6 +96,8 @@ public:
     // The serial line to the controller and its received-characters handler.
     TRsComm* ComPort = nullptr;
     void ComPortRxChar(TObject* Sender, int Count);
+    // Everything written has left the port: the answer time-out starts.
+    void ComPortTxEmpty(TObject* Sender);
 
     // The programming window while it is open, else nullptr. Frames received
     // while there is none are dropped; setting nullptr ends a running
@@ -122,10 +128,12 @@ public:
     uint8_t LastBlockSent = 0;
     std::string RxBuffer;                // received bytes not yet parsed
 
-    // How long a transfer waits for the answer to a frame: the longest frame
-    // (a 50-row time table, 215 bytes) and its answer take 230 ms at 9600
-    // baud; the rest is the controller's time to store a block.
-    static constexpr unsigned kAnswerTimeout = 2000;
+    // How long a transfer waits for the answer to a frame, counted from when
+    // the frame has left the port (so its own time on the line is not part of
+    // it): the controller takes up to about 2 s to store a block.
+    static constexpr int kAnswerTimeout = 5000;
+    int AnswerTimeout() const;
+    void SetAnswerTimeout(int Milliseconds);
     // The pauses before the first block and before the time table.
     static constexpr unsigned kSendPause = 800;
 
@@ -135,8 +143,16 @@ protected:
 
 private:
     void ActOnFrame(const std::string& Frame);
-    void WriteFrame(const std::string& Frame, TTransferStage Next);
-    void AnswerTimeout(TObject* Sender);
+    // Writes the frame; a transfer then waits for its answer. False when the
+    // port did not take it; a device that has failed is then closed.
+    bool WriteFrame(const std::string& Frame, TTransferStage Next);
+    // Starts the answer time-out once the frame written last has left the
+    // port, or can no longer leave it.
+    void FrameLeft();
+    void AnswerTimedOut();
+    // The device is gone: ends the transfer, closes the port and says so,
+    // and that the programme was not written when Transferring.
+    void PortFailed(bool Transferring);
     void EndTransfer();
     void ResetDisplay();
     void ShowBlockCount(const std::string& Text);
@@ -145,7 +161,8 @@ private:
 
     IProgrammingView* FProgrammingView = nullptr;
     TTransferStage FTransferStage = TTransferStage::Idle;
-    std::unique_ptr<TTimer> FAnswerTimer;
+    bool FFrameLeaving = false;   // the frame written last has not left the port yet
+    std::unique_ptr<QTimer> FAnswerTimer;   // precise and single-shot
     // ---- end of the controller protocol ---------------------------------------
 };
 

@@ -75,6 +75,11 @@ std::string TfrmProgramm::ChosenPort() const
     return cmbPorts->Text();
 }
 
+void TfrmProgramm::PortLost()
+{
+    cmbPorts->SetItemIndex(-1);
+}
+
 void TfrmProgramm::cmbPortsChange(TObject*)
 {
     // Text typed over the list names no port: the port stays as it is.

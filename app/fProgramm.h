@@ -39,6 +39,9 @@ public:
 
     // The item of cmbPorts now chosen, or its text when none is.
     std::string ChosenPort() const;
+    // The chosen port was closed because its device failed: none is chosen
+    // now, so that choosing it again opens it again.
+    void PortLost();
 
     void ShowBlockCount(const std::string& Text) override;
     void ShowProgress(const std::string& Text) override;

@@ -5,6 +5,7 @@
 #include "app/fProgramm.h"
 #include "platform/sql/sqlstoredproc.h"
 #include "platform/ui/application.h"
+#include "serial/rscomm.h"
 
 namespace {
 
@@ -70,8 +71,29 @@ void TfrmMain::ComPortOpen(TObject*)
 
 void TfrmMain::ComPortClose(TObject*)
 {
+    // Nothing leaves a closed port: a transfer's time-out runs from here.
+    FrameLeft();
     if (!frmProgramm)
         return;
     frmProgramm->lblPortState->SetCaption("порт " + frmProgramm->ChosenPort() + " закрыт !");
     frmProgramm->lblPortState->Repaint();
+}
+
+void TfrmMain::ComPortError(TObject*, int Errors)
+{
+    if ((Errors & CE_IOE) && ComPort->IsOpen())
+        PortFailed(TransferStage() != TTransferStage::Idle);
+}
+
+void TfrmMain::PortFailed(bool Transferring)
+{
+    EndTransfer();
+    ResetDisplay();
+    const std::string device = ComPort->FormatDeviceName();
+    ComPort->Close();
+    if (frmProgramm)
+        frmProgramm->PortLost();
+    Application->MessageBox("Связь с портом " + device + " потеряна ! Порт закрыт." +
+                                (Transferring ? "\rПрограмма не записана !" : ""),
+                            kMessageCaption, MB_OK | MB_ICONERROR);
 }

@@ -1,6 +1,8 @@
 // The main window's side of the controller protocol that reacts: the serial
 // line, the programming window's display, the parser of received bytes, the
 // answer time-out and the read-back.
+#include <QTimer>
+
 #include "app/fMain.h"
 #include "app/programmingview.h"
 #include "app/protocolframes.h"
@@ -15,10 +17,22 @@ void TfrmMain::Loaded()
     ComPort = dynamic_cast<TRsComm*>(FindComponent("ComPort"));
     if (!ComPort)
         throw EComponentError("The main window's description lacks ComPort");
-    FAnswerTimer = std::make_unique<TTimer>(nullptr);
-    FAnswerTimer->SetEnabled(false);
-    FAnswerTimer->SetInterval(kAnswerTimeout);
-    FAnswerTimer->SetOnTimer([this](TObject* Sender) { AnswerTimeout(Sender); });
+    // Precise: a coarse timer may fire 5 % early.
+    FAnswerTimer = std::make_unique<QTimer>();
+    FAnswerTimer->setTimerType(Qt::PreciseTimer);
+    FAnswerTimer->setSingleShot(true);
+    FAnswerTimer->setInterval(kAnswerTimeout);
+    QObject::connect(FAnswerTimer.get(), &QTimer::timeout, [this] { AnswerTimedOut(); });
+}
+
+int TfrmMain::AnswerTimeout() const
+{
+    return FAnswerTimer->interval();
+}
+
+void TfrmMain::SetAnswerTimeout(int Milliseconds)
+{
+    FAnswerTimer->setInterval(Milliseconds);
 }
 
 void TfrmMain::SetProgrammingView(IProgrammingView* View)
@@ -70,23 +84,45 @@ void TfrmMain::ActOnFrame(const std::string& Frame)
     }
 }
 
-void TfrmMain::WriteFrame(const std::string& Frame, TTransferStage Next)
+bool TfrmMain::WriteFrame(const std::string& Frame, TTransferStage Next)
 {
+    FAnswerTimer->stop();
+    const bool written = ComPort->WriteText(Frame);
+    if (!written && ComPort->IsOpen()) {
+        PortFailed(true);
+        return false;
+    }
     FTransferStage = Next;
-    FAnswerTimer->SetEnabled(false);
-    if (Next != TTransferStage::Idle)
-        FAnswerTimer->SetEnabled(true);
-    ComPort->WriteText(Frame);
+    FFrameLeaving = Next != TTransferStage::Idle;
+    // A closed port takes nothing: the time-out runs at once.
+    if (!written)
+        FrameLeft();
+    return written;
+}
+
+void TfrmMain::ComPortTxEmpty(TObject*)
+{
+    FrameLeft();
+}
+
+void TfrmMain::FrameLeft()
+{
+    if (!FFrameLeaving)
+        return;
+    FFrameLeaving = false;
+    if (FTransferStage != TTransferStage::Idle)
+        FAnswerTimer->start();
 }
 
 void TfrmMain::EndTransfer()
 {
     FTransferStage = TTransferStage::Idle;
+    FFrameLeaving = false;
     if (FAnswerTimer)
-        FAnswerTimer->SetEnabled(false);
+        FAnswerTimer->stop();
 }
 
-void TfrmMain::AnswerTimeout(TObject*)
+void TfrmMain::AnswerTimedOut()
 {
     const bool running = FTransferStage != TTransferStage::Idle;
     EndTransfer();

@@ -118,6 +118,6 @@ void TfrmMain::SendTimeTable()
 void TfrmMain::SendFinish()
 {
     ResetDisplay();
-    WriteFrame(FinishFrame(), TTransferStage::Idle);
-    Application->MessageBox("Программа записана !", kMessageCaption, MB_OK | MB_ICONINFORMATION);
+    if (WriteFrame(FinishFrame(), TTransferStage::Idle))
+        Application->MessageBox("Программа записана !", kMessageCaption, MB_OK | MB_ICONINFORMATION);
 }

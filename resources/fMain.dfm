@@ -583,6 +583,8 @@ object frmMain: TfrmMain
     FlowControl.XonXoffIn = False
     OnOpen = ComPortOpen
     OnClose = ComPortClose
+    OnTxEmpty = ComPortTxEmpty
+    OnError = ComPortError
     OnRxChar = ComPortRxChar
   end
   object Timer1: TTimer

@@ -22,6 +22,29 @@ bool TRsCustomComm::CheckErrors()
     return errors != 0;
 }
 
+void TRsCustomComm::PostEvents(uint32_t Mask)
+{
+    // Without threads (DirectWrite, no events watched) nothing is handed over.
+    if (Mask == 0 || !FSync || FPostedEvents.fetch_or(Mask) != 0)
+        return;
+    FSync->Queue([this] { DispatchEvents(FPostedEvents.exchange(0)); });
+}
+
+void TRsCustomComm::DispatchEvents(uint32_t Mask)
+{
+    try {
+        UpdateDisplay();
+        if (Mask & EV_RXCHAR) {
+            DoRxChar();
+            Mask &= ~EV_RXCHAR;
+        }
+        if (Mask != 0)
+            DoCommEvents(Mask);
+    } catch (...) {
+        ApplicationHandleException(this);
+    }
+}
+
 void TRsCustomComm::DoRxChar()
 {
     const int count = InQueueCount();

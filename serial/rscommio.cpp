@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <mutex>
 
 #include "platform/comm/commwait.h"
@@ -13,14 +14,14 @@
 
 int TRsCustomComm::WriteBuf(const void* Buffer, int Count)
 {
-    if (!IsOpen() || Count <= 0)
+    if (!IsOpen() || Count <= 0 || FFailed)
         return 0;
     if (FDirectWrite)
         return DirectWriteBuf(static_cast<const uint8_t*>(Buffer), Count);
     if (FWriteThread->WriteData(Buffer, Count))
         return Count;
-    if (const int error = FWriteError)
-        RaiseCommError("Write error (%d), %s", error);
+    if (FFailed)
+        return 0;
     throw ERsCommError("Output buffer is full. Please check comm status.");
 }
 
@@ -39,6 +40,10 @@ int TRsCustomComm::DirectWriteBuf(const uint8_t* Buffer, int Count)
             continue;
         }
         if (n < 0 && errno != EAGAIN) {
+            if (IsDeviceGone(errno)) {
+                DeviceFailed();
+                break;
+            }
             if (written == 0)
                 RaiseCommError("Write error (%d), %s", errno);
             break;
@@ -66,15 +71,28 @@ int TRsCustomComm::ReadBuf(void* Buffer, int Count)
 {
     if (!IsOpen() || Count <= 0)
         return 0;
-    const std::lock_guard<TRsCriticalSection> guard(FReadLock);
-    const ssize_t n = FDevice.Read(Buffer, static_cast<std::size_t>(Count));
-    if (n < 0) {
-        if (errno == EAGAIN)
-            return 0;
-        RaiseCommError("Read error (%d), %s", errno);
+    auto* const bytes = static_cast<uint8_t*>(Buffer);
+    bool wasFull;
+    int taken;
+    {
+        const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+        wasFull = FInput->Count() == FInput->Capacity();
+        taken = std::min(Count, FInput->Count());
+        std::memcpy(bytes, FInput->Data(), static_cast<std::size_t>(taken));
+        FInput->Remove(taken);
+        if (taken < Count) {
+            const ssize_t n = FDevice.Read(bytes + taken, static_cast<std::size_t>(Count - taken));
+            if (n > 0)
+                taken += static_cast<int>(n);
+            else if (n < 0 && errno != EAGAIN && taken == 0)
+                RaiseCommError("Read error (%d), %s", errno);
+        }
+        FReadTotal += static_cast<uint64_t>(taken);
     }
-    FReadTotal += static_cast<uint64_t>(n);
-    return static_cast<int>(n);
+    // The event thread stopped reading ahead while the input queue was full.
+    if (wasFull && taken > 0 && FEventThread)
+        FEventThread->Wake();
+    return taken;
 }
 
 void TRsCustomComm::ReadText(std::string& S)
@@ -93,10 +111,10 @@ int TRsCustomComm::InQueueCount()
         return 0;
     const std::lock_guard<TRsCriticalSection> guard(FReadLock);
     int count = 0;
-    const int error = FDevice.InQueue(count);
+    const int error = WaitingLocked(count);
     if (error != 0 && !IsDeviceGone(error))
         RaiseCommError("Error retrieving statistics (%d), %s", error);
-    return error == 0 ? count : 0;
+    return count;
 }
 
 void TRsCustomComm::GetStatus(uint32_t& Errors, TComStat& Stat)
@@ -108,16 +126,14 @@ void TRsCustomComm::GetStatus(uint32_t& Errors, TComStat& Stat)
         return;
     int in = 0;
     int out = 0;
-    int error = FDevice.InQueue(in);
+    int error = WaitingLocked(in);
     if (error == 0)
         error = FDevice.OutQueue(out);
     // A device that is gone has nothing queued; its loss is CE_IOE below.
     if (error != 0 && !IsDeviceGone(error))
         RaiseCommError("Error retrieving statistics (%d), %s", error);
-    if (error == 0) {
-        Stat.cbInQue = static_cast<uint32_t>(in);
-        Stat.cbOutQue = static_cast<uint32_t>(out);
-    }
+    Stat.cbInQue = static_cast<uint32_t>(in);
+    Stat.cbOutQue = static_cast<uint32_t>(out);
     TLineCounters now;
     if (FHasCounters && FDevice.Counters(now) == 0) {
         const TLineCounters& was = FStatusCounters;
@@ -144,12 +160,44 @@ bool TRsCustomComm::LatchFailure()
     return true;
 }
 
+void TRsCustomComm::DeviceFailed()
+{
+    if (LatchFailure())
+        PostEvents(EV_ERR);
+}
+
+bool TRsCustomComm::ReadAhead()
+{
+    const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+    uint8_t chunk[4096];
+    for (int room; (room = FInput->Capacity() - FInput->Count()) > 0;) {
+        const ssize_t n = FDevice.Read(chunk, std::min(sizeof chunk, static_cast<std::size_t>(room)));
+        if (n <= 0)
+            break;
+        FInput->Add(chunk, static_cast<int>(n));
+    }
+    return FReadTotal + static_cast<uint64_t>(FInput->Count()) > FRxReported;
+}
+
+bool TRsCustomComm::InputQueueFull()
+{
+    const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+    return FInput->Count() == FInput->Capacity();
+}
+
+int TRsCustomComm::WaitingLocked(int& Count) const
+{
+    int device = 0;
+    const int error = FDevice.InQueue(device);
+    Count = FInput->Count() + device;
+    return error;
+}
+
 bool TRsCustomComm::HasUnreportedInput()
 {
     const std::lock_guard<TRsCriticalSection> guard(FReadLock);
     int count = 0;
-    if (FDevice.InQueue(count) != 0)
-        return false;
+    WaitingLocked(count);
     return FReadTotal + static_cast<uint64_t>(count) > FRxReported;
 }
 
@@ -157,5 +205,6 @@ int TRsCustomComm::InputWaiting()
 {
     const std::lock_guard<TRsCriticalSection> guard(FReadLock);
     int count = 0;
-    return FDevice.InQueue(count) == 0 ? count : 0;
+    WaitingLocked(count);
+    return count;
 }

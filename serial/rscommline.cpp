@@ -50,6 +50,12 @@ TDCB TRsCustomComm::BuildDCB() const
     return dcb;
 }
 
+void TRsCustomComm::ApplyBinaryLine()
+{
+    if (IsOpen())
+        CheckComm(SetBinaryLine(FDevice.Handle()), "Error writing dcb (%d), %s");
+}
+
 void TRsCustomComm::ApplyDCB()
 {
     if (!IsOpen() || !FUpdateDCB)

@@ -58,9 +58,9 @@ void TRsCustomComm::CreateThreads()
     try {
         FSync = std::make_unique<TSynchronizer>();
         if (watch)
-            FEventThread = std::make_unique<TRsCommEventThread>(*this, *FSync, FEventMask, FEventPriority);
+            FEventThread = std::make_unique<TRsCommEventThread>(*this, FEventMask, FEventPriority);
         if (queue)
-            FWriteThread = std::make_unique<TRsCommWriteThread>(*this, *FSync, FBuffers->WriteSize(), FWritePriority);
+            FWriteThread = std::make_unique<TRsCommWriteThread>(*this, FBuffers->WriteSize(), FWritePriority);
     } catch (const ERsCommError&) {
         throw;
     } catch (const Exception& e) {
@@ -99,17 +99,18 @@ void TRsCustomComm::Open()
     try {
         FPendingErrors = 0;
         FFailed = false;
-        FWriteError = 0;
         FTxPending = false;
-        FTxEmptyQueued = false;
+        FPostedEvents = 0;
         FReadTotal = 0;
         FRxReported = 0;
+        ApplyBinaryLine();
         ApplyDCB();
         ApplyBufferSizes();
         ApplyTimeouts();
         ApplyEventMask();
         {
             const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+            FInput = std::make_unique<TRsCommBuffer>(FBuffers->ReadSize());
             FStatusCounters = {};
             FHasCounters = FDevice.Counters(FStatusCounters) == 0;
         }

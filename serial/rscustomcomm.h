@@ -1,10 +1,12 @@
 #pragma once
 // The port component: one serial device with its line settings and option
-// groups. Open configures the line and starts an event thread (when events
-// are watched) and a write thread (unless DirectWrite) that drains the output
+// groups. Open makes the line binary, configures it and starts an event
+// thread (when events are watched) that reads received bytes ahead into the
+// input queue, and a write thread (unless DirectWrite) that drains the output
 // queue; the threads hand their events to the main thread, where every event
-// handler runs. Open, Close, the setters, reads and writes belong to the main
-// thread.
+// handler runs, one hand-over carrying every event that came meanwhile. Open,
+// Close, the setters, reads and writes belong to the main thread. Once the
+// device hangs up or fails, writes return 0 until the port is opened again.
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -16,6 +18,7 @@
 #include "platform/comm/serialdevice.h"
 #include "platform/rtl/component.h"
 #include "platform/rtl/threads.h"
+#include "serial/rscommbuffer.h"
 #include "serial/rsobjects.h"
 #include "serial/rsoptions.h"
 #include "serial/rstypes.h"
@@ -49,11 +52,12 @@ public:
     bool IsOpen() const { return FDevice.IsOpen(); }
 
     // Bytes accepted into the output queue, or written in DirectWrite mode;
-    // 0 when closed.
+    // 0 when closed or when the device has hung up or failed.
     int WriteBuf(const void* Buffer, int Count);
     // True when all of S was accepted (an empty S always is).
     bool WriteText(const std::string& S);
-    // Bytes read from what has been received, at most Count; never waits.
+    // Bytes read from what has been received (the input queue first, then
+    // the device), at most Count; never waits.
     int ReadBuf(void* Buffer, int Count);
     // S becomes everything received and not yet read.
     void ReadText(std::string& S);
@@ -161,12 +165,18 @@ protected:
     virtual void DoCommEvents(uint32_t Mask);
     virtual void NotifyClients(uint32_t Mask);
     virtual void DoRxBuf(PRsData Data, int Count);
+    // Raises the events of Mask on the main thread: the display, received
+    // bytes, then DoCommEvents with the rest.
+    void DispatchEvents(uint32_t Mask);
 
     void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // Raises "Can't perform this operation while port is open" when open.
     void CheckClosed() const;
+    // The line is binary whatever UpdateDCB says: no echo, no line
+    // discipline, no character translation.
+    void ApplyBinaryLine();
     void ApplyDCB();
     void ApplyBufferSizes();
     void ApplyTimeouts();
@@ -194,11 +204,23 @@ private:
     int DirectWriteBuf(const uint8_t* Buffer, int Count);
 
     // Shared with the threads.
+    // Hands the events of Mask to the main thread; events posted before an
+    // earlier hand-over ran go with it.
+    void PostEvents(uint32_t Mask);
     // Records the first failure of the device since Open as an I/O error
     // (CE_IOE) for GetStatus; true for that first one, which is reported.
     bool LatchFailure();
+    // LatchFailure, and the first failure goes to the main thread as EV_ERR.
+    void DeviceFailed();
+    // Reads what the device has received into the input queue, as much as
+    // fits; whether bytes wait that DoRxChar has not counted yet.
+    bool ReadAhead();
+    bool InputQueueFull();
     // Whether bytes arrived that DoRxChar has not counted yet.
     bool HasUnreportedInput();
+    // The input queue and the device's received bytes; the caller holds the
+    // read lock.
+    int WaitingLocked(int& Count) const;
     int InputWaiting();
 
     bool FAutoOpen = false;
@@ -236,10 +258,10 @@ private:
     TLineCounters FStatusCounters;
     bool FHasCounters = false;
     std::atomic<uint32_t> FPendingErrors{0};
-    std::atomic<bool> FFailed{false};
-    std::atomic<int> FWriteError{0};       // the write thread's failure, 0 while none
+    std::atomic<bool> FFailed{false};      // the device hung up or failed: writes are refused
     std::atomic<bool> FTxPending{false};   // a direct write waits to be sent
-    std::atomic<bool> FTxEmptyQueued{false};   // a drained queue's notice waits for the main thread
+    std::atomic<uint32_t> FPostedEvents{0};   // events handed to the main thread, not yet raised
+    std::unique_ptr<TRsCommBuffer> FInput;   // bytes read ahead, ReadSize of them at most; under the read lock
     std::atomic<uint64_t> FReadTotal{0};   // bytes read since Open
     std::atomic<uint64_t> FRxReported{0};  // FReadTotal + the count DoRxChar reported
 

@@ -7,13 +7,12 @@
 
 #include "platform/comm/commstate.h"
 #include "platform/comm/commwait.h"
-#include "platform/rtl/appexceptions.h"
 #include "serial/rscustomcomm.h"
 
 namespace {
 
 // How often the line is looked at while something needs it (modem lines,
-// bytes left unread, a direct write being sent).
+// bytes waiting behind a full input queue, a direct write being sent).
 constexpr int kPollIntervalMs = 10;
 constexpr int kLongestBackOffMs = 1000;
 constexpr uint32_t kModemEvents = EV_CTS | EV_DSR | EV_RLSD | EV_RING;
@@ -21,10 +20,8 @@ constexpr uint32_t kCounterEvents = EV_ERR | EV_BREAK;
 
 } // namespace
 
-TRsCommEventThread::TRsCommEventThread(TRsCustomComm& Comm, TSynchronizer& Sync, uint32_t Mask,
-                                       TThreadPriority Priority)
+TRsCommEventThread::TRsCommEventThread(TRsCustomComm& Comm, uint32_t Mask, TThreadPriority Priority)
     : FComm(Comm),
-      FSync(Sync),
       FWatched(Mask),
       FHasCounters(Comm.FDevice.Counters(FCounters) == 0),
       FHasModemLines(Comm.FDevice.ModemLines(FModemLines) == 0),
@@ -53,31 +50,23 @@ void TRsCommEventThread::Wake()
 void TRsCommEventThread::Execute()
 {
     while (!FTerminated) {
-        FMask = WaitForEvents();
-        if (FMask == 0 || FTerminated)
-            continue;
-        TRsCustomComm* comm = &FComm;
-        const uint32_t mask = FMask;
-        if (!FSync.Synchronize([comm, mask] { SyncDispatch(*comm, mask); }))
-            return;
-        // Bytes the handler left unread are reported again once more arrive.
-        FUnreadInput = (FWatched & EV_RXCHAR) && FComm.InputWaiting() > 0;
+        const uint32_t mask = WaitForEvents();
+        if (mask != 0 && !FTerminated)
+            FComm.PostEvents(mask);
     }
 }
 
 uint32_t TRsCommEventThread::WaitForEvents()
 {
     const bool watchInput = FWatched & EV_RXCHAR;
-    uint32_t mask = 0;
-    if (FUnreadInput && FComm.HasUnreportedInput())
-        mask |= EV_RXCHAR;
-
+    // A full input queue takes nothing more: the bytes behind it stay in the
+    // device, looked at in turn, until the main thread reads.
+    const bool full = watchInput && FComm.InputQueueFull();
     pollfd handles[2] = {
         {FEvent.Handle(), POLLIN, 0},
-        {FComm.FDevice.Handle(), static_cast<short>(watchInput && !FUnreadInput ? POLLIN : 0), 0},
+        {FComm.FDevice.Handle(), static_cast<short>(watchInput && !full ? POLLIN : 0), 0},
     };
-    const int timeout = mask ? 0 : NeedsPolling() ? kPollIntervalMs : -1;
-    if (WaitForHandles(handles, timeout) < 0) {
+    if (WaitForHandles(handles, NeedsPolling(full) ? kPollIntervalMs : -1) < 0) {
         BackOff();
         return 0;
     }
@@ -92,17 +81,15 @@ uint32_t TRsCommEventThread::WaitForEvents()
         return first ? FWatched & EV_ERR : 0;
     }
     FBackOffMs = 0;
-    if (handles[1].revents & POLLIN)
+    uint32_t mask = 0;
+    if (watchInput && (full ? FComm.HasUnreportedInput() : (handles[1].revents & POLLIN) && FComm.ReadAhead()))
         mask |= EV_RXCHAR;
-    if (FUnreadInput && !(mask & EV_RXCHAR) && FComm.HasUnreportedInput())
-        mask |= EV_RXCHAR;
-    mask &= FWatched;
     return mask | LineEvents();
 }
 
-bool TRsCommEventThread::NeedsPolling() const
+bool TRsCommEventThread::NeedsPolling(bool InputQueueFull) const
 {
-    if (FUnreadInput)
+    if (InputQueueFull)
         return true;
     if (FHasModemLines && (FWatched & kModemEvents))
         return true;
@@ -159,19 +146,4 @@ void TRsCommEventThread::BackOff()
     FBackOffMs = std::clamp(FBackOffMs * 2, kPollIntervalMs, kLongestBackOffMs);
     if (FEvent.WaitFor(FBackOffMs) == wrSignaled && !FTerminated)
         FEvent.ResetEvent();
-}
-
-void TRsCommEventThread::SyncDispatch(TRsCustomComm& Comm, uint32_t Mask)
-{
-    try {
-        Comm.UpdateDisplay();
-        if (Mask & EV_RXCHAR) {
-            Comm.DoRxChar();
-            Mask &= ~EV_RXCHAR;
-        }
-        if (Mask != 0)
-            Comm.DoCommEvents(Mask);
-    } catch (...) {
-        ApplicationHandleException(&Comm);
-    }
 }

@@ -12,9 +12,15 @@
 #include "serial/rscustomcomm.h"
 #include "serial/rsutils.h"
 
-TRsCommWriteThread::TRsCommWriteThread(TRsCustomComm& Comm, TSynchronizer& Sync, int QueueSize,
-                                       TThreadPriority Priority)
-    : FComm(Comm), FSync(Sync), FQueue(QueueSize), FThread([this] { Execute(); }, Priority, "RsCommWrite")
+namespace {
+
+// How often the driver's output queue is looked at while it still sends.
+constexpr int kSendingPollMs = 5;
+
+} // namespace
+
+TRsCommWriteThread::TRsCommWriteThread(TRsCustomComm& Comm, int QueueSize, TThreadPriority Priority)
+    : FComm(Comm), FQueue(QueueSize), FThread([this] { Execute(); }, Priority, "RsCommWrite")
 {
 }
 
@@ -34,30 +40,50 @@ bool TRsCommWriteThread::WriteData(const void* Data, int N)
 {
     const auto* bytes = static_cast<const uint8_t*>(Data);
     std::unique_lock<TRsCriticalSection> lock(FComm.FWriteLock);
-    // With nothing queued nothing is being written: the driver takes what it
-    // can at once and the queue the rest, which then always fits. A failing
-    // write is left to the thread, which meets the failure again and reports it.
-    if (FQueue.Count() == 0 && N <= FQueue.Capacity() && FComm.FWriteError == 0) {
-        const ssize_t written = FComm.FDevice.Write(bytes, static_cast<std::size_t>(N));
-        if (written == N) {
-            lock.unlock();
-            QueueDrained();
-            return true;
-        }
-        if (written > 0) {
-            bytes += written;
-            N -= static_cast<int>(written);
-        }
-    }
     TRsTimeout timeout;
     timeout.Start(static_cast<uint32_t>(std::max(FComm.FBuffers->WriteTimeout(), 0)));
-    while (FQueue.Count() + N > FQueue.Capacity() && FComm.FWriteError == 0) {
+    // More than the queue holds is never taken: only the time-out ends the wait.
+    while (N > FQueue.Capacity() && !FComm.FFailed && !timeout.Expired())
+        FRoom.wait_for(lock, std::chrono::milliseconds(timeout.Remaining() + 1));
+    if (N > FQueue.Capacity())
+        return false;
+    // The caller writes out what it can itself, so that a writer faster than
+    // the line does not wait for the thread to take turns with it.
+    for (;;) {
+        if (FComm.FFailed)
+            return false;
+        if (!FlushLocked()) {
+            lock.unlock();
+            WriteFailed();
+            return false;
+        }
+        if (FQueue.Count() == 0) {
+            const ssize_t written = FComm.FDevice.Write(bytes, static_cast<std::size_t>(N));
+            if (written == N) {
+                QueueDrained();
+                // The thread watches the driver from here.
+                if (FSending)
+                    FDataEvent.SetEvent();
+                return true;
+            }
+            if (written < 0 && errno != EAGAIN) {
+                lock.unlock();
+                WriteFailed();
+                return false;
+            }
+            if (written > 0) {
+                bytes += written;
+                N -= static_cast<int>(written);
+            }
+        }
+        if (FQueue.Count() + N <= FQueue.Capacity())
+            break;
         if (timeout.Expired())
             return false;
-        FRoom.wait_for(lock, std::chrono::milliseconds(timeout.Remaining() + 1));
+        lock.unlock();
+        WaitForRoom(static_cast<int>(timeout.Remaining()) + 1);
+        lock.lock();
     }
-    if (FComm.FWriteError != 0)
-        return false;
     // The data event is set from the first queued byte until the queue drains.
     if (FQueue.Count() == 0)
         FDataEvent.SetEvent();
@@ -65,15 +91,47 @@ bool TRsCommWriteThread::WriteData(const void* Data, int N)
     return true;
 }
 
+bool TRsCommWriteThread::FlushLocked()
+{
+    const int before = FQueue.Count();
+    while (FQueue.Count() > 0) {
+        const ssize_t written = FComm.FDevice.Write(FQueue.Data(), static_cast<std::size_t>(FQueue.Count()));
+        if (written > 0) {
+            FQueue.Remove(static_cast<int>(written));
+            continue;
+        }
+        if (written < 0 && errno != EAGAIN)
+            return false;
+        break;
+    }
+    if (FQueue.Count() < before)
+        FRoom.notify_all();
+    return true;
+}
+
+void TRsCommWriteThread::WaitForRoom(int Milliseconds)
+{
+    pollfd events[2] = {
+        {FCloseEvent.Handle(), POLLIN, 0},
+        {FComm.FDevice.Handle(), POLLOUT, 0},
+    };
+    WaitForHandles(events, Milliseconds);
+}
+
 void TRsCommWriteThread::QueueDrained()
 {
-    if (FComm.FTxEmptyQueued.exchange(true))
-        return;
-    TRsCustomComm* comm = &FComm;
-    FSync.Queue([comm] {
-        comm->FTxEmptyQueued = false;
-        comm->DoCommEvents(EV_TXEMPTY);
-    });
+    int sending = 0;
+    FSending = FComm.FDevice.OutQueue(sending) == 0 && sending > 0;
+    if (!FSending)
+        FComm.PostEvents(EV_TXEMPTY);
+}
+
+void TRsCommWriteThread::CheckSent()
+{
+    const std::lock_guard<TRsCriticalSection> guard(FComm.FWriteLock);
+    // Bytes queued meanwhile are written first; their drain is watched then.
+    if (FSending && FQueue.Count() == 0)
+        QueueDrained();
 }
 
 void TRsCommWriteThread::Execute()
@@ -85,12 +143,22 @@ void TRsCommWriteThread::Execute()
                 {FCloseEvent.Handle(), POLLIN, 0},
                 {FDataEvent.Handle(), POLLIN, 0},
             };
-            if (WaitForHandles(events, -1) < 0) {
+            bool sending;
+            {
+                const std::lock_guard<TRsCriticalSection> guard(FComm.FWriteLock);
+                sending = FSending;
+            }
+            const int ready = WaitForHandles(events, sending ? kSendingPollMs : -1);
+            if (ready < 0) {
                 FCloseEvent.WaitFor(10);
                 continue;
             }
             if (events[0].revents)
                 break;
+            if (ready == 0) {
+                CheckSent();
+                continue;
+            }
         }
         pending = WritePending();
     }
@@ -98,62 +166,39 @@ void TRsCommWriteThread::Execute()
 
 bool TRsCommWriteThread::WritePending()
 {
-    const uint8_t* data;
-    int count;
+    bool failed;
     {
         const std::lock_guard<TRsCriticalSection> guard(FComm.FWriteLock);
-        data = FQueue.Data();
-        count = FQueue.Count();
-        if (count == 0) {
+        const bool queued = FQueue.Count() > 0;
+        failed = !FlushLocked();
+        if (!failed && FQueue.Count() == 0) {
+            // Under the lock, so that bytes queued in between are not lost.
             FDataEvent.ResetEvent();
+            if (queued)
+                QueueDrained();
             return false;
         }
     }
-    // Bytes queued meanwhile lie behind these and go with the next write.
-    const ssize_t written = FComm.FDevice.Write(data, static_cast<std::size_t>(count));
-    if (written > 0)
-        return WriteCompleted(static_cast<int>(written));
-    if (written < 0 && errno != EAGAIN) {
-        WriteFailed(errno);
+    if (failed) {
+        WriteFailed();
         return false;
     }
     // The driver is full: wait for room or a close.
-    pollfd events[2] = {
-        {FCloseEvent.Handle(), POLLIN, 0},
-        {FComm.FDevice.Handle(), POLLOUT, 0},
-    };
-    WaitForHandles(events, -1);
+    WaitForRoom(-1);
     return true;
 }
 
-bool TRsCommWriteThread::WriteCompleted(int N)
+void TRsCommWriteThread::WriteFailed()
 {
-    bool drained;
-    {
-        const std::lock_guard<TRsCriticalSection> guard(FComm.FWriteLock);
-        FQueue.Remove(N);
-        drained = FQueue.Count() == 0;
-        // Under the lock, so that bytes queued in between are not lost.
-        if (drained)
-            FDataEvent.ResetEvent();
-    }
-    FRoom.notify_all();
-    if (drained)
-        QueueDrained();
-    return !drained;
-}
-
-void TRsCommWriteThread::WriteFailed(int Error)
-{
+    bool first;
     {
         const std::lock_guard<TRsCriticalSection> guard(FComm.FWriteLock);
         FQueue.Remove(FQueue.Count());
         FDataEvent.ResetEvent();
-        FComm.FWriteError = Error;
+        FSending = false;
+        first = FComm.LatchFailure();
     }
     FRoom.notify_all();
-    if (FComm.LatchFailure()) {
-        TRsCustomComm* comm = &FComm;
-        FSync.Queue([comm] { comm->DoCommEvents(EV_ERR); });
-    }
+    if (first)
+        FComm.PostEvents(EV_ERR);
 }

@@ -1,11 +1,11 @@
 #pragma once
-// The write thread of an open port: writes what WriteData queued (WriteData
-// hands bytes to the driver itself while nothing is queued), as much as the
-// driver takes at a time, and tells the main thread (without waiting for
-// it) when the queue has drained (EV_TXEMPTY; drains before the main thread
-// got to the last notice make one notice) or the device failed (EV_ERR). A
-// failed write ends the transfer: the queue is dropped and later writes are
-// refused until the port is opened again.
+// The write thread of an open port: writes what WriteData queued, as much as
+// the driver takes at a time, and tells the main thread (without waiting for
+// it) when everything written has left the port: the queue has drained and
+// so has the driver's own output queue (EV_TXEMPTY; drains before the main
+// thread got to the last notice make one notice). A failed write ends the
+// transfer: the queue is dropped, the device counts as failed (EV_ERR) and
+// later writes are refused until the port is opened again.
 #include <atomic>
 #include <condition_variable>
 
@@ -18,7 +18,7 @@ class TRsCustomComm;
 class TRsCommWriteThread {
 public:
     // Starts at once with an output queue of QueueSize bytes.
-    TRsCommWriteThread(TRsCustomComm& Comm, TSynchronizer& Sync, int QueueSize, TThreadPriority Priority);
+    TRsCommWriteThread(TRsCustomComm& Comm, int QueueSize, TThreadPriority Priority);
     TRsCommWriteThread(const TRsCommWriteThread&) = delete;
     TRsCommWriteThread& operator=(const TRsCommWriteThread&) = delete;
     // Stops and waits for the thread to end; queued bytes are dropped.
@@ -26,30 +26,39 @@ public:
 
     // Signals the close event.
     void Stop();
-    // On the caller's thread: queues N bytes, waiting up to the port's
-    // WriteTimeout for room; false when there was none in time (always when N
+    // On the caller's thread: hands the queued bytes and then these to the
+    // driver as far as it takes them now and queues the rest, waiting up to
+    // the port's WriteTimeout for room (writing out what the driver makes
+    // room for meanwhile); false when there was none in time (always when N
     // exceeds the queue) or the device has failed.
     bool WriteData(const void* Data, int N);
     void SetPriority(TThreadPriority Value) { FThread.SetPriority(Value); }
 
 private:
     void Execute();
-    // One write of the queued bytes, waiting for the driver when it is full;
+    // Writes the queued bytes, waiting for the driver when it is full;
     // whether bytes are left to write.
     bool WritePending();
-    // Drops N written bytes; whether bytes are left.
-    bool WriteCompleted(int N);
-    void WriteFailed(int Error);
-    // Tells the main thread, unless a notice is waiting there already.
+    // With the write lock held: hands queued bytes to the driver as far as it
+    // takes them now; false when the device failed.
+    bool FlushLocked();
+    // Waits until the driver has room, the port closes or Milliseconds pass.
+    void WaitForRoom(int Milliseconds);
+    void WriteFailed();
+    // With the write lock held, after bytes went to the driver and the queue
+    // is empty: EV_TXEMPTY when the driver has sent them all, else the thread
+    // watches the driver until it has.
     void QueueDrained();
+    // The watch of QueueDrained, on the thread.
+    void CheckSent();
 
     TRsCustomComm& FComm;
-    TSynchronizer& FSync;
     TRsCommBuffer FQueue;   // under the port's write lock
     TRsWaitEvent FCloseEvent;
-    TRsWaitEvent FDataEvent;   // queued bytes wait
+    TRsWaitEvent FDataEvent;   // queued bytes wait, or the driver is to be watched
     std::condition_variable_any FRoom;   // bytes left the queue
     std::atomic<bool> FTerminated{false};
+    bool FSending = false;   // the driver still sends what was written; under the write lock
 
     TThread FThread;   // last: starts when everything above is ready
 };

@@ -131,16 +131,33 @@ std::string CommStateRefusal(const TDCB& DCB)
     return {};
 }
 
-termios TermiosOfDCB(const termios& Base, const TDCB& DCB)
+termios BinaryTermios(const termios& Base)
 {
     termios t = Base;
-    t.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IUCLC | IXON | IXOFF | IXANY |
-                   IMAXBEL | INPCK | IGNPAR | IUTF8);
+    t.c_iflag &= ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IUCLC | IXON | IXANY | IMAXBEL |
+                   IUTF8);
     t.c_oflag &= ~OPOST;
     t.c_lflag &= ~(ISIG | ICANON | ECHO | ECHOE | ECHOK | ECHONL | ECHOCTL | ECHOPRT | ECHOKE | IEXTEN | NOFLSH |
                    TOSTOP);
+    t.c_cflag |= CREAD;
+    return t;
+}
+
+int SetBinaryLine(int Fd)
+{
+    termios t{};
+    if (tcgetattr(Fd, &t) != 0)
+        return errno;
+    const termios binary = BinaryTermios(t);
+    return tcsetattr(Fd, TCSANOW, &binary) == 0 ? 0 : errno;
+}
+
+termios TermiosOfDCB(const termios& Base, const TDCB& DCB)
+{
+    termios t = BinaryTermios(Base);
+    t.c_iflag &= ~(IXOFF | INPCK | IGNPAR);
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
-    t.c_cflag |= CREAD | CLOCAL | SizeFlag(DCB.ByteSize);
+    t.c_cflag |= CLOCAL | SizeFlag(DCB.ByteSize);
     switch (DCB.Parity) {
     case ODDPARITY: t.c_cflag |= PARENB | PARODD; break;
     case EVENPARITY: t.c_cflag |= PARENB; break;

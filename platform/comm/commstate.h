@@ -56,10 +56,20 @@ struct TComStat {
 // Why termios cannot express the line; empty when it can.
 std::string CommStateRefusal(const TDCB& DCB);
 
+// The termios of a binary line, starting from Base: receiver on, no echo,
+// no line discipline, no signals, no character translation either way and
+// no XON/XOFF characters taken from the input; size, parity, speed, flow
+// control and modem settings stay as Base has them.
+termios BinaryTermios(const termios& Base);
+
+// Makes the line of an open terminal binary (BinaryTermios), whatever mode
+// it was left in.
+int SetBinaryLine(int Fd);
+
 // The termios of the line, starting from Base (the device's current one):
-// raw 8-bit transfer, receiver on, modem control lines ignored for opening,
-// reads that return at once, and what DCB asks for. The speed is left to
-// SetCommState. DCB must have no refusal.
+// a binary line (BinaryTermios) of raw 8-bit transfer, modem control lines
+// ignored for opening, reads that return at once, and what DCB asks for. The
+// speed is left to SetCommState. DCB must have no refusal.
 termios TermiosOfDCB(const termios& Base, const TDCB& DCB);
 
 // Sets the line of an open terminal and the DTR and RTS lines the DCB asks

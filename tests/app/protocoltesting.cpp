@@ -14,6 +14,7 @@ void ProtocolTest::SetUp()
 {
     ProgramTest::SetUp();
     ASSERT_NE(frmMain->ComPort, nullptr);
+    frmMain->SetAnswerTimeout(kTestAnswerTimeout);
 }
 
 void ProtocolTest::Connect(const TEmulatorBehaviour& Behaviour)

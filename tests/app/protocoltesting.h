@@ -74,6 +74,10 @@ protected:
     int NextProgrammeRow = 1;
 };
 
+// The answer time-out of the tests: shorter than the program's, so that
+// the tests of a silent controller end sooner.
+inline constexpr int kTestAnswerTimeout = 1500;
+
 inline const std::string kWritten = "Программа записана !";
 inline const std::string kNoAnswer = "Контроллер не ответил. Программа не записана !";
 

@@ -4,7 +4,10 @@
 // back through the window's buttons.
 #include "tests/app/programmingtesting.h"
 
+#include <unistd.h>
+
 #include <fstream>
+#include <memory>
 #include <ostream>
 
 #include "serial/rscomm.h"
@@ -251,6 +254,36 @@ TEST_F(ProgrammingTest, WithoutAnOpenPortTheButtonsSaySoAndSendNothing)
         EXPECT_EQ(frmMain->TransferStage(), TfrmMain::TTransferStage::Idle);
     });
     EXPECT_EQ(Messages(), (std::vector<std::string>{kNoPort, kNoPort}));
+}
+
+TEST_F(ProgrammingTest, AVanishedDeviceClosesThePortAndChoosingItAgainReopensIt)
+{
+    // The port's path leads to an adapter that is unplugged and plugged in
+    // again.
+    auto adapter = std::make_unique<TPtyPeer>();
+    const std::string path = Dir.File("ttyLIGHT");
+    ASSERT_EQ(symlink(adapter->SlavePath().c_str(), path.c_str()), 0);
+    SetPorts({path});
+    RunCommand([&](TfrmProgramm& window) {
+        ASSERT_TRUE(frmMain->ComPort->IsOpen());
+        adapter->CloseMaster();
+        ASSERT_TRUE(RunUntilMessage());
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Связь с портом " + path + " потеряна ! Порт закрыт."});
+        EXPECT_EQ(Asked[0].Flags, MB_OK | MB_ICONERROR);
+        EXPECT_FALSE(frmMain->ComPort->IsOpen());
+        EXPECT_EQ(window.lblPortState->Caption(), "порт " + path + " закрыт !");
+        EXPECT_EQ(window.cmbPorts->ItemIndex(), -1);
+
+        adapter = std::make_unique<TPtyPeer>();
+        ASSERT_EQ(unlink(path.c_str()), 0);
+        ASSERT_EQ(symlink(adapter->SlavePath().c_str(), path.c_str()), 0);
+        window.cmbPorts->SetItemIndex(0);
+        EXPECT_TRUE(frmMain->ComPort->IsOpen());
+        EXPECT_EQ(window.lblPortState->Caption(), "порт " + path + " открыт !");
+        Click(window.btnRead);
+        EXPECT_EQ(ToHex(adapter->Read(6)), "AA 03 00 00 00 AD");
+    });
+    EXPECT_EQ(Asked.size(), 1u);
 }
 
 // ---- End to end ----------------------------------------------------------------------

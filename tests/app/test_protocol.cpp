@@ -12,6 +12,7 @@
 
 #include "app/protocolframes.h"
 #include "serial/rscomm.h"
+#include "tests/support/ptypeer.h"
 
 namespace {
 
@@ -140,7 +141,7 @@ TEmulatorBehaviour Garbage()
 TEmulatorBehaviour LateWithinTheTimeOut()
 {
     TEmulatorBehaviour behaviour;
-    behaviour.AnswerDelayMs = static_cast<int>(TfrmMain::kAnswerTimeout) / 4;
+    behaviour.AnswerDelayMs = kTestAnswerTimeout / 4;
     return behaviour;
 }
 
@@ -334,7 +335,7 @@ TEmulatorBehaviour Drop(int Answer)
 TEmulatorBehaviour TooLate(int Answer)
 {
     TEmulatorBehaviour behaviour;
-    behaviour.LateAnswers = {{Answer, static_cast<int>(TfrmMain::kAnswerTimeout) + 500}};
+    behaviour.LateAnswers = {{Answer, kTestAnswerTimeout + 500}};
     return behaviour;
 }
 
@@ -355,7 +356,7 @@ TEST_F(ProgrammeExchange, ClosingTheWindowEndsTheTransferSilently)
     Connect(behaviour);
     Write(16);
     frmMain->SetProgrammingView(nullptr);
-    RunFor(static_cast<int>(TfrmMain::kAnswerTimeout) + 500);
+    RunFor(kTestAnswerTimeout + 500);
     EXPECT_EQ(Emulator->Frames().size(), 1u);
     EXPECT_TRUE(Asked.empty());
     EXPECT_EQ(frmMain->TransferStage(), TfrmMain::TTransferStage::Idle);
@@ -373,6 +374,71 @@ TEST_F(ProgrammeExchange, ClosingThePortLeavesTheProgrammeUnwritten)
     ASSERT_TRUE(RunUntilMessage());
     EXPECT_EQ(Messages(), std::vector<std::string>{kNoAnswer});
     EXPECT_EQ(Emulator->Frames().size(), 1u);
+}
+
+// ---- The answer time-out and a line that goes away ----------------------------------
+
+TEST_F(ProgrammeExchange, TheAnswerTimeOutStartsWhenTheFrameHasLeftThePort)
+{
+    AddProgrammeOfTwoBlocks();
+    Connect();
+    // The line takes nothing, as after an XOFF from the far end: the first
+    // block waits in the port for longer than the time-out.
+    ASSERT_EQ(tcflow(frmMain->ComPort->Handle(), TCOOFF), 0);
+    Write(16);
+    RunFor(2 * kTestAnswerTimeout);
+    EXPECT_TRUE(Asked.empty());
+    EXPECT_TRUE(Emulator->Frames().empty());
+    EXPECT_EQ(frmMain->TransferStage(), TfrmMain::TTransferStage::Blocks);
+
+    ASSERT_EQ(tcflow(frmMain->ComPort->Handle(), TCOON), 0);
+    ASSERT_TRUE(RunUntilMessage());
+    EXPECT_EQ(Messages(), std::vector<std::string>{kWritten});
+    EXPECT_EQ(Emulator->Programme(), ExpectedStream(16));
+}
+
+TEST_F(ProgrammeExchange, AControllerThatTakesNearlyTwoSecondsToStoreABlockIsWaitedFor)
+{
+    frmMain->SetAnswerTimeout(TfrmMain::kAnswerTimeout);
+    AddScheme(1, "Волна", {{1000, Channels({1, 9})}});
+    AddProgramme({{1, 3}});
+    TEmulatorBehaviour behaviour;
+    behaviour.Paced = true;
+    behaviour.AnswerDelayMs = 1900;
+    Connect(behaviour);
+    Write(8);
+    ASSERT_TRUE(RunUntilMessage());
+    EXPECT_EQ(Messages(), std::vector<std::string>{kWritten});
+    EXPECT_TRUE(WaitFor([this] { return Emulator->Finishes() == 1; }));
+}
+
+TEST_F(ProgrammeExchange, ADeviceThatVanishesBeforeTheClosingPacketLeavesTheProgrammeUnwritten)
+{
+    AddScheme(1, "Волна", {{1000, Channels({1, 9})}});
+    AddProgramme({{1, 3}});
+    // The test answers as the controller.
+    TPtyPeer controller;
+    TRsComm& port = *frmMain->ComPort;
+    port.SetDeviceName(controller.SlavePath());
+    port.Open();
+    frmMain->SetProgrammingView(&View);
+    // The adapter is unplugged as the block's acknowledgement arrives.
+    const TRsCommRxCharEvent parse = port.OnRxChar();
+    port.SetOnRxChar([&](TObject* Sender, int Count) {
+        controller.CloseMaster();
+        parse(Sender, Count);
+    });
+    Write(8);
+    ASSERT_EQ(controller.Read(134).size(), 134u);
+    controller.Write(Hex("AA 02 00 00 00 AC"));
+    ASSERT_TRUE(RunUntilMessage());
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Связь с портом " + controller.SlavePath() +
+                                                   " потеряна ! Порт закрыт.\rПрограмма не записана !"});
+    EXPECT_EQ(Asked[0].Flags, MB_OK | MB_ICONERROR);
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(frmMain->TransferStage(), TfrmMain::TTransferStage::Idle);
+    RunFor(kTestAnswerTimeout + 500);
+    EXPECT_EQ(Asked.size(), 1u);
 }
 
 // ---- What arrives outside a transfer -------------------------------------------------

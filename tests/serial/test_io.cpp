@@ -277,26 +277,45 @@ TEST_F(PortTest, ClientsTakeTheReceivedBytesInsteadOfOnRxChar)
     EXPECT_EQ(active.Comm(), nullptr);
 }
 
-TEST_F(PortTest, AFailingWriteIsReportedOnceAndEndsTheTransfer)
+TEST(RsCommHangUp, WritesFailFromTheFailureOnAndTheFailureIsReportedOnce)
 {
-    std::vector<int> errors;
-    Port->SetOnError([&](TObject*, int Errors) { errors.push_back(Errors); });
-    Port->SetMonitorEvents({});
-    Port->Open();
-    Peer.CloseMaster();   // the adapter is unplugged
+    struct TCase {
+        const char* Name;
+        TRsCommEvents Events;
+        bool DirectWrite;
+    };
+    const TCase cases[] = {
+        {"queued, found by the write", {}, false},
+        {"queued, found by the event thread", {ceError, ceRxChar}, false},
+        {"direct", {ceError}, true},
+    };
+    for (const TCase& c : cases) {
+        TPtyPeer peer;
+        TRsComm port(nullptr);
+        port.SetDeviceName(peer.SlavePath());
+        port.SetMonitorEvents(c.Events);
+        port.SetDirectWrite(c.DirectWrite);
+        std::vector<int> errors;
+        port.SetOnError([&](TObject*, int Errors) { errors.push_back(Errors); });
+        port.Open();
+        peer.CloseMaster();   // the adapter is unplugged
 
-    EXPECT_TRUE(Port->WriteText("lost"));
-    ASSERT_TRUE(ProcessEventsUntil([&] { return !errors.empty(); }));
-    try {
-        Port->WriteText("refused");
-        ADD_FAILURE() << "a write after the failure was accepted";
-    } catch (const ERsCommError& e) {
-        EXPECT_EQ(e.Message(), "Write error (5), Input/output error");
+        EXPECT_FALSE(port.WriteText("lost")) << c.Name;
+        ASSERT_TRUE(ProcessEventsUntil([&] { return !errors.empty(); })) << c.Name;
+        EXPECT_FALSE(port.WriteText("refused")) << c.Name;
+        EXPECT_EQ(port.WriteBuf("x", 1), 0) << c.Name;
+        ProcessEventsFor(100);
+        EXPECT_EQ(errors, std::vector<int>{CE_IOE}) << c.Name;
+        EXPECT_TRUE(port.IsOpen()) << c.Name;
+
+        // Opened again on a device that is there, the port writes again.
+        port.Close();
+        TPtyPeer again;
+        port.SetDeviceName(again.SlavePath());
+        port.Open();
+        EXPECT_TRUE(port.WriteText("back")) << c.Name;
+        EXPECT_EQ(again.Read(4), "back") << c.Name;
     }
-    ProcessEventsFor(200);
-    EXPECT_EQ(errors, std::vector<int>{CE_IOE});
-    Port->Close();
-    EXPECT_FALSE(Port->IsOpen());
 }
 
 TEST_F(PortTest, AHungUpDeviceIsReportedOnceAndTheEventThreadDoesNotSpin)
@@ -313,5 +332,6 @@ TEST_F(PortTest, AHungUpDeviceIsReportedOnceAndTheEventThreadDoesNotSpin)
     EXPECT_LT(ProcessCpuSeconds() - before, 0.25);
     EXPECT_EQ(errors, std::vector<int>{CE_IOE});
     EXPECT_EQ(Port->InQueueCount(), 0);
+    EXPECT_FALSE(Port->WriteText("late"));
     Port->Close();
 }

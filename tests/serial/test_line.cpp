@@ -100,6 +100,36 @@ TEST_F(PortTest, ChangesWhileOpenReachTheLineAtOnceUnlessUpdateDCBIsOff)
     EXPECT_EQ(LineRate(Peer), 31250u);
 }
 
+TEST_F(PortTest, WithUpdateDCBOffTheLineIsStillBinaryAndKeepsItsOtherSettings)
+{
+    // The terminal was left in text mode at 2400 baud: canonical input, echo,
+    // signals, CR to LF, XON/XOFF, output post-processing.
+    termios text = Peer.Line();
+    text.c_iflag |= ICRNL | IXON;
+    text.c_oflag |= OPOST | ONLCR;
+    text.c_lflag |= ICANON | ECHO | ISIG | IEXTEN;
+    cfsetispeed(&text, B2400);
+    cfsetospeed(&text, B2400);
+    ASSERT_EQ(tcsetattr(Peer.Master(), TCSANOW, &text), 0);
+
+    CollectReceived();
+    Port->SetUpdateDCB(false);
+    Port->SetBaudrate(br9600);
+    Port->Open();
+
+    // CR, XOFF, XON and the interrupt character arrive as they are, without
+    // a line end and without an echo.
+    const std::string incoming = "a\rb\x13" "c\x11\x03";
+    Peer.Write(incoming);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return Received == incoming; }));
+    EXPECT_TRUE(Port->WriteText("x\ny\r"));
+    EXPECT_EQ(Peer.Read(4), "x\ny\r");
+    EXPECT_EQ(Peer.Read(1, 100), "");
+
+    const termios line = Peer.Line();
+    EXPECT_EQ(cfgetospeed(&line), static_cast<speed_t>(B2400));
+}
+
 TEST_F(PortTest, SettingsLinuxCannotExpressAreRefusedAndTheOpenFails)
 {
     struct TCase {
