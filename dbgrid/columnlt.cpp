@@ -153,7 +153,7 @@ void TColumnLt::SetFieldName(const std::string& Value)
     if (field)
         BindField(field);
     FFitBaseWidth = Width();
-    Changed(false);
+    Changed(true);
 }
 
 TField* TColumnLt::BoundField() const

@@ -88,8 +88,18 @@ void TCustomDBGridLt::DefineFieldMap()
     if (!FDataLink->Active())
         return;
     if (FColumns->Customized()) {
-        for (int i = 0; i < FColumns->Count(); ++i)
-            FDataLink->MapField(FColumns->Items(i)->FieldName());
+        // A stored column naming no field of the dataset shows an empty
+        // column rather than breaking the layout.
+        const bool lenient = FDataLink->LenientMap();
+        FDataLink->SetLenientMap(true);
+        try {
+            for (int i = 0; i < FColumns->Count(); ++i)
+                FDataLink->MapField(FColumns->Items(i)->FieldName());
+        } catch (...) {
+            FDataLink->SetLenientMap(lenient);
+            throw;
+        }
+        FDataLink->SetLenientMap(lenient);
         return;
     }
     for (TField* field : FDataLink->DataSet()->FieldList())
@@ -110,16 +120,23 @@ void TCustomDBGridLt::BuildColumns()
     }
     TDataSet* dataSet = FDataLink->DataSet();
     const bool noFields = !dataSet || (!dataSet->Active() && dataSet->DefaultFields());
+    const int mapped = FDataLink->Active() ? FDataLink->MapCount() : 0;
+    // The fields the columns may keep: those mapped, or while the link is
+    // not active the dataset's persistent visible fields.
+    std::vector<TField*> shown;
+    for (int i = 0; i < mapped; ++i)
+        shown.push_back(FDataLink->MappedField(i));
+    if (!FDataLink->Active() && !noFields)
+        for (TField* field : dataSet->FieldList())
+            if (field->Visible())
+                shown.push_back(field);
     for (int i = columns.Count() - 1; i >= 0; --i) {
-        TColumnLt* column = columns.Items(i);
-        const TField* field = column->BoundField();
-        const auto& list = dataSet ? dataSet->FieldList() : std::vector<TField*>{};
-        if (noFields || !field || std::find(list.begin(), list.end(), field) == list.end())
+        const TField* field = columns.Items(i)->BoundField();
+        if (noFields || !field || std::find(shown.begin(), shown.end(), field) == shown.end())
             columns.Delete(i);
     }
-    const int mapped = FDataLink->Active() ? FDataLink->MapCount() : 0;
     for (int i = 0; i < mapped; ++i) {
-        TField* field = FDataLink->MappedField(i);
+        TField* field = shown[static_cast<std::size_t>(i)];
         int found = -1;
         for (int j = i; j < columns.Count(); ++j)
             if (columns.Items(j)->BoundField() == field)
@@ -156,16 +173,12 @@ void TCustomDBGridLt::BuildVisibleColumns(int& HiddenFrozen)
 
 void TCustomDBGridLt::InternalLayout()
 {
+    // Stored columns replace the default ones, wherever they stand.
     TDBGridColumnsLt& columns = *FColumns;
-    bool sawStored = false;
-    bool defaultAfterStored = false;
-    for (int i = 0; i < columns.Count(); ++i) {
-        if (columns.Items(i)->IsStored())
-            sawStored = true;
-        else if (sawStored)
-            defaultAfterStored = true;
-    }
-    if (defaultAfterStored)
+    bool anyStored = false;
+    for (int i = 0; i < columns.Count(); ++i)
+        anyStored = anyStored || columns.Items(i)->IsStored();
+    if (anyStored)
         for (int i = columns.Count() - 1; i >= 0; --i)
             if (!columns.Items(i)->IsStored())
                 columns.Delete(i);
@@ -193,7 +206,7 @@ void TCustomDBGridLt::InternalLayout()
     fixed = std::clamp(fixed, 0, ColCount() - 1);
     if (FixedCols() != fixed)
         SetFixedCols(fixed);
-    SetFrozenCols(fixed - std::min(FIndicatorOffset, fixed));
+    TCustomGridLt::SetFrozenCols(fixed - std::min(FIndicatorOffset, fixed));
     if (ContraColCount() > ColCount() - fixed - 1)
         SetContraColCount(std::max(0, ColCount() - fixed - 1));
     if (FixedRows() != FTitleOffset) {

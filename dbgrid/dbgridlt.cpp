@@ -285,7 +285,7 @@ int TCustomDBGridLt::SelectedIndex() const
 void TCustomDBGridLt::SetSelectedIndex(int Value)
 {
     const int raw = DataToRawColumn(Value);
-    if (raw >= FixedCols() - FrozenCols() && raw < ColCount())
+    if (raw >= FixedCols() - TCustomGridLt::FrozenCols() && raw < ColCount())
         FocusCell(raw, Row(), true, true);
 }
 
