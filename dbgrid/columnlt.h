@@ -1,0 +1,247 @@
+#pragma once
+// A column of the data grid: binds to a dataset field by name, carries the
+// column's display and editing settings, and answers the grid's questions
+// (which field, what text, which image, which check state, may it be
+// edited, what is the next value). Settings not set explicitly follow a
+// default: the field, the grid, or the grid's column defaults.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "dbgrid/columntitlelt.h"
+#include "dbgrid/dbgridtypes.h"
+#include "platform/rtl/alignment.h"
+#include "platform/rtl/collection.h"
+#include "platform/rtl/stringlist.h"
+#include "platform/rtl/variant.h"
+#include "platform/ui/componentref.h"
+#include "platform/ui/graphics.h"
+#include "platform/ui/stdctrls.h"
+
+class TColCellParamsLt;
+class TColumnDefValuesLt;
+class TCustomDBGridLt;
+class TCustomImageList;
+class TDataSet;
+class TField;
+
+using TGetColCellParamsEventLt = std::function<void(TObject* Sender, bool EditMode, TColCellParamsLt* Params)>;
+using TColCellUpdateDataEventLt =
+    std::function<void(TObject* Sender, std::string& Text, Variant& Value, bool& UseText, bool& Handled)>;
+
+class TColumnLt : public TCollectionItem {
+    LT_CLASS(TColumnLt)
+public:
+    explicit TColumnLt(TCollection* Collection);
+    ~TColumnLt() override;
+
+    TCustomDBGridLt* OwnerGrid() const;
+    TColumnTitleLt* Title() const { return FTitle.get(); }
+    void SetTitle(const TColumnTitleLt* Value) { FTitle->Assign(Value); }
+    TColumnExplicitValuesLt ExplicitValues() const { return FExplicit; }
+    // A stored column is the operator's; default columns are not stored.
+    bool IsStored() const { return FStored; }
+    void SetStored(bool Value) { FStored = Value; }
+    virtual bool DefaultColumn() const { return !FStored; }
+
+    // Binding.
+    const std::string& FieldName() const { return FFieldName; }
+    void SetFieldName(const std::string& Value);
+    TField* BoundField() const;
+    virtual void BindField(TField* Value);
+    // Forgets the bound field (it is looked up again on next use).
+    void DropBoundField() { FField = nullptr; }
+
+    // Settings with explicit flags.
+    TAlignment Alignment() const;
+    void SetAlignment(TAlignment Value);
+    TAlignment DefaultAlignment() const;
+    bool AlwaysShowEditButton() const;
+    void SetAlwaysShowEditButton(bool Value);
+    bool AutoDropDown() const;
+    void SetAutoDropDown(bool Value);
+    bool Checkboxes() const;
+    void SetCheckboxes(bool Value);
+    bool DefaultCheckboxes() const;
+    TColor Color() const;
+    void SetColor(TColor Value);
+    TColor DefaultColor() const;
+    bool DblClickNextVal() const;
+    void SetDblClickNextVal(bool Value);
+    bool DropDownShowTitles() const;
+    void SetDropDownShowTitles(bool Value);
+    bool DropDownSizing() const;
+    void SetDropDownSizing(bool Value);
+    bool EndEllipsis() const;
+    void SetEndEllipsis(bool Value);
+    // Kept equal to the grid's font until edited.
+    TFont* Font() const;
+    void SetFont(const TFont* Value);
+    const TFont* DefaultFont() const;
+    bool HighlightRequired() const;
+    void SetHighlightRequired(bool Value);
+    TTextLayout Layout() const;
+    void SetLayout(TTextLayout Value);
+    std::string LookupDisplayFields() const;
+    void SetLookupDisplayFields(const std::string& Value);
+    std::string DefaultLookupDisplayFields() const;
+    bool ReadOnly() const;
+    void SetReadOnly(bool Value);
+    bool DefaultReadOnly() const;
+    bool ToolTips() const;
+    void SetToolTips(bool Value);
+    int Width() const;
+    void SetWidth(int Value);
+    int DefaultWidth() const;
+    bool WordWrap() const;
+    void SetWordWrap(bool Value);
+    bool DefaultWordWrap() const;
+
+    // Plain settings.
+    bool AutoFitColWidth() const { return FAutoFitColWidth; }
+    void SetAutoFitColWidth(bool Value);
+    TColumnButtonStyleLt ButtonStyle() const { return FButtonStyle; }
+    void SetButtonStyle(TColumnButtonStyleLt Value);
+    const std::string& DisplayFormat() const { return FDisplayFormat; }
+    void SetDisplayFormat(const std::string& Value);
+    int DropDownRows() const { return FDropDownRows; }
+    void SetDropDownRows(int Value) { FDropDownRows = Value; }
+    int DropDownWidth() const { return FDropDownWidth; }
+    void SetDropDownWidth(int Value) { FDropDownWidth = Value; }
+    const std::string& EditMask() const { return FEditMask; }
+    void SetEditMask(const std::string& Value) { FEditMask = Value; }
+    bool HideDuplicates() const { return FHideDuplicates; }
+    void SetHideDuplicates(bool Value);
+    TCustomImageList* ImageList() const { return FImageList.Get(); }
+    void SetImageList(TCustomImageList* Value);
+    double Increment() const { return FIncrement; }
+    void SetIncrement(double Value) { FIncrement = Value; }
+    // Made on first read.
+    TStrings* KeyList() const;
+    void SetKeyList(const TStrings* Value);
+    TStrings* PickList() const;
+    void SetPickList(const TStrings* Value);
+    bool HasKeyList() const { return FKeyList && FKeyList->Count() > 0; }
+    bool HasPickList() const { return FPickList && FPickList->Count() > 0; }
+    int MaxWidth() const { return FMaxWidth; }
+    void SetMaxWidth(int Value);
+    int MinWidth() const { return FMinWidth; }
+    void SetMinWidth(int Value);
+    int NotInKeyListIndex() const { return FNotInKeyListIndex; }
+    void SetNotInKeyListIndex(int Value);
+    bool ShowImageAndText() const { return FShowImageAndText; }
+    void SetShowImageAndText(bool Value);
+    int Tag() const { return FTag; }
+    void SetTag(int Value) { FTag = Value; }
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool Value);
+    // The width before automatic fitting.
+    int FitBaseWidth() const { return FFitBaseWidth; }
+    void SetFitBaseWidth(int Value) { FFitBaseWidth = Value; }
+    // The width the grid had when it was loaded (automatic fitting starts
+    // from it).
+    int InitialWidth() const { return FInitialWidth; }
+    void SetInitialWidth(int Value) { FInitialWidth = Value; }
+
+    const TGetColCellParamsEventLt& OnGetCellParams() const { return FOnGetCellParams; }
+    void SetOnGetCellParams(TGetColCellParamsEventLt Value);
+    const TColCellUpdateDataEventLt& OnUpdateData() const { return FOnUpdateData; }
+    void SetOnUpdateData(TColCellUpdateDataEventLt Value) { FOnUpdateData = std::move(Value); }
+
+    // What the grid asks.
+    TColumnKindLt ColumnKind() const;
+    std::string CellText() const;
+    int CellImageIndex() const;
+    TCheckBoxState CheckState() const;
+    void SetCheckState(TCheckBoxState Value);
+    bool CanEditValue(bool TryEdit);
+    // Moves the cell to the next (Step exactly 1) or previous value of its
+    // list, or adds Step to a number.
+    void StepValue(double Step);
+    void StoreValue(std::string Text, Variant Value, bool UseText);
+    void FillCellParams(TColCellParamsLt* Params);
+    int NaturalWidth() const;
+    int ClampWidth(int Value) const;
+
+    virtual void ResetToDefaults();
+    void Assign(const TPersistent* Source) override;
+    std::string DisplayName() const override;
+
+    // Reports a change of this column (AllItems false) or of all columns.
+    void ColumnChanged(bool AllItems) { Changed(AllItems); }
+    bool IsExplicit(TColumnExplicitValueLt Flag) const { return FExplicit.Contains(Flag); }
+    void IncludeExplicit(TColumnExplicitValueLt Flag) { FExplicit.Include(Flag); }
+    void ExcludeExplicit(TColumnExplicitValueLt Flag) { FExplicit.Exclude(Flag); }
+    // The grid's column defaults, nullptr without a grid.
+    TColumnDefValuesLt* DefValues() const;
+
+protected:
+    virtual std::unique_ptr<TColumnTitleLt> CreateTitle();
+    virtual void DoGetCellParams(bool EditMode, TColCellParamsLt* Params);
+
+private:
+    friend class TColumnTitleLt;
+    template <class T>
+    void SetExplicit(TColumnExplicitValueLt Flag, T& Store, const T& Value, bool Report);
+    TDataSet* GridDataSet() const;
+    void RefreshFont() const;
+    void FontEdited();
+    void StepList(const TStrings& List, bool Forward, bool UseText);
+    void StepLookup(TField& Field, bool Forward);
+    std::string FormattedText(const TField& Field) const;
+
+    std::unique_ptr<TColumnTitleLt> FTitle;
+    TColumnExplicitValuesLt FExplicit;
+    bool FStored = true;
+    std::string FFieldName;
+    mutable TField* FField = nullptr;
+
+    TAlignment FAlignment = taLeftJustify;
+    bool FAlwaysShowEditButton = false;
+    bool FAutoDropDown = false;
+    bool FCheckboxes = false;
+    TColor FColor = clWindow;
+    bool FDblClickNextVal = false;
+    bool FDropDownShowTitles = false;
+    bool FDropDownSizing = false;
+    bool FEndEllipsis = false;
+    std::unique_ptr<TFont> FFont;
+    mutable bool FFontCopying = false;
+    bool FHighlightRequired = false;
+    TTextLayout FLayout = tlTop;
+    std::string FLookupDisplayFields;
+    bool FReadOnly = false;
+    bool FToolTips = false;
+    int FWidth = 0;
+    bool FWordWrap = false;
+
+    bool FAutoFitColWidth = true;
+    TColumnButtonStyleLt FButtonStyle = cbsAuto;
+    std::string FDisplayFormat;
+    int FDropDownRows = 7;
+    int FDropDownWidth = 0;
+    std::string FEditMask;
+    bool FHideDuplicates = false;
+    TComponentRef<TCustomImageList> FImageList;
+    double FIncrement = 1.0;
+    mutable std::unique_ptr<TStringList> FKeyList;
+    mutable std::unique_ptr<TStringList> FPickList;
+    int FMaxWidth = 0;
+    int FMinWidth = 0;
+    int FNotInKeyListIndex = -1;
+    bool FShowImageAndText = false;
+    int FTag = 0;
+    bool FVisible = true;
+    int FFitBaseWidth = 0;
+    int FInitialWidth = 0;
+
+    TGetColCellParamsEventLt FOnGetCellParams;
+    TColCellUpdateDataEventLt FOnUpdateData;
+};
+
+// The column the data grid's collection makes; it publishes the settings.
+class TDBGridColumnLt : public TColumnLt {
+    LT_CLASS(TDBGridColumnLt)
+public:
+    using TColumnLt::TColumnLt;
+};

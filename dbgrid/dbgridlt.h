@@ -1,0 +1,274 @@
+#pragma once
+// The data grid: the records of a dataset (reached through a data source)
+// as rows and its fields as columns, on the grid engine. The rows are the
+// data link's buffer window; the columns are the column collection, either
+// the operator's stored columns or default columns made from the fields.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "dbgrid/columnslt.h"
+#include "dbgrid/customgridlt.h"
+#include "dbgrid/dbgridtypes.h"
+#include "dbgrid/griddatalinklt.h"
+#include "platform/ui/componentref.h"
+
+class TColCellParamsLt;
+class TColumnLt;
+class TCustomImageList;
+class TDBGridLtColumnDefValuesLt;
+
+// The private message of a delayed layout.
+constexpr uint32_t CM_DBGRIDLAYOUTLT = WM_USER + 110;
+
+using TGetCellLtParamsEvent =
+    std::function<void(TObject* Sender, TColumnLt* Column, TFont* AFont, TColor& Background, TGridDrawState State)>;
+using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+
+class TCustomDBGridLt : public TCustomGridLt {
+    LT_CLASS(TCustomDBGridLt)
+public:
+    static constexpr int kIndicatorWidth = 11;
+
+    explicit TCustomDBGridLt(TComponent* AOwner);
+    ~TCustomDBGridLt() override;
+
+    // Owned objects.
+    TDBGridLtColumnDefValuesLt* ColumnDefValues() const { return FColumnDefValues.get(); }
+    TDBGridColumnsLt* Columns() const { return FColumns.get(); }
+    const TColumnsLtList& VisibleColumns() const { return FVisibleColumns; }
+    TColumnsLtList& SortMarkedColumns() { return FSortMarkedColumns; }
+    TGridDataLinkLt* DataLink() const { return FDataLink.get(); }
+    TColCellParamsLt* ColCellParams() const { return FColCellParams.get(); }
+    TFont* TitleFont() const { return FTitleFont.get(); }
+    void SetTitleFont(const TFont* Value) { FTitleFont->Assign(Value); }
+    TFont* FooterFont() const { return FFooterFont.get(); }
+    void SetFooterFont(const TFont* Value) { FFooterFont->Assign(Value); }
+
+    TDataSource* DataSource() const { return FDataLink->DataSource(); }
+    void SetDataSource(TDataSource* Value);
+
+    // Settings.
+    TDBGridLtAllowedOperations AllowedOperations() const { return FAllowedOperations; }
+    void SetAllowedOperations(TDBGridLtAllowedOperations Value) { FAllowedOperations = Value; }
+    TDBGridLtAllowedSelections AllowedSelections() const { return FAllowedSelections; }
+    void SetAllowedSelections(TDBGridLtAllowedSelections Value) { FAllowedSelections = Value; }
+    bool AutoFitColWidths() const { return FAutoFitColWidths; }
+    void SetAutoFitColWidths(bool Value);
+    bool DrawMemoText() const { return FDrawMemoText; }
+    void SetDrawMemoText(bool Value);
+    TColor EvenRowColor() const { return FEvenRowColor.value_or(Color()); }
+    void SetEvenRowColor(TColor Value);
+    TColor OddRowColor() const { return FOddRowColor.value_or(Color()); }
+    void SetOddRowColor(TColor Value);
+    bool EvenRowColorStored() const { return FEvenRowColor.has_value(); }
+    bool OddRowColorStored() const { return FOddRowColor.has_value(); }
+    TColor FooterColor() const { return FFooterColor; }
+    void SetFooterColor(TColor Value);
+    int FooterRowCount() const { return FFooterRowCount; }
+    void SetFooterRowCount(int Value);
+    // Data columns that do not scroll horizontally.
+    int FrozenCols() const { return FFrozenCols; }
+    void SetFrozenCols(int Value);
+    int MinAutoFitWidth() const { return FMinAutoFitWidth; }
+    void SetMinAutoFitWidth(int Value);
+    TDBGridOptions Options() const { return FOptions; }
+    void SetOptions(TDBGridOptions Value);
+    TDBGridLtOptions OptionsLt() const { return FOptionsLt; }
+    void SetOptionsLt(TDBGridLtOptions Value);
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value);
+    // Extra pixels of a data row, and text lines per data row.
+    int RowHeight() const { return FRowHeight; }
+    void SetRowHeight(int Value);
+    int RowLines() const { return FRowLines; }
+    void SetRowLines(int Value);
+    bool RowSizingAllowed() const { return FRowSizingAllowed; }
+    void SetRowSizingAllowed(bool Value);
+    bool SortLocal() const { return FSortLocal; }
+    void SetSortLocal(bool Value) { FSortLocal = Value; }
+    int TitleHeight() const { return FTitleHeight; }
+    void SetTitleHeight(int Value);
+    int TitleLines() const { return FTitleLines; }
+    void SetTitleLines(int Value);
+    TCustomImageList* TitleImages() const { return FTitleImages.Get(); }
+    void SetTitleImages(TCustomImageList* Value);
+    bool UseMultiTitle() const { return FUseMultiTitle; }
+    void SetUseMultiTitle(bool Value);
+    int VTitleMargin() const { return FVTitleMargin; }
+    void SetVTitleMargin(int Value);
+    using TCustomGridLt::ContraColCount;
+    using TCustomGridLt::SetContraColCount;
+
+    // Events.
+    const TGetCellLtParamsEvent& OnGetCellParams() const { return FOnGetCellParams; }
+    void SetOnGetCellParams(TGetCellLtParamsEvent Value);
+    const TNotifyEvent& OnColWidthsChanged() const { return FOnColWidthsChanged; }
+    void SetOnColWidthsChanged(TNotifyEvent Value) { FOnColWidthsChanged = std::move(Value); }
+    const TMovedEvent& OnColumnMoved() const { return FOnColumnMoved; }
+    void SetOnColumnMoved(TMovedEvent Value) { FOnColumnMoved = std::move(Value); }
+    const TNotifyEvent& OnSortMarkingChanged() const { return FOnSortMarkingChanged; }
+    void SetOnSortMarkingChanged(TNotifyEvent Value) { FOnSortMarkingChanged = std::move(Value); }
+
+    // Layout: a request runs at once unless a layout lock is held or the
+    // grid is loading; the outermost EndLayout lays out.
+    void LayoutChanged();
+    void BeginLayout();
+    void EndLayout();
+    bool LayoutLocked() const { return FLayoutLock > 0; }
+    bool InLayout() const { return FInLayout; }
+    // Inside the automatic width fitting.
+    bool InAutoFit() const { return FInAutoFit; }
+    // Inside a layout the data link asked for.
+    bool LayoutFromLink() const { return FLayoutFromLink; }
+
+    // Fixed rows at the top (titles) and indicator columns at the left.
+    int TitleRowCount() const { return FTitleOffset; }
+    int IndicatorOffset() const { return FIndicatorOffset; }
+    // The title row's text margin (2 pixels Flat, else 4).
+    int TitleMargin() const { return Flat() ? 2 : 4; }
+    // Word wrap in data cells is possible (rows taller than one line + 4).
+    bool CanWordWrap() const { return FCanWordWrap; }
+    // The grid columns of the first data column and back.
+    int DataToRawColumn(int DataCol) const { return DataCol + FIndicatorOffset; }
+    int RawToDataColumn(int RawCol) const { return RawCol - FIndicatorOffset; }
+    // The current data column (index in Columns) and its field.
+    int SelectedIndex() const;
+    void SetSelectedIndex(int Value);
+    TField* SelectedField() const;
+    void SetSelectedField(TField* Value);
+    TColumnLt* SelectedColumn() const;
+    // The grid column of a column, -1 when it has none.
+    int ColumnToRaw(const TColumnLt* Column) const;
+    // The column's current row is the dataset's active record.
+    bool DataLinkActive() const { return FDataLink->Active(); }
+
+    // Column updates (Columns' Update): one column or all.
+    virtual void ColumnChanged(TColumnLt* Column);
+    // The engine's column widths and tab stops from the columns.
+    virtual void UpdateColumnExtents();
+    // Row count, current row and scroll bars from the data link.
+    virtual void UpdateRowCount();
+    // Invalidates the whole grid.
+    void InvalidateGrid() { Invalidate(); }
+    // The highest SortIndex over the sort-marked columns.
+    void SortMarkingChanged();
+    // Hands the initial widths of every column to the automatic fitting.
+    void SaveInitialWidths();
+
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void DefineProperties(TFiler& Filer) override;
+    void Loaded() override;
+    void Dispatch(TMessage& Message) override;
+    // Scales fonts and column widths by M / D.
+    void ChangeScale(int M, int D);
+
+    // The editor's text for a cell and back.
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+
+protected:
+    // Factories of the owned objects descendants replace.
+    virtual std::unique_ptr<TDBGridLtColumnDefValuesLt> CreateColumnDefValues();
+    virtual std::unique_ptr<TDBGridColumnsLt> CreateColumns();
+
+    // The data link's notifications.
+    friend class TGridDataLinkLt;
+    virtual void LinkActive(bool Value);
+    virtual void DataChanged();
+    virtual void Scroll(int Distance);
+    virtual void EditingChanged();
+    virtual void RecordChanged(TField* Field);
+    // Writes the editor's text into the current column's field.
+    virtual void UpdateData();
+    // Maps the columns' (or the dataset's visible) fields in the link.
+    virtual void DefineFieldMap();
+
+    // Layout pieces.
+    virtual void InternalLayout();
+    void BuildColumns();
+    void BuildVisibleColumns(int& HiddenFrozen);
+    void CalcRowHeights();
+    void CalcTitleHeight();
+    void AutoFitColWidthsNow();
+    // The data link's window follows the room left under the titles.
+    void UpdateBufferCount();
+    void UpdateActive();
+    void RepaintRow(int ARow);
+
+    // Plain cell painting: titles, indicator and cell text.
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    // Lets OnGetCellParams change a data cell's font and background.
+    virtual void DoGetCellParams(TColumnLt* Column, TFont* AFont, TColor& Background, TGridDrawState State);
+    bool CanEditShow() override;
+    bool CanEditModify() override;
+    void ColWidthsChanged() override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void FlatChanged() override;
+    void FontChanged() override;
+    void Resize() override;
+    bool SelectCell(int ACol, int ARow) override;
+    void TopLeftChanged() override;
+
+private:
+    void TitleFontChanged();
+    void OptionsToEngine();
+
+    std::unique_ptr<TDBGridLtColumnDefValuesLt> FColumnDefValues;
+    std::unique_ptr<TDBGridColumnsLt> FColumns;
+    TColumnsLtList FVisibleColumns;
+    std::unique_ptr<TGridDataLinkLt> FDataLink;
+    std::unique_ptr<TFont> FTitleFont;
+    std::unique_ptr<TFont> FFooterFont;
+    TColumnsLtList FSortMarkedColumns;
+    std::unique_ptr<TColCellParamsLt> FColCellParams;
+    TComponentRef<TCustomImageList> FTitleImages;
+
+    TDBGridLtAllowedOperations FAllowedOperations{alopInsertLt, alopUpdateLt, alopDeleteLt, alopAppendLt};
+    TDBGridLtAllowedSelections FAllowedSelections{gstRecordBookmarks, gstRectangle, gstColumns, gstAll};
+    bool FAutoFitColWidths = false;
+    bool FDrawMemoText = false;
+    std::optional<TColor> FEvenRowColor;
+    std::optional<TColor> FOddRowColor;
+    TColor FFooterColor = clWindow;
+    int FFooterRowCount = 0;
+    int FFrozenCols = 0;
+    int FMinAutoFitWidth = 0;
+    TDBGridOptions FOptions{dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgTabs,
+                            dgConfirmDelete, dgCancelOnExit};
+    TDBGridLtOptions FOptionsLt{dghFixed3D, dghHighlightFocus, dghClearSelection, dghDialogFind};
+    bool FReadOnly = false;
+    int FRowHeight = 0;
+    int FRowLines = 0;
+    bool FRowSizingAllowed = false;
+    bool FSortLocal = false;
+    int FTitleHeight = 0;
+    int FTitleLines = 0;
+    bool FUseMultiTitle = false;
+    int FVTitleMargin = 10;
+
+    TGetCellLtParamsEvent FOnGetCellParams;
+    TNotifyEvent FOnColWidthsChanged;
+    TMovedEvent FOnColumnMoved;
+    TNotifyEvent FOnSortMarkingChanged;
+
+    int FLayoutLock = 0;
+    bool FInLayout = false;
+    bool FInAutoFit = false;
+    bool FLayoutFromLink = false;
+    bool FLayoutPending = false;
+    bool FFontFromParent = false;
+    bool FCanWordWrap = false;
+    bool FUpdatingColWidths = false;
+    bool FInUpdateRowCount = false;
+    int FTitleOffset = 1;
+    int FIndicatorOffset = 1;
+};
+
+// The data grid with its settings published.
+class TDBGridLt : public TCustomDBGridLt {
+    LT_CLASS(TDBGridLt)
+public:
+    explicit TDBGridLt(TComponent* AOwner) : TCustomDBGridLt(AOwner) {}
+};
