@@ -215,6 +215,7 @@ TEST_F(PortTest, OnRx80FullFiresWhenTheInputReachesEightyPercentOfReadSize)
     Peer.Write("b");
     ASSERT_TRUE(ProcessEventsUntil([&] { return full == 1; }));
     Peer.Write("c");
+    ASSERT_TRUE(ProcessEventsUntil([&] { return Port->InQueueCount() == 81; }));
     ProcessEventsFor(50);
     EXPECT_EQ(full, 1);   // still above: no new event
 
