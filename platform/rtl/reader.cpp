@@ -5,6 +5,7 @@
 
 #include "platform/rtl/collection.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/propinterceptors.h"
 #include "platform/rtl/streams.h"
 
 namespace {
@@ -80,6 +81,7 @@ void TReader::ReadRootComponent(TComponent& Root)
     FRoot = &Root;
     FLoaded.clear();
     FFixups.clear();
+    FInterceptors.clear();
     try {
         Root.IncludeState(csLoading);
         Root.IncludeState(csReading);
@@ -91,7 +93,11 @@ void TReader::ReadRootComponent(TComponent& Root)
         }
         ReadObject(FTree, Root);
         ResolveFixups();
+        for (const auto& interceptor : FInterceptors)
+            interceptor->AfterRead();
+        FInterceptors.clear();
     } catch (...) {
+        FInterceptors.clear();
         for (TComponent* c : FLoaded) {
             c->ExcludeState(csReading);
             c->ExcludeState(csLoading);
@@ -142,8 +148,16 @@ void TReader::ReadObject(const TDescObject& node, TComponent& instance)
 void TReader::ReadProperties(TPersistent& instance, const std::vector<TDescProperty>& props,
                              const std::string& context)
 {
-    for (const TDescProperty& prop : props)
-        ReadProperty(instance, prop, context);
+    std::unique_ptr<TStoragePropertyInterceptor> interceptor = CreatePropertyInterceptor(&instance);
+    if (interceptor && !interceptor->WantsIntercept())
+        interceptor.reset();
+    for (const TDescProperty& prop : props) {
+        const bool intercepted =
+            interceptor && interceptor->ClassType().FindProperty(prop.Name.substr(0, prop.Name.find('.')));
+        ReadProperty(intercepted ? *interceptor : instance, prop, context);
+    }
+    if (interceptor)
+        FInterceptors.push_back(std::move(interceptor));
 }
 
 void TReader::ReadProperty(TPersistent& instance, const TDescProperty& prop, const std::string& context)

@@ -5,6 +5,7 @@
 // resolves component references once everything exists, then calls Loaded in
 // the order of creation. Any fault is an EReadError naming the resource, the
 // line and the property.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "platform/rtl/component.h"
 #include "platform/rtl/description.h"
 #include "platform/rtl/filer.h"
+#include "platform/rtl/propinterceptors.h"
 
 class TReader : public TFiler {
 public:
@@ -73,6 +75,9 @@ private:
     TComponent* FRoot = nullptr;
     std::vector<TComponent*> FLoaded;
     std::vector<TFixup> FFixups;
+    // Interceptors that received stored values; they apply them once the
+    // references are resolved.
+    std::vector<std::unique_ptr<TStoragePropertyInterceptor>> FInterceptors;
 
     // The defined property being looked for, while DefineProperties runs.
     const std::string* FDefinedName = nullptr;

@@ -110,6 +110,11 @@ public:
     // the brush is clear. TextRect clips to Rect.
     void TextOut(int X, int Y, const std::string& Text);
     void TextRect(const TRect& Rect, int X, int Y, const std::string& Text);
+    // Text turned Escapement tenths of a degree counter-clockwise about
+    // (X, Y), the corner that is its top-left before turning (900: the text
+    // reads from bottom to top, rising from Y); the turned box is filled with
+    // the brush unless it is clear.
+    void RotatedTextOut(int X, int Y, int Escapement, const std::string& Text);
     int TextWidth(const std::string& Text) const;
     int TextHeight(const std::string& Text) const;
     TSize TextExtent(const std::string& Text) const;

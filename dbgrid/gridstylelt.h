@@ -1,0 +1,65 @@
+#pragma once
+// The grid style: how selected and highlighted cells are coloured. On a
+// true-colour screen a selected cell's own background is tinted towards the
+// highlight colour (BlendSelection); otherwise the flat system colours are
+// used.
+#include "dbgrid/gridtypes.h"
+#include "platform/rtl/persistent.h"
+#include "platform/ui/graphics.h"
+
+// Color seen through GlassColor: per channel halfway to the glass, then 60%
+// towards 225, and with Ungray pushed a quarter further from the middle grey
+// (122); rounded and limited to 0..255.
+TColor BlendColor(TColor Color, TColor GlassColor, bool Ungray);
+
+// What decides the highlight of one data cell.
+struct TDataCellHighlightLt {
+    TGridDrawState State;
+    // The grid's selection (rows, columns, rectangle) holds the cell.
+    bool InSelection = false;
+    bool SelectionEmpty = true;
+    bool CurrentRow = false;
+    bool CurrentColumn = false;
+    bool GridFocused = false;
+    // The grid or its editor has the focus.
+    bool SelectionActive = false;
+    bool EditorShown = false;
+    // dghHighlightFocus, dghRowHighlight, dgRowSelect, dgAlwaysShowSelection.
+    bool HighlightFocus = false;
+    bool RowHighlight = false;
+    bool RowSelect = false;
+    bool AlwaysShowSelection = false;
+};
+
+class TDBGridLtStyle : public TPersistent {
+    LT_CLASS(TDBGridLtStyle)
+public:
+    TDBGridLtStyle();
+
+    bool BlendSelection() const { return FBlendSelection; }
+    void SetBlendSelection(bool Value) { FBlendSelection = Value; }
+    bool FilterApplyOnCloseUp() const { return FFilterApplyOnCloseUp; }
+    void SetFilterApplyOnCloseUp(bool Value) { FFilterApplyOnCloseUp = Value; }
+    bool FocusFrames() const { return FFocusFrames; }
+    void SetFocusFrames(bool Value) { FFocusFrames = Value; }
+    // The screen's colours: -1 for more than 256 (a true-colour screen).
+    int ScreenColorCount() const { return FScreenColorCount; }
+    // Called when the desktop's colours change, with the new colour count.
+    virtual void ScreenColorsChanged(int ColorCount);
+
+    // Sets the colours of a highlighted data cell; false (colours kept) when
+    // the cell is not highlighted.
+    virtual bool HighlightDataCellColor(const TDataCellHighlightLt& Cell, TFont* Font, TColor& Background) const;
+    // The same for a fixed or footer cell; TitleOrIndicator: an indicator
+    // cell, or a title or filter-row cell of a data column.
+    virtual bool HighlightFixedCellColor(bool Selected, bool TitleOrIndicator, bool SelectionActive, TFont* Font,
+                                         TColor& Background) const;
+
+private:
+    bool TrueColor() const { return FScreenColorCount == -1; }
+
+    bool FBlendSelection = true;
+    bool FFilterApplyOnCloseUp = false;
+    bool FFocusFrames = true;
+    int FScreenColorCount = -1;
+};

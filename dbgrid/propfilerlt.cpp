@@ -1,0 +1,106 @@
+#include "dbgrid/propfilerlt.h"
+
+#include "platform/rtl/classbuilder.h"
+#include "platform/ui/application.h"
+#include "platform/ui/forms.h"
+
+LT_IMPLEMENT_CLASS(TFormStoragePropertyInterceptor, TStoragePropertyInterceptor)
+{
+    P.Property("ActiveControl", &TFormStoragePropertyInterceptor::ActiveControl,
+               &TFormStoragePropertyInterceptor::SetActiveControl);
+    P.Property("Height", &TFormStoragePropertyInterceptor::Height, &TFormStoragePropertyInterceptor::SetHeight);
+    P.Property("Left", &TFormStoragePropertyInterceptor::Left, &TFormStoragePropertyInterceptor::SetLeft);
+    P.Property("PixelsPerInch", &TFormStoragePropertyInterceptor::PixelsPerInch,
+               &TFormStoragePropertyInterceptor::SetPixelsPerInch);
+    P.Property("Top", &TFormStoragePropertyInterceptor::Top, &TFormStoragePropertyInterceptor::SetTop);
+    P.Property("Width", &TFormStoragePropertyInterceptor::Width, &TFormStoragePropertyInterceptor::SetWidth);
+}
+
+int ScaleStoredValue(int Value, int StoredPPI, int ScreenPPI)
+{
+    if (StoredPPI <= 0)
+        return Value;
+    const int64_t product = static_cast<int64_t>(Value) * ScreenPPI;
+    const int64_t half = StoredPPI / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / StoredPPI : (product - half) / StoredPPI);
+}
+
+TFormStoragePropertyInterceptor::TFormStoragePropertyInterceptor(TPersistent* ATarget)
+    : TStoragePropertyInterceptor(ATarget)
+{
+    if (const TCustomForm* form = Form()) {
+        FBounds = form->BoundsRect();
+        FActiveControl = form->ActiveControl();
+        FPixelsPerInch = Screen ? Screen->PixelsPerInch() : 0;
+    }
+}
+
+TCustomForm* TFormStoragePropertyInterceptor::Form() const
+{
+    return dynamic_cast<TCustomForm*>(Target());
+}
+
+int TFormStoragePropertyInterceptor::Height() const
+{
+    return Form() ? Form()->Height() : 0;
+}
+
+int TFormStoragePropertyInterceptor::Left() const
+{
+    return Form() ? Form()->Left() : 0;
+}
+
+int TFormStoragePropertyInterceptor::Top() const
+{
+    return Form() ? Form()->Top() : 0;
+}
+
+int TFormStoragePropertyInterceptor::Width() const
+{
+    return Form() ? Form()->Width() : 0;
+}
+
+void TFormStoragePropertyInterceptor::SetHeight(int Value)
+{
+    FBounds.Bottom = FBounds.Top + Value;
+    FSizeRead = true;
+}
+
+void TFormStoragePropertyInterceptor::SetWidth(int Value)
+{
+    FBounds.Right = FBounds.Left + Value;
+    FSizeRead = true;
+}
+
+void TFormStoragePropertyInterceptor::SetLeft(int Value)
+{
+    OffsetRect(FBounds, Value - FBounds.Left, 0);
+    FPositionRead = true;
+}
+
+void TFormStoragePropertyInterceptor::SetTop(int Value)
+{
+    OffsetRect(FBounds, 0, Value - FBounds.Top);
+    FPositionRead = true;
+}
+
+void TFormStoragePropertyInterceptor::AfterRead()
+{
+    TCustomForm* form = Form();
+    if (!form)
+        return;
+    // What was not stored stays as the other properties (ClientWidth ...)
+    // left it.
+    const TRect current = form->BoundsRect();
+    const int screenPPI = Screen ? Screen->PixelsPerInch() : FPixelsPerInch;
+    const auto scaled = [&](int Value) { return ScaleStoredValue(Value, FPixelsPerInch, screenPPI); };
+    const int left = FPositionRead ? scaled(FBounds.Left) : current.Left;
+    const int top = FPositionRead ? scaled(FBounds.Top) : current.Top;
+    const int width = FSizeRead ? scaled(FBounds.Width()) : current.Width();
+    const int height = FSizeRead ? scaled(FBounds.Height()) : current.Height();
+    form->SetActiveControl(FActiveControl);
+    form->SetBounds(left, top, width, height);
+    if (FPositionRead && (form->Position() == poScreenCenter || form->Position() == poDesktopCenter) &&
+        !form->ComponentState().Contains(csDesigning))
+        form->SetPosition(poDesigned);
+}
