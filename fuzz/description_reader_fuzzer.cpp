@@ -48,7 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     std::unique_ptr<TComponent> again(TReader(written, "rewritten").ReadComponent(nullptr));
-    if (WriteComponentToText(*again) != written)
+    const std::string rewritten = WriteComponentToText(*again);
+    if (rewritten != written) {
+        std::fprintf(stderr, "written:\n%s\nwritten again:\n%s\n", written.c_str(), rewritten.c_str());
         std::abort();
+    }
     return 0;
 }

@@ -1,13 +1,26 @@
 #include "platform/data/field.h"
 
+#include <memory>
+#include <unordered_map>
+
 #include "platform/data/dataset.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/strutils.h"
 
+const TField* NewFieldLike(const TObject& Field)
+{
+    static std::unordered_map<const TClassInfo*, std::unique_ptr<TComponent>> made;
+    const TClassInfo& info = Field.ClassType();
+    auto& field = made[&info];
+    if (!field && info.Factory())
+        field.reset(info.Factory()(nullptr));
+    return dynamic_cast<const TField*>(field.get());
+}
+
 LT_IMPLEMENT_CLASS(TField, TComponent)
 {
-    P.Property("Alignment", &TField::Alignment, &TField::SetAlignment).Default(taLeftJustify);
+    P.Property("Alignment", &TField::Alignment, &TField::SetAlignment).StoredIf(StoredIfNotAsNew(&TField::Alignment));
     P.Property("DisplayLabel", &TField::DisplayLabel, &TField::SetDisplayLabel)
         .StoredIf([](const TObject& o) {
             const auto& f = static_cast<const TField&>(o);
@@ -17,7 +30,7 @@ LT_IMPLEMENT_CLASS(TField, TComponent)
         const auto& f = static_cast<const TField&>(o);
         return f.DisplayWidth() != f.DefaultDisplayWidth();
     });
-    P.Property("FieldKind", &TField::FieldKind, &TField::SetFieldKind).Default(fkData);
+    P.Property("FieldKind", &TField::FieldKind, &TField::SetFieldKind).StoredIf(StoredIfNotAsNew(&TField::FieldKind));
     P.Property("FieldName", &TField::FieldName, &TField::SetFieldName);
     P.Property("DefaultExpression", &TField::DefaultExpression, &TField::SetDefaultExpression);
     P.Property("EditMask", &TField::EditMask, &TField::SetEditMask);
@@ -28,10 +41,10 @@ LT_IMPLEMENT_CLASS(TField, TComponent)
     P.Property("Lookup", &TField::Lookup, &TField::SetLookup).StoredIf([](const TObject&) { return false; });
     P.Property("ProviderFlags", &TField::ProviderFlags, &TField::SetProviderFlags)
         .Default(static_cast<int64_t>(TProviderFlags{pfInUpdate, pfInWhere}.Bits()));
-    P.Property("ReadOnly", &TField::ReadOnly, &TField::SetReadOnly).Default(0);
+    P.Property("ReadOnly", &TField::ReadOnly, &TField::SetReadOnly).StoredIf(StoredIfNotAsNew(&TField::ReadOnly));
     P.Property("Required", &TField::Required, &TField::SetRequired).Default(0);
-    P.Property("Size", &TField::Size, &TField::SetSize).Default(0);
-    P.Property("Visible", &TField::Visible, &TField::SetVisible).Default(1);
+    P.Property("Size", &TField::Size, &TField::SetSize).StoredIf(StoredIfNotAsNew(&TField::Size));
+    P.Property("Visible", &TField::Visible, &TField::SetVisible).StoredIf(StoredIfNotAsNew(&TField::Visible));
     P.Property("OnChange", &TField::OnChange, &TField::SetOnChange);
     P.Property("OnGetText", &TField::OnGetText, &TField::SetOnGetText);
     P.Property("OnSetText", &TField::OnSetText, &TField::SetOnSetText);

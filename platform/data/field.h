@@ -162,5 +162,20 @@ private:
     TFieldSetTextEvent FOnSetText;
 };
 
+// A new field of the object's class, made once per class. Field classes set
+// some properties in their constructors (a string field's size, a numeric
+// field's alignment), so a description stores such a property when it
+// differs from a new field, not from one default for every class.
+const TField* NewFieldLike(const TObject& Field);
+
+template <class C, class V>
+std::function<bool(const TObject&)> StoredIfNotAsNew(V (C::*Get)() const)
+{
+    return [Get](const TObject& Object) {
+        const auto* fresh = dynamic_cast<const C*>(NewFieldLike(Object));
+        return !fresh || (static_cast<const C&>(Object).*Get)() != (fresh->*Get)();
+    };
+}
+
 // Splits "A;B; C" into its names.
 std::vector<std::string> SplitFieldNames(const std::string& Names);

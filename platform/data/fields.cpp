@@ -33,7 +33,8 @@ LT_IMPLEMENT_CLASS(TLargeintField, TNumericField)
 }
 LT_IMPLEMENT_CLASS(TFloatField, TNumericField)
 {
-    P.Property("Currency", &TFloatField::Currency, &TFloatField::SetCurrency).Default(0);
+    P.Property("Currency", &TFloatField::Currency, &TFloatField::SetCurrency)
+        .StoredIf(StoredIfNotAsNew(&TFloatField::Currency));
     P.Property("MaxValue", &TFloatField::MaxValue, &TFloatField::SetMaxValue);
     P.Property("MinValue", &TFloatField::MinValue, &TFloatField::SetMinValue);
     P.Property("Precision", &TFloatField::Precision, &TFloatField::SetPrecision).Default(15);

@@ -18,7 +18,6 @@ const char* const kTablesWithFields = "object Root: TComponent\n"
                                       "    end\n"
                                       "    object cdsSchemesqrySteps: TDataSetField\n"
                                       "      FieldName = 'qrySteps'\n"
-                                      "      ReadOnly = True\n"
                                       "    end\n"
                                       "  end\n"
                                       "  object cdsSteps: TClientDataSet\n"
@@ -38,6 +37,28 @@ TEST(DataSetDescription, PersistentFieldsAreWrittenInsideTheirDatasetAndReadBack
     auto* steps = dynamic_cast<TClientDataSet*>(again.FindComponent("cdsSteps"));
     ASSERT_NE(steps, nullptr);
     EXPECT_EQ(steps->DataSetField(), again.FindComponent("cdsSchemesqrySteps"));
+}
+
+// Field classes set some properties themselves; a description keeps the
+// opposite value and writes nothing when the value is the class's own.
+TEST(DataSetDescription, PropertiesAFieldClassSetsItselfReadBackAsWritten)
+{
+    const char* const fields[] = {
+        "    object f: TStringField\n      Size = 0\n    end\n",
+        "    object f: TIntegerField\n      Alignment = taLeftJustify\n    end\n",
+        "    object f: TDataSetField\n      ReadOnly = False\n    end\n",
+        "    object f: TCurrencyField\n      Currency = False\n    end\n",
+        "    object f: TAggregateField\n      ReadOnly = False\n      Visible = True\n    end\n",
+        "    object f: TStringField\n    end\n",
+        "    object f: TIntegerField\n    end\n",
+    };
+    for (const char* field : fields) {
+        const std::string text =
+            std::string("object Root: TComponent\n  object t: TClientDataSet\n") + field + "  end\nend\n";
+        TComponent root(nullptr);
+        ReadComponentFromText(root, text, "field.dfm");
+        EXPECT_EQ(WriteComponentToText(root), text);
+    }
 }
 
 } // namespace
