@@ -18,7 +18,7 @@
 #include "dbcontrols/popuplistboxlt.h"
 #include "dbcontrols/popupmonthcalendarlt.h"
 #include "dbcontrols/sizegriplt.h"
-#include "dbcontrols/specialrowlt.h"
+#include "dbcontrols/extravaluerow.h"
 #include "tests/dbcontrols/gallerycalculators.h"
 #include "tests/dbcontrols/gallerycheckboxes.h"
 #include "tests/dbcontrols/gallerycombos.h"

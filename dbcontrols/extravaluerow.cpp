@@ -1,4 +1,4 @@
-#include "dbcontrols/specialrowlt.h"
+#include "dbcontrols/extravaluerow.h"
 
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/filer.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dbcontrols/specialrowlt.h"
+#include "dbcontrols/extravaluerow.h"
 #include "platform/ui/controls.h"
 #include "popuptesting.h"
 
