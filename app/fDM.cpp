@@ -72,6 +72,12 @@ TField* TDM::ChannelField(int Channel) const
     return cdsLighting->FieldByName("F" + std::to_string(Channel));
 }
 
+void TDM::SetChannelsOff()
+{
+    for (int channel = 1; channel <= 16; ++channel)
+        ChannelField(channel)->SetAsString("0");
+}
+
 void TDM::SetDatabase(const std::string& Path)
 {
     conLighting->Params()->SetValues("Database", Path);

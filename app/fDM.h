@@ -60,6 +60,8 @@ public:
 
     // The channel state field of channel 1..16 of the steps table.
     TField* ChannelField(int Channel) const;
+    // Switches every channel of the current step off ("0").
+    void SetChannelsOff();
     // Points the connection at a database file (or "host:path").
     void SetDatabase(const std::string& Path);
     // Writes the pending changes of all tables in one transaction, whatever

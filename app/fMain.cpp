@@ -7,6 +7,7 @@
 
 #include "app/fDM.h"
 #include "app/fSplash.h"
+#include "dbgrid/dbgridlt.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
@@ -38,6 +39,12 @@ LT_IMPLEMENT_CLASS(TfrmMain, TForm)
     P.Method("acLightingMoveUpExecute", &TfrmMain::acLightingMoveUpExecute);
     P.Method("acLightingMoveDownExecute", &TfrmMain::acLightingMoveDownExecute);
     P.Method("acLightingSaveAsExecute", &TfrmMain::acLightingSaveAsExecute);
+    P.Method("acLightingSetDelayExecute", &TfrmMain::acLightingSetDelayExecute);
+    P.Method("acLightingCleanExecute", &TfrmMain::acLightingCleanExecute);
+    P.Method("grdSchemesGetCellParams", &TfrmMain::grdSchemesGetCellParams);
+    P.Method("grdLightingGetCellParams", &TfrmMain::grdLightingGetCellParams);
+    P.Method("grdProgrammGetCellParams", &TfrmMain::grdProgrammGetCellParams);
+    P.Method("grdTimeGetCellParams", &TfrmMain::grdTimeGetCellParams);
     P.Method("ComPortRxChar", &TfrmMain::ComPortRxChar);
     P.Method("ComPortOpen", &TfrmMain::ComPortOpen);
     P.Method("ComPortClose", &TfrmMain::ComPortClose);
@@ -79,6 +86,10 @@ void TfrmMain::FormCreate(TObject*)
     acAbout = Bind<TAction>("acAbout");
     acHelp = Bind<TAction>("acHelp");
     acExit = Bind<TAction>("acExit");
+    grdSchemes = Bind<TDBGridLt>("grdSchemes");
+    grdLighting = Bind<TDBGridLt>("grdLighting");
+    grdProgramm = Bind<TDBGridLt>("grdProgramm");
+    grdTime = Bind<TDBGridLt>("grdTime");
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     ShowSplashMark(0);

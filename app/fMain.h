@@ -3,10 +3,12 @@
 // the preview column, the start-up sequence that opens the tables, and the
 // question about unsaved changes when it closes.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "dbgrid/gridtypes.h"
 #include "platform/data/clientdataset.h"
 
 #include "platform/ui/actnlist.h"
@@ -16,6 +18,8 @@
 
 class IProgrammingView;
 class QTimer;
+class TColumnLt;
+class TDBGridLt;
 class TRsComm;
 
 class TfrmMain : public TForm {
@@ -57,6 +61,25 @@ public:
     void acLightingMoveDownExecute(TObject* Sender);
     void acLightingSaveAsExecute(TObject* Sender);
 
+    // The four grids; rows with pending changes are painted in blue (steps)
+    // or red (the others).
+    TDBGridLt* grdSchemes = nullptr;
+    TDBGridLt* grdLighting = nullptr;
+    TDBGridLt* grdProgramm = nullptr;
+    TDBGridLt* grdTime = nullptr;
+    void grdSchemesGetCellParams(TObject* Sender, TColumnLt* Column, TFont* AFont, TColor& Background,
+                                 TGridDrawState State);
+    void grdLightingGetCellParams(TObject* Sender, TColumnLt* Column, TFont* AFont, TColor& Background,
+                                  TGridDrawState State);
+    void grdProgrammGetCellParams(TObject* Sender, TColumnLt* Column, TFont* AFont, TColor& Background,
+                                  TGridDrawState State);
+    void grdTimeGetCellParams(TObject* Sender, TColumnLt* Column, TFont* AFont, TColor& Background,
+                              TGridDrawState State);
+    // The commands over the rectangle of steps selected in grdLighting: set
+    // their delay, switch all their channels off.
+    void acLightingSetDelayExecute(TObject* Sender);
+    void acLightingCleanExecute(TObject* Sender);
+
     // The programming command: saves pending changes on request, checks the
     // time table and opens the programming window.
     void acProgrammExecute(TObject* Sender);
@@ -87,6 +110,13 @@ private:
     TTableActions TableActions(const std::string& Table);
     void UpdateTableActions(TClientDataSet* Table, const std::string& Name);
     void MoveStep(bool Up);
+    // Whether a rectangle of steps is selected in grdLighting; says so when
+    // not.
+    bool StepsSelected() const;
+    // Walks the steps from the top to the bottom row of the selected
+    // rectangle, each in edit while Change runs, and returns to the current
+    // step.
+    void ForSelectedSteps(const std::function<void()>& Change);
     // Runs the time-table check of the database; opens the programming window
     // when it passes, else shows the fault and moves the time table to its row.
     void CheckTimeTable();

@@ -16,12 +16,6 @@ int NextId(const TField* MaxId)
     return max.IsNull() ? 1 : max.AsInteger() + 1;
 }
 
-void SetAllChannelsOff()
-{
-    for (int channel = 1; channel <= 16; ++channel)
-        DM->ChannelField(channel)->SetAsString("0");
-}
-
 bool RefuseLastRow(TClientDataSet* Table, const char* Message)
 {
     if (Table->RecordCount() != 1)
@@ -62,7 +56,7 @@ void TfrmMain::acSchemesAddExecute(TObject*)
     DM->cdsLighting->Append();
     DM->cdsLightingFID->SetAsInteger(1);
     DM->cdsLightingFDELAY->SetAsInteger(100);
-    SetAllChannelsOff();
+    DM->SetChannelsOff();
 }
 
 void TfrmMain::acSchemesDeleteExecute(TObject*)
@@ -100,7 +94,7 @@ void TfrmMain::acLightingAddExecute(TObject*)
     DM->cdsLighting->Append();
     DM->cdsLightingFID->SetAsInteger(NextId(DM->cdsLightingFMAXID));
     DM->cdsLightingFDELAY->SetAsInteger(100);
-    SetAllChannelsOff();
+    DM->SetChannelsOff();
 }
 
 void TfrmMain::acLightingDeleteExecute(TObject*)
@@ -218,7 +212,7 @@ void TfrmMain::acLightingInsertExecute(TObject*)
     steps.Insert();
     DM->cdsLightingFID->SetAsInteger(f);
     DM->cdsLightingFDELAY->SetAsInteger(100);
-    SetAllChannelsOff();
+    DM->SetChannelsOff();
     steps.Post();
 }
 

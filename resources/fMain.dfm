@@ -74,16 +74,28 @@ object frmMain: TfrmMain
           Style = tbsSeparator
         end
       end
-      object grdSchemes: TPanel
+      object grdSchemes: TDBGridLt
         Left = 0
         Top = 24
         Width = 254
         Height = 158
         Hint = 'Схемы'
         Align = alClient
-        BevelOuter = bvLowered
+        AllowedOperations = [alopUpdateLt]
         Color = clBtnFace
+        Columns = <
+          item
+            FieldName = 'FNAME'
+            Title.Caption = 'Наименование схемы'
+            Width = 228
+          end>
+        DataSource = DM.dsSchemes
+        Flat = True
+        Options = [dgEditing, dgTitles, dgColLines, dgRowLines, dgTabs, dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit]
+        RowHeight = 12
         TabOrder = 1
+        UseMultiTitle = True
+        OnGetCellParams = grdSchemesGetCellParams
       end
     end
     object splSchemes: TSplitter
@@ -163,17 +175,215 @@ object frmMain: TfrmMain
           Top = 0
           Action = acLightingSaveAs
         end
+        object btnLightingSetDelay: TToolButton
+          Left = 200
+          Top = 0
+          Action = acLightingSetDelay
+        end
+        object btnLightingClean: TToolButton
+          Left = 223
+          Top = 0
+          Action = acLightingClean
+        end
       end
-      object grdLighting: TPanel
+      object grdLighting: TDBGridLt
         Left = 0
         Top = 24
         Width = 254
         Height = 251
         Hint = 'Состояние каналов по выбранной схеме'
         Align = alClient
-        BevelOuter = bvLowered
+        AllowedOperations = [alopUpdateLt]
         Color = clBtnFace
+        Columns = <
+          item
+            FieldName = 'FDELAY'
+            Title.Caption = 'мс'
+            Width = 34
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F1'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  1'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F2'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  2'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F3'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  3'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F4'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  4'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F5'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  5'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F6'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  6'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F7'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  7'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F8'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  8'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F9'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = '  9'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F10'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = ' 10'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F11'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = ' 11'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F12'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = ' 12'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F13'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = ' 13'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F14'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = ' 14'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F15'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = ' 15'
+            Title.Orientation = tohVertical
+            Width = 11
+          end
+          item
+            DblClickNextVal = True
+            FieldName = 'F16'
+            ImageList = ilChannels
+            KeyList.Strings = (
+          '1'
+          '0')
+            Title.Caption = ' 16'
+            Title.Orientation = tohVertical
+            Width = 11
+          end>
+        DataSource = DM.dsLighting
+        Flat = True
+        FrozenCols = 1
+        Options = [dgEditing, dgTitles, dgColLines, dgRowLines, dgTabs, dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit, dgMultiSelect]
         TabOrder = 1
+        UseMultiTitle = True
+        OnGetCellParams = grdLightingGetCellParams
       end
     end
   end
@@ -240,16 +450,34 @@ object frmMain: TfrmMain
           Style = tbsSeparator
         end
       end
-      object grdProgramm: TPanel
+      object grdProgramm: TDBGridLt
         Left = 0
         Top = 24
         Width = 213
         Height = 272
-        Hint = 'Программа'
+        Hint = 'Набор схем для прошивки устройства'
         Align = alClient
-        BevelOuter = bvLowered
+        AllowedOperations = [alopUpdateLt]
         Color = clBtnFace
+        Columns = <
+          item
+            AlwaysShowEditButton = True
+            FieldName = 'FSCHEMENAME'
+            Title.Caption = 'Наименование схемы'
+            Width = 130
+          end
+          item
+            FieldName = 'FCOUNT'
+            Title.Caption = 'кол-во'
+            Width = 48
+          end>
+        DataSource = DM.dsProgramm
+        Flat = True
+        Options = [dgEditing, dgTitles, dgColLines, dgRowLines, dgTabs, dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit]
+        RowHeight = 12
         TabOrder = 1
+        UseMultiTitle = True
+        OnGetCellParams = grdProgrammGetCellParams
       end
     end
     object splProgramm: TSplitter
@@ -315,16 +543,43 @@ object frmMain: TfrmMain
           Style = tbsSeparator
         end
       end
-      object grdTime: TPanel
+      object grdTime: TDBGridLt
         Left = 0
         Top = 24
         Width = 213
         Height = 137
-        Hint = 'Расписание'
+        Hint = 'Набор схем для прошивки устройства'
         Align = alClient
-        BevelOuter = bvLowered
+        AllowedOperations = [alopUpdateLt]
         Color = clBtnFace
+        Columns = <
+          item
+            FieldName = 'FONHOUR'
+            Title.Caption = 'Включить в ...|час.'
+            Width = 42
+          end
+          item
+            FieldName = 'FONMINUTE'
+            Title.Caption = 'Включить в ...|мин.'
+            Width = 42
+          end
+          item
+            FieldName = 'FTOHOUR'
+            Title.Caption = 'Работать по ...|час.'
+            Width = 42
+          end
+          item
+            FieldName = 'FTOMINUTE'
+            Title.Caption = 'Работать по ...|мин.'
+            Width = 42
+          end>
+        DataSource = DM.dsTime
+        Flat = True
+        Options = [dgEditing, dgTitles, dgColLines, dgRowLines, dgTabs, dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit]
+        RowHeight = 12
         TabOrder = 1
+        UseMultiTitle = True
+        OnGetCellParams = grdTimeGetCellParams
       end
     end
   end
@@ -597,45 +852,64 @@ object frmMain: TfrmMain
       4C54494C01100010001A00000089504E470D0A1A0A0000000D49484452000001
       A0000000100806000000508BAB980000000467414D410000B18F0BFC61050000
       00206348524D00007A26000080840000FA00000080E8000075300000EA600000
-      3A98000017709CBA513C00000006624B474400FF00FF00FFA0BDA79300000007
-      74494D4507EA0C0A0E062DC85D49D8000004284944415478DAED9C314E633110
-      86C7ABBD06AF8AB6CB5E813237A00241450A14BA9743241D1145A84050718394
-      B9C2D2AD523D0EE22D9059CB19DB63FB3DDB0FE69310E41183F178E6F78C6D84
-      04090CC3300C939B1FA53BC0300CC37C4F5880188661BE2093B39D9C9CEDAA2E
-      71FD2CDD8121D107FFF03A13D476FB5FBFE5E9DF3FC2F69A1906D359426C06F0
-      6127FD35DB2C1C6583D0B1AF8D9BD3A7CFB970BFBF1CCDDFB23B9F7CF67BF672
-      28D6EF545FA4E214A06635950000DDF2ADA80143FB81A93ED5B1541053A263BE
-      76B5D527BD0B9B43AC170DA97DBBE9D0F6CD624D6ADF6D5ABC7DA2BD4D01B061
-      1B47651B9BFD7CB6533F17EB47C822420F028A906030793CEEFFE18AEEC0EB93
-      DBA3F6EDFB1DB9FDC5EA781E3D2FBBEC3E4CB199F97ECAFBA83FF37E7F29A83E
-      A983F9A1CDE730E6D7F3A3F6DB87ADB7BD293EBBF3894C11A158D130EDA632A9
-      2144A8FA0C2825289A8318DA9E1A50755C933ED62142E836AD68166BA93EDB9E
-      B928B9F0482D19C4D84CC7141F1500D4735F40983CEEA42E364A8CD4679F10AD
-      4F6E2526364A947C4284898FFE3CB7108504AEC3EB4CF8EC3F7466B65E345289
-      8DF935805F88E6D77389898D12258A10E9E2932242B1D96C1F634CAD4654BD07
-      1493F9E8838E95E07C13DC3650B9CA39EDA613AE8F1C7D5034ABA95436C889CD
-      01A8E264B3954F9CB0CC47410902A6F88462131F005A0664131F86862E382614
-      DFB3890F005D78003EE6A12942A5C62446C46C1508ECBD4719101670F4672E31
-      F03938258837ABA9EC966F2235F0612BAF31D4B5A965B89CE4CA8862F7EC14FA
-      FCE3FD9F7452F683745BF695058DC17F5D6C1FB6C2255200FFB39FD2E293B27F
-      EEFB9EEE9B5596E0A88267A24FDED8C96A1BC05C07117C2BAD920235B410514A
-      302EF43DBB21E8A32E9F9225B5EF77C2952551B85835925A8653F618AAFE3F06
-      4C7F7365497D818950EABC8B25D4EEA131F24880F4E0121A70FA0ED0A9FB3EA1
-      60754BFD590E11AA310352E4DA13C2364101E8B6C54E31028C232BC20E2084E0
-      13176A99CE5C08848850EC211205B610A1B6C5F6586F4E9F64CC49384C6872F9
-      67E94C28B502E1A2FA0C08A0CC06B82E386A90B0674352630694D316FAAADB7C
-      4E69AFEC35C491EC3E56A1297B440061A7E14C28D98F39CE633B96AD84668863
-      D8A9D98FAFFC66621E80C9492EBB572740A58F7C63812AE7CAB9A60CA8942D52
-      277DACBD52579A87AB99E8A3C416FBFB9F979D0829B1F9880942AE126A6C1614
-      331FD489D310F169379D481119CA1E4F0C25EF030D8D53804A8BC158495971D5
-      90017D67BB6322443D820DE016218A30B9448892FD6022147B047B2C598F8DD8
-      B29B2942D423D800B808851CC1EE9314FBC5B48D59F809FE67A4FD31F68BA8A9
-      A45E44AD8D10E131D12FA3C66644D4BB3F18FA5E4FAEBB3F7D5F242D89EE8B31
-      19917E1935B7F08C091620866118A608555F4465188661BE2EFF00FFAA803529
-      3B93800000002574455874646174653A63726561746500323032362D31322D31
-      305431343A30363A34352B30303A30306EC2107C000000257445587464617465
-      3A6D6F6469667900323032362D31322D31305431343A30363A34352B30303A30
-      301F9FA8C00000000049454E44AE426082}
+      3A98000017709CBA513C00000006624B474400FF00FF00FFA0BDA79300000428
+      4944415478DAED9C314E63311086C7ABBD06AF8AB6CB5E813237A00241450A14
+      BA9743241D1145A84050718394B9C2D2AD523D0EE22D9059CB19DB63FB3DDB0F
+      E69310E41183F178E6F78C6D8404090CC3300C939B1FA53BC0300CC37C4F5880
+      188661BE2093B39D9C9CEDAA2E71FD2CDD8121D107FFF03A13D476FB5FBFE5E9
+      DF3FC2F69A1906D359426C06F06127FD35DB2C1C6583D0B1AF8D9BD3A7CFB970
+      BFBF1CCDDFB23B9F7CF67BF67228D6EF545FA4E214A06635950000DDF2ADA801
+      43FB81A93ED5B1541053A263BE76B5D527BD0B9B43AC170DA97DBBE9D0F6CD62
+      4D6ADF6D5ABC7DA2BD4D01B0611B47651B9BFD7CB6533F17EB47C822420F028A
+      906030793CEEFFE18AEEC0EB93DBA3F6EDFB1DB9FDC5EA781E3D2FBBEC3E4CB1
+      99F97ECAFBA83FF37E7F29A83EA983F9A1CDE730E6D7F3A3F6DB87ADB7BD293E
+      BBF3894C11A158D130EDA632A92144A8FA0C2825289A8318DA9E1A50755C933E
+      D62142E836AD68166BA93EDB9EB928B9F0482D19C4D84CC7141F1500D4735F40
+      983CEEA42E364A8CD4679F10AD4F6E2526364A947C4284898FFE3CB7108504AE
+      C3EB4CF8EC3F7466B65E3452898DF935805F88E6D77389898D12258A10E9E293
+      2242B1D96C1F634CAD4654BD071493F9E8838E95E07C13DC3650B9CA39EDA613
+      AE8F1C7D5034ABA95436C889CD01A8E264B3954F9CB0CC47410902A6F8846213
+      1F005A0664131F86862E382614DFB3890F005D78003EE6A12942A5C62446C46C
+      1508ECBD4719101670F4672E31F03938258837ABA9EC966F2235F0612BAF31D4
+      B5A965B89CE4CA8862F7EC14FAFCE3FD9F7452F683745BF695058DC17F5D6C1F
+      B6C2255200FFB39FD2E293B27FEEFB9EEE9B5596E0A88267A24FDED8C96A1BC0
+      5C07117C2BAD920235B410514A302EF43DBB21E8A32E9F9225B5EF77C2952551
+      B85835925A8653F618AAFE3F064C7F7365497D818950EABC8B25D4EEA131F248
+      80F4E0121A70FA0ED0A9FB3EA160754BFD590E11AA310352E4DA13C2364101E8
+      B6C54E31028C232BC20E2084E013176A99CE5C08848850EC211205B610A1B6C5
+      F6586F4E9F64CC49384C6872F967E94C28B502E1A2FA0C08A0CC06B82E386A90
+      B0674352630694D316FAAADB7C4E69AFEC35C491EC3E56A1297B440061A7E14C
+      28D98F39CE633B96AD84668863D8A9D98FAFFC66621E80C9492EBB572740A58F
+      7C63812AE7CAB9A60CA8942D52277DACBD52579A87AB99E8A3C416FBFB9F979D
+      0829B1F9880942AE126A6C1614331FD489D310F169379D481119CA1E4F0C25EF
+      030D8D53804A8BC158495971D590017D67BB6322443D820DE016218A30B94488
+      92FD6022147B047B2C598F8DD8B29B2942D423D800B808851CC1EE9314FBC5B4
+      8D59F809FE67A4FD31F68BA8A9A45E44AD8D10E131D12FA3C66644D4BB3F18FA
+      5E4FAEBB3F7D5F242D89EE8B3119917E1935B7F08C091620866118A608555F44
+      65188661BE2EFF00FFAA8035293B93800000000049454E44AE426082}
+  end
+  object ilChannels: TImageList
+    Bitmap = {
+      4C54494C010A000A000200000089504E470D0A1A0A0000000D49484452000000
+      140000000A0806000000B4557EE60000000467414D410000B18F0BFC61050000
+      00206348524D00007A26000080840000FA00000080E8000075300000EA600000
+      3A98000017709CBA513C00000006624B474400FF00FF00FFA0BDA79300000010
+      63614E760000000A0000000A0000000000000000FC47CB14000001B149444154
+      28CFADD2318B13511405E073DFF34D9549B20E64B7113490A94C6CB658D84E11
+      8BE9A61116ACC43E44F0472C18F21F04CBE9A608E91616B6D82A69D619880B82
+      2CC2649399ACC27BDC791649244110114F79B97C5CB887B0CEE909A4E7A98008
+      2100588B28CB4CFCEE23185BE976BBB25EAB0644B4DEB3D17C91C783C1800180
+      00E0FD2B3A909212AD4BB7DDA9000026E3251C4714CCD67FFBC1DE0040AFD73B
+      905226C618D76F350100493A8552AA6066BFDFEFDFD0E909A4E388DBC74F1AEE
+      D3976F40FA1AC8CFC06C311ACEF0E9EA7BA175B9F7B5D18552EAF6D1C307EEF1
+      D121A4140000E612E71797F87CFDA530C6EC09CF5381D6E50AAB3F031AAF01D5
+      809484E72FEE43EBD2F53C15D46BD5C018B38301809402C7478730C6B8F55A35
+      104408DB9DCAEAB24DF86EBD4C68772A20424844A1DF6AEE60DBA8DF6A8288C2
+      7BBFA6F919F0E36A859577F8D7086B114DC64B305BC07CDBC1982D26E325AC45
+      64AD8D92740AE6F23784B944924E61AD8D449699D87144311ACE56E816361ACE
+      E038A2C83213CF1779AC942ACE2F2E77D0CD539452C57C91C79BDAEC4B49E95F
+      D4665F4A99FEB136FFBBD83F01BBE4F8ACCA415F220000000049454E44AE4260
+      82}
   end
   object ActionList1: TActionList
     Images = ilToolbar
@@ -742,6 +1016,20 @@ object frmMain: TfrmMain
       Hint = 'Сохранить как ...'
       ImageIndex = 19
       OnExecute = acLightingSaveAsExecute
+    end
+    object acLightingSetDelay: TAction
+      Category = 'Lighting'
+      Caption = 'Установить задержку в выделенные строки'
+      Hint = 'Установить задержку в выделенные строки'
+      ImageIndex = 20
+      OnExecute = acLightingSetDelayExecute
+    end
+    object acLightingClean: TAction
+      Category = 'Lighting'
+      Caption = 'Очистить выделенные строки'
+      Hint = 'Очистить выделенные строки'
+      ImageIndex = 21
+      OnExecute = acLightingCleanExecute
     end
     object acProgrammAdd: TAction
       Category = 'Programm'

@@ -79,6 +79,48 @@ protected:
         DM->cdsProgramm->Post();
     }
 
+    TAction* Action(const std::string& name) const
+    {
+        auto* action = dynamic_cast<TAction*>(frmMain->FindComponent(name));
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+
+    void Run(const std::string& name) { Action(name)->Execute(); }
+
+    // Schemes with the given numbers, each with steps of FID 1..n and delays 10, 20, ...
+    void MakeSchemes(const std::vector<std::pair<int, int>>& schemes)
+    {
+        for (const auto& [id, steps] : schemes) {
+            DM->cdsSchemes->Append();
+            DM->cdsSchemesFSCHEME->SetAsInteger(id);
+            DM->cdsSchemesFNAME->SetAsString("Схема " + std::to_string(id));
+            for (int s = 1; s <= steps; ++s) {
+                DM->cdsLighting->Append();
+                DM->cdsLightingFID->SetAsInteger(s);
+                DM->cdsLightingFDELAY->SetAsInteger(s * 10);
+                for (int c = 1; c <= 16; ++c)
+                    DM->ChannelField(c)->SetAsString(c == s % 16 + 1 ? "1" : "0");
+            }
+        }
+        DM->cdsSchemes->CheckBrowseMode();
+        DM->cdsLighting->CheckBrowseMode();
+        DM->cdsSchemes->ApplyUpdates(-1);
+    }
+
+    // (FID, FDELAY) of the current scheme's steps in order.
+    std::vector<std::pair<int, int>> Steps() const
+    {
+        std::vector<std::pair<int, int>> steps;
+        TClientDataSet& cds = *DM->cdsLighting;
+        const std::string mark = cds.Bookmark();
+        for (cds.First(); !cds.Eof(); cds.Next())
+            steps.emplace_back(DM->cdsLightingFID->AsInteger(), DM->cdsLightingFDELAY->AsInteger());
+        if (!mark.empty() && cds.BookmarkValid(mark))
+            cds.GotoBookmark(mark);
+        return steps;
+    }
+
     void AddPendingTimeRow()
     {
         DM->cdsTime->Append();
