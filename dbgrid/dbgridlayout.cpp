@@ -222,6 +222,7 @@ void TCustomDBGridLt::InternalLayout()
         AutoFitColWidthsNow();
     UpdateColumnExtents();
     UpdateRowCount();
+    RefreshSelection();
     Invalidate();
 }
 

@@ -62,6 +62,7 @@ void TCustomDBGridLt::LinkActive(bool Value)
 {
     if (!Value)
         HideEditor();
+    FSelection->LinkStateChanged(Value);
     LayoutChanged();
     if (Value && FOptions.Contains(dgAlwaysShowEditor))
         ShowEditor();
