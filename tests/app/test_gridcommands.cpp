@@ -146,18 +146,18 @@ TEST_F(GridCommands, WithoutARectangleBothCommandsRefuseAndAskNothing)
 {
     struct TCase {
         const char* Name;
-        std::function<void(GridCommands&)> Select;
+        std::function<void()> Select;
     };
     const std::vector<TCase> cases{
-        {"nothing selected", [](GridCommands&) {}},
-        {"a plain click", [](GridCommands& t) { t.Grid()->Selection()->Rect()->Select(2, t.BookmarkOfStep(3), false); }},
-        {"whole rows", [](GridCommands& t) {
+        {"nothing selected", [] {}},
+        {"a plain click", [this] { Grid()->Selection()->Rect()->Select(2, BookmarkOfStep(3), false); }},
+        {"whole rows", [this] {
              DM->cdsLighting->SetRecNo(2);
-             t.Grid()->Selection()->Rows()->SelectCurrentRow(true);
+             Grid()->Selection()->Rows()->SelectCurrentRow(true);
              DM->cdsLighting->SetRecNo(3);
-             t.Grid()->Selection()->Rows()->SelectCurrentRow(true);
+             Grid()->Selection()->Rows()->SelectCurrentRow(true);
          }},
-        {"everything", [](GridCommands& t) { t.Grid()->Selection()->SelectAll(); }},
+        {"everything", [this] { Grid()->Selection()->SelectAll(); }},
     };
     const std::vector<std::string> channels = Channels();
     AnswerDelay("250");
@@ -165,7 +165,7 @@ TEST_F(GridCommands, WithoutARectangleBothCommandsRefuseAndAskNothing)
         for (const char* command : {"acLightingSetDelay", "acLightingClean"}) {
             SCOPED_TRACE(std::string(c.Name) + ", " + command);
             Grid()->Selection()->Clear();
-            c.Select(*this);
+            c.Select();
             EXPECT_NE(Grid()->Selection()->SelectionType(), gstRectangle);
             Asked.clear();
             Run(command);
