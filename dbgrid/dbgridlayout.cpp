@@ -449,6 +449,8 @@ void TCustomDBGridLt::Loaded()
     });
     for (TColumnLt* column : marked)
         FSortMarkedColumns.Add(column);
+    if (DataSource())
+        FSumList->Loaded();
     LayoutChanged();
 }
 

@@ -31,6 +31,7 @@ TCustomDBGridLt::~TCustomDBGridLt()
 {
     FOnSelectionChanged = nullptr;
     FDataLink->SetDataSource(nullptr);
+    FSumList->SetDataSet(nullptr);
     FColumns->Clear();
 }
 

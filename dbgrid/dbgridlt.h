@@ -11,6 +11,7 @@
 #include "dbgrid/columnslt.h"
 #include "dbgrid/customgridlt.h"
 #include "dbgrid/dbgridselection.h"
+#include "dbgrid/dbgridsumlist.h"
 #include "dbgrid/dbgridtypes.h"
 #include "dbgrid/griddatalinklt.h"
 #include "platform/ui/componentref.h"
@@ -181,6 +182,19 @@ public:
     // Invalidates the cells of a rectangle of grid cells.
     virtual void InvalidateGridRect(const TGridRectLt& Cells);
 
+    // The footer sums: the sum list, its notifications and the events that
+    // pass its recalculations on (Sender = the sum list).
+    TDBGridLtSumList* SumList() const { return FSumList.get(); }
+    void SetSumList(const TDBGridLtSumList* Value) { FSumList->Assign(Value); }
+    const TNotifyEvent& OnSumListRecalcAll() const { return FOnSumListRecalcAll; }
+    void SetOnSumListRecalcAll(TNotifyEvent Value) { FOnSumListRecalcAll = std::move(Value); }
+    const TNotifyEvent& OnSumListAfterRecalcAll() const { return FOnSumListAfterRecalcAll; }
+    void SetOnSumListAfterRecalcAll(TNotifyEvent Value) { FOnSumListAfterRecalcAll = std::move(Value); }
+    virtual void DoSumListRecalcAll();
+    virtual void DoSumListAfterRecalcAll();
+    // The aggregates changed: the footer rows are repainted.
+    void SumListChanged();
+
     // The editor's text for a cell and back.
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
@@ -287,6 +301,11 @@ private:
     std::unique_ptr<TBookmarkListLt> FSelectedRows = std::make_unique<TBookmarkListLt>(this);
     std::unique_ptr<TDBGridLtSelection> FSelection = std::make_unique<TDBGridLtSelection>(this);
     TNotifyEvent FOnSelectionChanged;
+
+    // Footer sums.
+    std::unique_ptr<TDBGridLtSumList> FSumList = std::make_unique<TDBGridLtSumList>(this);
+    TNotifyEvent FOnSumListRecalcAll;
+    TNotifyEvent FOnSumListAfterRecalcAll;
 };
 
 // The data grid with its settings published.
