@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     TDBGridLt* plain = MakeGrid(&form, plainSteps, 10, 10, 420, 250);
     plain->SetOddRowColor(RGBColor(255, 250, 235));
     plain->SetEvenRowColor(RGBColor(235, 245, 255));
-    plain->SetOptionsLt(plain->OptionsLt() + dghMultiSortMarking);
+    plain->SetOptionsLt(plain->OptionsLt() + TDBGridLtOptions{dghMultiSortMarking});
     plain->Columns()->Items(1)->Title()->SetCaption("Задержка, мс");
     plain->Columns()->Items(2)->Title()->SetCaption("Название");
     plain->Columns()->Items(1)->Title()->SetSortMarker(smDownLt);
@@ -139,7 +139,7 @@ int main(int argc, char** argv)
     multi->SetUseMultiTitle(true);
     multi->Columns()->Items(3)->Title()->SetOrientation(tohVertical);
     multi->Columns()->Items(2)->SetWidth(140);
-    multi->SetOptionsLt(multi->OptionsLt() + dghRowHighlight);
+    multi->SetOptionsLt(multi->OptionsLt() + TDBGridLtOptions{dghRowHighlight});
 
     // The indicator's states: editing, inserting, searching.
     TStepsTable editSteps(&form, 4), insertSteps(&form, 4), searchSteps(&form, 4);
@@ -159,7 +159,7 @@ int main(int argc, char** argv)
     flat->SetFlat(true);
     TStepsTable framedSteps(&form, 6);
     TDBGridLt* framed = MakeGrid(&form, framedSteps, 450, 420, 420, 160);
-    framed->SetOptionsLt(framed->OptionsLt() + dghData3D + dghFooter3D);
+    framed->SetOptionsLt(framed->OptionsLt() + TDBGridLtOptions{dghData3D, dghFooter3D});
     framed->SetFooterRowCount(1);
 
     form.Show();
