@@ -116,7 +116,7 @@ void TCustomDBGridLt::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDraw
         if (FocusFrameWanted(AState))
             canvas.DrawFocusRect(ARect);
     } else {
-        down = DrawFooterCellAt(dataCol, cell.RowIndex, rect, AState, dx, dy);
+        down = DrawFooterCellAt(dataCol, cell.RowIndex, ARect, rect, AState, dx, dy);
     }
     if (framed && !(ThemedDrawing() && (cell.ColPart == ccpIndicatorLt || cell.RowPart == crpTitleLt)))
         DrawCellFrame(ARect, down);

@@ -66,15 +66,9 @@ bool TCustomDBGridLt::DrawIndicatorCell(const TDBGridCellTypeLt& Cell, const TRe
     return highlighted;
 }
 
-void TCustomDBGridLt::DrawFilterCell(int DataCol, const TRect& Rect, TGridDrawState)
+void TCustomDBGridLt::DrawFilterCell(int, const TRect& Rect, TGridDrawState)
 {
     TCanvas& canvas = *Canvas();
     canvas.Brush()->SetColor(LightenColor(FixedColor(), 8));
     canvas.FillRect(Rect);
-    if (DataCol < 0 || DataCol >= FColumns->Count())
-        return;
-    canvas.Font()->Assign(Font());
-    canvas.Font()->SetColor(clBlue);
-    DrawCellText(&canvas, Rect, false, 2, 2, FilterCellText(FColumns->Items(DataCol)), taLeftJustify, tlTop, false,
-                 false, 0, 0);
 }

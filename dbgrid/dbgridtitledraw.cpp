@@ -78,7 +78,7 @@ void TCustomDBGridLt::DrawTitleCell(int DataCol, const TRect& CellRect, const TR
     if (column->BoundField() && FOnGetBtnParams)
         FOnGetBtnParams(this, column, canvas.Font(), background, marker, pressed);
     const bool highlighted =
-        HighlightNoDataCellColor(cell, DataCol, IsTitleSelected(DataCol), canvas.Font(), background);
+        HighlightNoDataCellColor(cell, DataCol, IsColumnSelected(DataCol), canvas.Font(), background);
 
     const bool themed = ThemedDrawing() && !highlighted && background == FixedColor();
     if (themed) {
