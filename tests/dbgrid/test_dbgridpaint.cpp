@@ -328,3 +328,72 @@ TEST(DBGridPaint, CellTypesSplitTheGridIntoParts)
     for (const int row : {-1, g.RowCount() + 2})
         EXPECT_THROW(g.GetCellType(1, row), EInvalidGridOperationLt) << row;
 }
+
+TEST(DBGridPaint, SelectedColumnsAndRecordsHighlightTheirFixedCells)
+{
+    TStepsGrid f(4, 360, 160);
+    TDBGridLt& g = *f.Grid;
+    const TColor dark = RGBColor(64, 64, 64);
+    QImage image = Grab(g);
+    EXPECT_EQ(CountPixels(image, g.CellBounds(2, 0), dark), 0);
+
+    // A selected column: its title turns dark, its neighbour's does not.
+    g.Selection()->ColumnList()->SelectColumn(f.Column(1), false);
+    image = Grab(g);
+    const TRect title = g.CellBounds(2, 0);
+    EXPECT_GT(CountPixels(image, title, dark), title.Width() * title.Height() / 2);
+    int light = 0;
+    for (int y = title.Top + 2; y < title.Bottom - 2; ++y)
+        for (int x = title.Left + 2; x < title.Right - 2; ++x)
+            light += qGray(image.pixel(x, y)) > 180 ? 1 : 0;
+    EXPECT_GT(light, 3);   // the caption in white
+    EXPECT_EQ(CountPixels(image, g.CellBounds(3, 0), dark), 0);
+
+    // Selected records with multi-select: dark indicator cells, the current
+    // one with the light arrow, the others without a mark.
+    g.SetOptions(g.Options() + TDBGridOptions{dgMultiSelect});
+    g.SelectedRows()->SelectCurrentRow(true);
+    f.Table->Next();
+    g.SelectedRows()->SelectCurrentRow(true);
+    f.Table->First();
+    image = Grab(g);
+    const TRect first = g.CellBounds(0, 1), second = g.CellBounds(0, 2), third = g.CellBounds(0, 3);
+    EXPECT_GT(CountPixels(image, first, dark), 10);
+    EXPECT_GT(CountPixels(image, second, dark), 10);
+    EXPECT_EQ(CountPixels(image, third, dark), 0);
+    EXPECT_TRUE(ShowsIndicator(image, g, 1, iiCurrentSelectedLt, 2));
+    EXPECT_FALSE(ShowsIndicator(image, g, 1, iiCurrentLt, 2));
+    EXPECT_EQ(CountPixels(image, second, clWhite), 0);
+}
+
+TEST(DBGridPaint, FootersShowTheirValuesAndHandlersChangeThem)
+{
+    TStepsGrid f(3, 360, 160);
+    TDBGridLt& g = *f.Grid;
+    g.SetFooterRowCount(1);
+    g.SumList()->SetActive(true);
+    f.Column(1)->Footer()->SetValueType(fvtSum);
+    f.Column(2)->Footer()->SetValueType(fvtStaticText);
+    f.Column(2)->Footer()->SetValue("Итого");
+    f.Column(0)->Footer()->SetValueType(fvtCount);
+    EXPECT_EQ(f.Column(1)->Footer()->SumItem() != nullptr, true);
+    std::map<int, std::string> texts;
+    int drawn = 0;
+    g.SetOnGetFooterParams([&](TObject*, int DataCol, int Row, TColumnLt*, TFont*, TColor& Background, TAlignment&,
+                               TGridDrawState, std::string& Text) {
+        EXPECT_EQ(Row, 0);
+        texts[DataCol] = Text;
+        if (DataCol == 2)
+            Background = clAqua;
+    });
+    g.SetOnDrawFooterCell([&](TObject*, int, int, TColumnLt*, const TRect&, TGridDrawState) { ++drawn; });
+    const QImage image = Grab(g);
+    EXPECT_EQ(texts[0], "3");
+    EXPECT_EQ(texts[1], "600");
+    EXPECT_EQ(texts[2], "Итого");
+    EXPECT_EQ(texts[3], "");
+    EXPECT_EQ(drawn, 4);
+    const TRect footer = g.CellBounds(3, g.RowCount());
+    EXPECT_GT(CountPixels(image, footer, clAqua), footer.Width() * footer.Height() / 3);
+    EXPECT_GT(InkPixels(image, footer), 10);
+}
