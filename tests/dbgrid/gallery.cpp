@@ -129,7 +129,17 @@ int main(int argc, char** argv)
     plain->Columns()->Items(2)->Title()->SetSortMarker(smUpLt);
     plain->Columns()->Items(2)->SetWidth(120);
     plain->SetFooterRowCount(1);
-    plainSteps.Table->MoveBy(3);
+    plain->SumList()->SetActive(true);
+    plain->Columns()->Items(0)->Footer()->SetValueType(fvtCount);
+    plain->Columns()->Items(1)->Footer()->SetValueType(fvtSum);
+    plain->Columns()->Items(2)->Footer()->SetValueType(fvtStaticText);
+    plain->Columns()->Items(2)->Footer()->SetValue("Итого");
+    plain->SetOptions(plain->Options() + TDBGridOptions{dgMultiSelect});
+    plainSteps.Table->MoveBy(1);
+    plain->SelectedRows()->SelectCurrentRow(true);
+    plainSteps.Table->MoveBy(1);
+    plain->SelectedRows()->SelectCurrentRow(true);
+    plainSteps.Table->MoveBy(1);
 
     // Multi-level and vertical titles, with the grid style's blended highlight.
     TStepsTable multiSteps(&form, 8);
@@ -140,6 +150,7 @@ int main(int argc, char** argv)
     multi->Columns()->Items(3)->Title()->SetOrientation(tohVertical);
     multi->Columns()->Items(2)->SetWidth(140);
     multi->SetOptionsLt(multi->OptionsLt() + TDBGridLtOptions{dghRowHighlight});
+    multi->Selection()->ColumnList()->SelectColumn(multi->Columns()->Items(1), false);
 
     // The indicator's states: editing, inserting, searching.
     TStepsTable editSteps(&form, 4), insertSteps(&form, 4), searchSteps(&form, 4);
@@ -161,6 +172,11 @@ int main(int argc, char** argv)
     TDBGridLt* framed = MakeGrid(&form, framedSteps, 450, 420, 420, 160);
     framed->SetOptionsLt(framed->OptionsLt() + TDBGridLtOptions{dghData3D, dghFooter3D});
     framed->SetFooterRowCount(1);
+    framed->Columns()->Items(2)->Footer()->SetValueType(fvtStaticText);
+    framed->Columns()->Items(2)->Footer()->SetValue("Подвал с длинным текстом");
+    framed->Selection()->Rect()->Select(1, framedSteps.Table->Bookmark(), false);
+    framedSteps.Table->MoveBy(2);
+    framed->Selection()->Rect()->Select(2, framedSteps.Table->Bookmark(), true);
 
     form.Show();
     plain->SetFocus();
