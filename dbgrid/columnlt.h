@@ -194,6 +194,7 @@ protected:
 
 private:
     friend class TColumnTitleLt;
+    friend class TCustomDBGridLt;   // raises OnGetCellParams while painting
     template <class T>
     void SetExplicit(TColumnExplicitValueLt Flag, T& Store, const T& Value, bool Report);
     TDataSet* GridDataSet() const;

@@ -166,6 +166,10 @@ public:
 protected:
     // Paints one cell; the engine has filled its background.
     virtual void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) = 0;
+    // Whether the engine draws the raised edge of fixed cells and the focus
+    // rectangle after DrawCell (a descendant that frames its cells itself
+    // answers false).
+    virtual bool EngineDrawsCellEdges() const { return true; }
     virtual TInplaceEdit* CreateEditor();
     virtual bool CanEditShow();
     // Begin, check and end of a column or row drag: false vetoes.

@@ -211,6 +211,8 @@ void TCustomGridLt::PaintCell(int ACol, int ARow, const TRect& ARect)
         canvas->FillRect(ARect);
     }
     DrawCell(ACol, ARow, ARect, state);
+    if (!EngineDrawsCellEdges())
+        return;
     if (FDefaultDrawing && fixed && (FOptions.Contains(goFixedVertLine) || FOptions.Contains(goFixedHorzLine)))
         PaintFixedEdge(ARect, background);
     if (FDefaultDrawing && !Designing() && focused &&

@@ -1,24 +1,140 @@
-// The data grid's plain cell painting: title captions, the indicator's
-// mark of the current record, and each data cell's text in its column's
-// font, colour and alignment, with the painted record made active.
-#include <algorithm>
-
+// The data grid's cell painting: which part of the grid a cell belongs to,
+// its frame and insets, the focus rectangle, and the hooks descendants and
+// handlers get after each cell.
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/gridstylelt.h"
+#include "dbcontrols/buttonpaint.h"
 
-namespace {
-void DrawAlignedText(TCanvas& Canvas, const TRect& Rect, TAlignment Alignment, const std::string& Text)
+TDBGridCellTypeLt TCustomDBGridLt::GetCellType(int ACol, int ARow) const
 {
-    const int width = Canvas.TextWidth(Text);
-    int x = Rect.Left + 2;
-    if (Alignment == taRightJustify)
-        x = Rect.Right - 2 - width;
-    else if (Alignment == taCenter)
-        x = Rect.Left + (Rect.Width() - width) / 2;
-    Canvas.TextRect(Rect, x, Rect.Top + 2, Text);
+    TDBGridCellTypeLt cell;
+    if (ACol < FIndicatorOffset) {
+        cell.ColPart = ccpIndicatorLt;
+        cell.ColIndex = ACol;
+    } else {
+        cell.ColPart = ccpDataColLt;
+        cell.ColIndex = ACol - FIndicatorOffset;
+    }
+    const int titleRows = FOptions.Contains(dgTitles) ? 1 : 0;
+    if (ARow >= 0 && ARow < titleRows) {
+        cell.RowPart = crpTitleLt;
+        cell.RowIndex = ARow;
+    } else if (ARow >= titleRows && ARow < FTitleOffset) {
+        cell.RowPart = crpFilterLt;
+        cell.RowIndex = ARow - titleRows;
+    } else if (ARow >= FTitleOffset && ARow < RowCount()) {
+        cell.RowPart = crpDataLt;
+        cell.RowIndex = ARow - FTitleOffset;
+    } else if (ARow >= RowCount() && ARow < FullRowCount()) {
+        cell.RowPart = crpFooterLt;
+        cell.RowIndex = ARow - RowCount();
+    } else {
+        throw EInvalidGridOperationLt("Algorithm error in TCustomDBGridLt.GetCellType");
+    }
+    return cell;
 }
-} // namespace
+
+void TCustomDBGridLt::SetStyle(TDBGridLtStyle* Value)
+{
+    if (FStyle == Value)
+        return;
+    FStyle = Value;
+    Invalidate();
+}
+
+void TCustomDBGridLt::SetPressedTitleColumn(int Value)
+{
+    if (FPressedTitleCol == Value)
+        return;
+    const int old = FPressedTitleCol;
+    FPressedTitleCol = Value;
+    if (FTitleOffset == 0)
+        return;
+    for (const int col : {old, Value})
+        if (col >= 0 && col < FullColCount())
+            RepaintCell(col, 0);
+}
+
+bool TCustomDBGridLt::CellIs3D(const TDBGridCellTypeLt& Cell, int DataCol) const
+{
+    if (Cell.RowPart == crpFilterLt && Cell.ColPart == ccpDataColLt)
+        return false;
+    if (Cell.RowPart == crpFooterLt)
+        return FFooterRowCount > 0 && FOptionsLt.Contains(dghFooter3D);
+    if (Cell.RowPart == crpTitleLt || Cell.ColPart == ccpIndicatorLt || Cell.RowPart == crpFilterLt)
+        return FOptionsLt.Contains(dghFixed3D);
+    if (DataCol >= 0 && DataToRawColumn(DataCol) < FixedCols())
+        return FOptionsLt.Contains(dghFrozen3D);
+    return FOptionsLt.Contains(dghData3D);
+}
+
+bool TCustomDBGridLt::ThemedDrawing() const
+{
+    return !Flat() && ButtonThemesEnabled() && FOptionsLt.Contains(dghFixed3D) && FOptions.Contains(dgColLines) &&
+           FOptions.Contains(dgRowLines);
+}
+
+bool TCustomDBGridLt::FocusFrameWanted(TGridDrawState State) const
+{
+    return DefaultDrawing() && State.Contains(gdFocused) && !FOptions.Contains(dgRowSelect) &&
+           (!FStyle || FStyle->FocusFrames());
+}
+
+void TCustomDBGridLt::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+{
+    if (FInLayout)
+        return;
+    TCanvas& canvas = *Canvas();
+    if (ComponentState().Contains(csLoading)) {
+        canvas.Brush()->SetColor(Color());
+        canvas.FillRect(ARect);
+        return;
+    }
+    FColCellParams->Col = ACol;
+    FColCellParams->Row = ARow;
+    const TDBGridCellTypeLt cell = GetCellType(ACol, ARow);
+    const int dataCol = cell.ColPart == ccpDataColLt ? cell.ColIndex : -1;
+    const bool framed = CellIs3D(cell, dataCol);
+    TRect rect = ARect;
+    if (framed)
+        InflateRect(rect, -1, -1);
+    const int dy = framed ? 1 : 2;
+    const int dx = dy - (Flat() ? 1 : 0);
+
+    bool down = false;
+    if (cell.ColPart == ccpIndicatorLt) {
+        down = DrawIndicatorCell(cell, ARect, rect);
+    } else if (cell.RowPart == crpTitleLt) {
+        DrawTitleCell(dataCol, ARect, rect, framed, dx, dy);
+        return;   // the title frames its own bands
+    } else if (cell.RowPart == crpFilterLt) {
+        DrawFilterCell(dataCol, rect, AState);
+    } else if (cell.RowPart == crpDataLt) {
+        down = DrawDataCellAt(dataCol, cell.RowIndex, ARect, rect, AState, dx, dy);
+        if (FocusFrameWanted(AState))
+            canvas.DrawFocusRect(ARect);
+    } else {
+        down = DrawFooterCellAt(dataCol, cell.RowIndex, ARect, rect, AState, dx, dy);
+    }
+    if (framed && !(ThemedDrawing() && (cell.ColPart == ccpIndicatorLt || cell.RowPart == crpTitleLt)))
+        DrawCellFrame(ARect, down);
+}
+
+void TCustomDBGridLt::DrawCellFrame(TRect Rect, bool Down)
+{
+    TCanvas& canvas = *Canvas();
+    if (!Flat()) {
+        canvas.DrawEdge(Rect, Down ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_RECT);
+        return;
+    }
+    canvas.Brush()->SetColor(Color());
+    canvas.FillRect(TRect{Rect.Right - 1, Rect.Top, Rect.Right, Rect.Bottom});
+    canvas.FillRect(TRect{Rect.Left, Rect.Bottom - 1, Rect.Right, Rect.Bottom});
+    TRect inner{Rect.Left, Rect.Top, Rect.Right - 1, Rect.Bottom - 1};
+    canvas.DrawEdge(inner, Down ? BDR_SUNKENINNER : BDR_RAISEDINNER, BF_RECT);
+}
 
 void TCustomDBGridLt::DoGetCellParams(TColumnLt* Column, TFont* AFont, TColor& Background, TGridDrawState State)
 {
@@ -26,50 +142,28 @@ void TCustomDBGridLt::DoGetCellParams(TColumnLt* Column, TFont* AFont, TColor& B
         FOnGetCellParams(this, Column, AFont, Background, State);
 }
 
-void TCustomDBGridLt::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
+void TCustomDBGridLt::DoGetFooterParams(int DataCol, int Row, TColumnLt* Column, TFont* AFont, TColor& Background,
+                                        TAlignment& Alignment, TGridDrawState State, std::string& Text)
 {
-    TCanvas& canvas = *Canvas();
-    const int dataCol = RawToDataColumn(ACol);
-    TColumnLt* column = dataCol >= 0 && dataCol < FColumns->Count() ? FColumns->Items(dataCol) : nullptr;
-    const int record = ARow - FTitleOffset;
-    if (ARow < FTitleOffset) {
-        if (!column)
-            return;
-        canvas.Font()->Assign(column->Title()->Font());
-        canvas.Brush()->SetColor(column->Title()->Color());
-        DrawAlignedText(canvas, ARect, column->Title()->Alignment(), column->Title()->Caption());
-        return;
-    }
-    if (ACol < FIndicatorOffset) {
-        if (FDataLink->Active() && record == FDataLink->ActiveRecord()) {
-            canvas.Brush()->SetColor(clWindowText);
-            const int midY = (ARect.Top + ARect.Bottom) / 2;
-            const int left = ARect.Left + 3;
-            canvas.Polygon({TPoint{left, midY - 3}, TPoint{left + 3, midY}, TPoint{left, midY + 3}});
-        }
-        return;
-    }
-    if (!column || !FDataLink->Active() || record < 0 || record >= FDataLink->RecordCount())
-        return;
-    const int saved = FDataLink->ActiveRecord();
-    FDataLink->SetActiveRecord(record);
-    try {
-        TColCellParamsLt& params = *FColCellParams;
-        column->FillCellParams(&params);
-        params.Row = record;
-        params.Col = dataCol;
-        params.State = AState;
-        TColor background = AState.Contains(gdSelected) && Focused() ? clHighlight : params.Background;
-        if (AState.Contains(gdSelected) && Focused())
-            params.Font->SetColor(clHighlightText);
-        DoGetCellParams(column, params.Font.get(), background, AState);
-        canvas.Font()->Assign(params.Font.get());
-        canvas.Brush()->SetColor(background);
-        canvas.FillRect(ARect);
-        DrawAlignedText(canvas, ARect, params.Alignment, params.Text);
-    } catch (...) {
-        FDataLink->SetActiveRecord(saved);
-        throw;
-    }
-    FDataLink->SetActiveRecord(saved);
+    if (FOnGetFooterParams)
+        FOnGetFooterParams(this, DataCol, Row, Column, AFont, Background, Alignment, State, Text);
+}
+
+void TCustomDBGridLt::DrawDataCell(const TRect& Rect, TField* Field, TGridDrawState State)
+{
+    if (FOnDrawDataCell && !FColumns->Customized())
+        FOnDrawDataCell(this, Rect, Field, State);
+}
+
+void TCustomDBGridLt::DrawColumnCell(const TRect& Rect, int DataCol, TColumnLt* Column, TGridDrawState State)
+{
+    if (FOnDrawColumnCell)
+        FOnDrawColumnCell(this, Rect, DataCol, Column, State);
+}
+
+void TCustomDBGridLt::DrawFooterCell(int DataCol, int Row, TColumnLt* Column, const TRect& Rect,
+                                     TGridDrawState State)
+{
+    if (FOnDrawFooterCell)
+        FOnDrawFooterCell(this, DataCol, Row, Column, Rect, State);
 }

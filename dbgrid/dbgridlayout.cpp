@@ -253,7 +253,9 @@ void TCustomDBGridLt::CalcTitleHeight()
         return;
     int height = 0;
     const TTextMetric tm = MetricsOf(FTitleFont.get());
-    if (FTitleHeight != 0 || FTitleLines != 0) {
+    if (FUseMultiTitle) {
+        height = BuildTitleTree();
+    } else if (FTitleHeight != 0 || FTitleLines != 0) {
         height = FTitleLines * (tm.tmHeight + tm.tmExternalLeading) + FTitleHeight + 2 +
                  (FOptions.Contains(dgRowLines) ? 1 : 0);
     } else {

@@ -10,16 +10,20 @@
 
 #include "dbgrid/columnslt.h"
 #include "dbgrid/customgridlt.h"
+#include "dbgrid/dbgridcelltype.h"
 #include "dbgrid/dbgridselection.h"
 #include "dbgrid/dbgridsumlist.h"
 #include "dbgrid/dbgridtypes.h"
 #include "dbgrid/griddatalinklt.h"
+#include "dbgrid/headtreenode.h"
 #include "platform/ui/componentref.h"
 
 class TColCellParamsLt;
 class TColumnLt;
 class TCustomImageList;
 class TDBGridLtColumnDefValuesLt;
+class TDBGridLtStyle;
+class TField;
 
 // The private message of a delayed layout.
 constexpr uint32_t CM_DBGRIDLAYOUTLT = WM_USER + 110;
@@ -27,6 +31,17 @@ constexpr uint32_t CM_DBGRIDLAYOUTLT = WM_USER + 110;
 using TGetCellLtParamsEvent =
     std::function<void(TObject* Sender, TColumnLt* Column, TFont* AFont, TColor& Background, TGridDrawState State)>;
 using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+using TDrawColumnLtCellEvent = std::function<void(TObject* Sender, const TRect& Rect, int DataCol, TColumnLt* Column,
+                                                  TGridDrawState State)>;
+using TDrawDataCellEvent =
+    std::function<void(TObject* Sender, const TRect& Rect, TField* Field, TGridDrawState State)>;
+using TDrawFooterCellEvent = std::function<void(TObject* Sender, int DataCol, int Row, TColumnLt* Column,
+                                                const TRect& Rect, TGridDrawState State)>;
+using TGetFooterParamsEvent =
+    std::function<void(TObject* Sender, int DataCol, int Row, TColumnLt* Column, TFont* AFont, TColor& Background,
+                       TAlignment& Alignment, TGridDrawState State, std::string& Text)>;
+using TGetBtnLtParamsEvent = std::function<void(TObject* Sender, TColumnLt* Column, TFont* AFont, TColor& Background,
+                                                TSortMarkerLt& SortMarker, bool IsDown)>;
 
 class TCustomDBGridLt : public TCustomGridLt {
     LT_CLASS(TCustomDBGridLt)
@@ -199,6 +214,105 @@ public:
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
 
+    // ---- painting (dbgriddraw*.cpp) ----
+    // The part of the grid a cell lies in, with indexes relative to it.
+    TDBGridCellTypeLt GetCellType(int ACol, int ARow) const;
+    // The style that colours highlighted cells; none: the plain colours.
+    TDBGridLtStyle* Style() const { return FStyle; }
+    void SetStyle(TDBGridLtStyle* Value);
+    // The title column drawn pressed (a held title button), -1 when none.
+    int PressedTitleColumn() const { return FPressedTitleCol; }
+    void SetPressedTitleColumn(int Value);
+    // The multi-level title bands and each column's leaf among them.
+    const THeadTreeNode* TitleTree() const { return FTitleTree.get(); }
+    const std::vector<THeadTreeNode*>& TitleLeaves() const { return FTitleLeaves; }
+    // Incremental search: while it runs, the current record's mark is drawn
+    // on the search colour and the typed text over the current cell.
+    bool IncSearching() const { return FIncSearching; }
+    const std::string& IncSearchText() const { return FIncSearchText; }
+    void SetIncSearchState(bool Searching, const std::string& Text);
+    // The screen row that showed the current record when last painted.
+    int IndicatorRow() const { return FIndicatorRow; }
+    const TDrawColumnLtCellEvent& OnDrawColumnCell() const { return FOnDrawColumnCell; }
+    void SetOnDrawColumnCell(TDrawColumnLtCellEvent Value) { FOnDrawColumnCell = std::move(Value); }
+    const TDrawDataCellEvent& OnDrawDataCell() const { return FOnDrawDataCell; }
+    void SetOnDrawDataCell(TDrawDataCellEvent Value) { FOnDrawDataCell = std::move(Value); }
+    const TDrawFooterCellEvent& OnDrawFooterCell() const { return FOnDrawFooterCell; }
+    void SetOnDrawFooterCell(TDrawFooterCellEvent Value) { FOnDrawFooterCell = std::move(Value); }
+    const TGetFooterParamsEvent& OnGetFooterParams() const { return FOnGetFooterParams; }
+    void SetOnGetFooterParams(TGetFooterParamsEvent Value) { FOnGetFooterParams = std::move(Value); }
+    const TGetBtnLtParamsEvent& OnGetBtnParams() const { return FOnGetBtnParams; }
+    void SetOnGetBtnParams(TGetBtnLtParamsEvent Value) { FOnGetBtnParams = std::move(Value); }
+
+protected:
+    // Painting hooks descendants replace.
+    virtual void DoGetFooterParams(int DataCol, int Row, TColumnLt* Column, TFont* AFont, TColor& Background,
+                                   TAlignment& Alignment, TGridDrawState State, std::string& Text);
+    // After a data cell's default drawing: OnDrawDataCell (stored columns
+    // only) and OnDrawColumnCell.
+    virtual void DrawDataCell(const TRect& Rect, TField* Field, TGridDrawState State);
+    virtual void DrawColumnCell(const TRect& Rect, int DataCol, TColumnLt* Column, TGridDrawState State);
+    virtual void DrawFooterCell(int DataCol, int Row, TColumnLt* Column, const TRect& Rect, TGridDrawState State);
+    // Whether a cell gets a raised frame.
+    virtual bool CellIs3D(const TDBGridCellTypeLt& Cell, int DataCol) const;
+    // Whether the current record's cell of DataCol is in the selection.
+    virtual bool IsCellSelected(int DataCol) const;
+    // Whether the current record is selected as a whole (all, or marked
+    // with dgMultiSelect); whether a data column's title is selected.
+    bool IsRowSelected() const;
+    bool IsColumnSelected(int DataCol) const;
+    bool SelectionEmpty() const;
+    // The text a footer row of a column shows.
+    virtual std::string GetFooterValue(int Row, TColumnLt* Column);
+    // The colours of a highlighted data cell (false: not highlighted).
+    virtual bool HighlightDataCellColor(int DataCol, int DataRow, TGridDrawState State, TFont* AFont,
+                                        TColor& Background);
+    // The same for fixed and footer cells.
+    virtual bool HighlightNoDataCellColor(const TDBGridCellTypeLt& Cell, int DataCol, bool Selected, TFont* AFont,
+                                          TColor& Background);
+    // The filter row's cell of a data column.
+    virtual void DrawFilterCell(int DataCol, const TRect& Rect, TGridDrawState State);
+    bool EngineDrawsCellEdges() const override { return false; }
+
+private:
+    // The cell painters answer whether the cell is shown pressed or
+    // highlighted (its frame is sunken then).
+    bool DrawIndicatorCell(const TDBGridCellTypeLt& Cell, const TRect& CellRect, const TRect& Rect);
+    void DrawTitleCell(int DataCol, const TRect& CellRect, const TRect& Rect, bool Framed, int DX, int DY);
+    // The group bands above a leaf of the title tree, up from LeafTop.
+    void DrawTitleBands(int DataCol, const TRect& CellRect, int LeafTop);
+    // Draws the marker (and the sort index) at the right of Rect; answers
+    // the room left for the caption.
+    TRect DrawSortMarker(const TColumnLt* Column, TSortMarkerLt Marker, const TRect& Rect, bool Highlighted);
+    bool DrawDataCellAt(int DataCol, int DataRow, const TRect& CellRect, const TRect& Rect, TGridDrawState State,
+                        int DX, int DY);
+    void DrawDataContents(TColumnLt* Column, const TRect& Rect, int DX, int DY, bool ShowImage);
+    void DrawEditButtonStrip(TColumnLt* Column, const TRect& Strip);
+    bool DrawFooterCellAt(int DataCol, int FooterRow, const TRect& CellRect, const TRect& Rect, TGridDrawState State,
+                          int DX, int DY);
+    void DrawCellFrame(TRect Rect, bool Down);
+    bool FocusFrameWanted(TGridDrawState State) const;
+    // Fixed cells drawn as the desktop theme's header items.
+    bool ThemedDrawing() const;
+    int EditButtonWidth() const;
+    int BuildTitleTree();
+
+    TDBGridLtStyle* FStyle = nullptr;
+    std::unique_ptr<THeadTreeNode> FTitleTree = THeadTreeNode::CreateWithCaption("Root", 0, 10);
+    std::vector<THeadTreeNode*> FTitleLeaves;
+    int FPressedTitleCol = -1;
+    bool FIncSearching = false;
+    std::string FIncSearchText;
+    int FIndicatorRow = -1;
+    // The active record saved while another record is painted, -1 when none.
+    int FPaintSavedRecord = -1;
+    TDrawColumnLtCellEvent FOnDrawColumnCell;
+    TDrawDataCellEvent FOnDrawDataCell;
+    TDrawFooterCellEvent FOnDrawFooterCell;
+    TGetFooterParamsEvent FOnGetFooterParams;
+    TGetBtnLtParamsEvent FOnGetBtnParams;
+    // ---- end of painting ----
+
 protected:
     // Factories of the owned objects descendants replace.
     virtual std::unique_ptr<TDBGridLtColumnDefValuesLt> CreateColumnDefValues();
@@ -228,7 +342,7 @@ protected:
     void UpdateActive();
     void RepaintRow(int ARow);
 
-    // Plain cell painting: titles, indicator and cell text.
+    // Paints one cell: indicator, title, filter, data or footer.
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     // Lets OnGetCellParams change a data cell's font and background.
     virtual void DoGetCellParams(TColumnLt* Column, TFont* AFont, TColor& Background, TGridDrawState State);

@@ -42,22 +42,26 @@ void TDBGridLtStyle::ScreenColorsChanged(int ColorCount)
     FScreenColorCount = ColorCount;
 }
 
+bool DataCellHighlighted(const TDataCellHighlightLt& Cell, bool& Focused)
+{
+    Focused = Cell.GridFocused && Cell.HighlightFocus;
+    if (Cell.InSelection)
+        return true;
+    bool countsSelected = Cell.State.Contains(gdSelected);
+    if (Cell.RowHighlight && Cell.CurrentRow && Cell.SelectionEmpty && !Cell.CurrentColumn) {
+        Focused = true;
+        countsSelected = true;
+    }
+    const bool highlighted =
+        (countsSelected || (Cell.CurrentRow && Cell.RowSelect)) && (Cell.AlwaysShowSelection || Focused);
+    return highlighted && (!Cell.EditorShown || Cell.RowSelect);
+}
+
 bool TDBGridLtStyle::HighlightDataCellColor(const TDataCellHighlightLt& Cell, TFont* Font, TColor& Background) const
 {
-    bool focused = Cell.GridFocused && Cell.HighlightFocus;
-    if (!Cell.InSelection) {
-        bool countsSelected = Cell.State.Contains(gdSelected);
-        if (Cell.RowHighlight && Cell.CurrentRow && Cell.SelectionEmpty && !Cell.CurrentColumn) {
-            focused = true;
-            countsSelected = true;
-        }
-        bool highlighted =
-            (countsSelected || (Cell.CurrentRow && Cell.RowSelect)) && (Cell.AlwaysShowSelection || focused);
-        if (Cell.EditorShown)
-            highlighted = highlighted && Cell.RowSelect;
-        if (!highlighted)
-            return false;
-    }
+    bool focused = false;
+    if (!DataCellHighlighted(Cell, focused))
+        return false;
     const bool current = Cell.CurrentRow && (Cell.CurrentColumn || Cell.RowSelect);
     if (!Cell.SelectionActive) {
         if (current && (focused || Cell.AlwaysShowSelection)) {

@@ -31,6 +31,10 @@ struct TDataCellHighlightLt {
     bool AlwaysShowSelection = false;
 };
 
+// Whether the cell is highlighted; Focused: it counts as focused (the grid
+// has the focus with dghHighlightFocus, or the row highlight applies).
+bool DataCellHighlighted(const TDataCellHighlightLt& Cell, bool& Focused);
+
 class TDBGridLtStyle : public TPersistent {
     LT_CLASS(TDBGridLtStyle)
 public:

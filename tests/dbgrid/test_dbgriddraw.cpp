@@ -52,7 +52,10 @@ TEST(DBGridDraw, RecordsShowTheirTextAndHandlersTheirColours)
     // The handler's colour in the second record only.
     EXPECT_TRUE(Holds(image, g.CellBounds(2, 2), qRgb(0xFF, 0xFF, 0x00)));
     EXPECT_FALSE(Holds(image, g.CellBounds(2, 3), qRgb(0xFF, 0xFF, 0x00)));
-    // The indicator marks the current record only.
-    EXPECT_GT(Marks(image, g.CellBounds(0, 1)), 0);
-    EXPECT_EQ(Marks(image, g.CellBounds(0, 2)), 0);
+    // The indicator marks the current record only: its cell differs from
+    // the cells of the other records.
+    const TRect current = g.CellBounds(0, 1), other = g.CellBounds(0, 2), third = g.CellBounds(0, 3);
+    const QImage otherCell = image.copy(other.Left, other.Top, other.Width(), other.Height());
+    EXPECT_NE(image.copy(current.Left, current.Top, current.Width(), current.Height()), otherCell);
+    EXPECT_EQ(image.copy(third.Left, third.Top, third.Width(), third.Height()), otherCell);
 }

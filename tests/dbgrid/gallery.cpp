@@ -1,0 +1,200 @@
+// Renders data grids with every kind of title (plain, sort-marked, vertical,
+// multi-level), check boxes, odd and even rows, the indicator's states,
+// footers and a selection, and the grid's shared pictures enlarged, into one
+// picture for looking at them:
+//   dbgrid_gallery OUTPUT.png
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QCursor>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
+
+#include "dbgrid/columnlt.h"
+#include "dbgrid/dbgridlt.h"
+#include "dbgrid/gridimageslt.h"
+#include "dbgrid/gridstylelt.h"
+#include "platform/data/clientdataset.h"
+#include "platform/data/datasource.h"
+#include "platform/data/fields.h"
+#include "platform/ui/application.h"
+#include "platform/ui/forms.h"
+#include "platform/ui/imglist.h"
+#include "tests/dbcontrols/tablefields.h"
+
+namespace {
+// A table of light steps: number, delay, name, on/off.
+struct TStepsTable {
+    TClientDataSet* Table;
+    TDataSource* Source;
+
+    explicit TStepsTable(TComponent* Owner, int Rows)
+    {
+        Table = new TClientDataSet(Owner);
+        auto* id = AddTableField<TIntegerField>(Table, "FID");
+        auto* delay = AddTableField<TIntegerField>(Table, "FDELAY");
+        auto* name = AddTableField<TStringField>(Table, "FNAME", 20);
+        auto* on = AddTableField<TBooleanField>(Table, "FON");
+        id->SetDisplayLabel("№");
+        delay->SetDisplayLabel("Задержка|мс");
+        name->SetDisplayLabel("Задержка|Название шага");
+        on->SetDisplayLabel("Вкл.");
+        Table->CreateDataSet();
+        for (int i = 1; i <= Rows; ++i) {
+            Table->Append();
+            id->SetAsInteger(i);
+            delay->SetAsInteger(i * 150);
+            name->SetAsString("Шаг " + std::to_string(i));
+            on->SetAsBoolean(i % 3 != 0);
+            Table->Post();
+        }
+        Table->First();
+        Source = new TDataSource(Owner);
+        Source->SetDataSet(Table);
+    }
+};
+
+TDBGridLt* MakeGrid(TForm* Form, const TStepsTable& Steps, int Left, int Top, int Width, int Height)
+{
+    auto* grid = new TDBGridLt(Form);
+    grid->SetParent(Form);
+    grid->SetBounds(Left, Top, Width, Height);
+    grid->SetDataSource(Steps.Source);
+    return grid;
+}
+
+QImage Enlarged(const QImage& Image, int Scale)
+{
+    return Image.scaled(Image.width() * Scale, Image.height() * Scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The shared pictures on the button face, four times their size.
+QImage SharedPictures()
+{
+    constexpr int scale = 4, gap = 8;
+    std::vector<QImage> pictures;
+    for (int i = 0; i < GridIndicatorImages()->Count(); ++i)
+        pictures.push_back(GridIndicatorImages()->Picture(i));
+    for (int i = 0; i < GridSortMarkerImages()->Count(); ++i)
+        pictures.push_back(GridSortMarkerImages()->Picture(i));
+    for (const TGridCursorLt cursor : {gcDownLt, gcRightLt, gcLeftLt})
+        pictures.push_back(GridCursor(cursor).pixmap().toImage());
+    int width = gap, height = 0;
+    for (const QImage& p : pictures) {
+        width += p.width() * (p.width() > 16 ? 2 : scale) + gap;
+        height = std::max(height, p.height() * (p.width() > 16 ? 2 : scale));
+    }
+    QImage out(width, height + 2 * gap, QImage::Format_RGB32);
+    out.fill(QColor(240, 240, 240));
+    QPainter painter(&out);
+    int x = gap;
+    for (const QImage& p : pictures) {
+        const QImage big = Enlarged(p, p.width() > 16 ? 2 : scale);
+        painter.drawImage(x, gap, big);
+        x += big.width() + gap;
+    }
+    return out;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+        return 2;
+    }
+    QApplication qtApplication(argc, argv);
+    TApplication application(nullptr);
+    application.Initialize();
+
+    TForm form(nullptr);
+    form.SetCaption("Data grids");
+    form.SetColor(clBtnFace);
+    form.SetBounds(20, 20, 900, 720);
+
+    // Plain and sort-marked titles, odd and even rows, check boxes, footers.
+    TStepsTable plainSteps(&form, 12);
+    TDBGridLt* plain = MakeGrid(&form, plainSteps, 10, 10, 420, 250);
+    plain->SetOddRowColor(RGBColor(255, 250, 235));
+    plain->SetEvenRowColor(RGBColor(235, 245, 255));
+    plain->SetOptionsLt(plain->OptionsLt() + TDBGridLtOptions{dghMultiSortMarking});
+    plain->Columns()->Items(1)->Title()->SetCaption("Задержка, мс");
+    plain->Columns()->Items(2)->Title()->SetCaption("Название");
+    plain->Columns()->Items(1)->Title()->SetSortMarker(smDownLt);
+    plain->Columns()->Items(2)->Title()->SetSortMarker(smUpLt);
+    plain->Columns()->Items(2)->SetWidth(120);
+    plain->SetFooterRowCount(1);
+    plain->SumList()->SetActive(true);
+    plain->Columns()->Items(0)->Footer()->SetValueType(fvtCount);
+    plain->Columns()->Items(1)->Footer()->SetValueType(fvtSum);
+    plain->Columns()->Items(2)->Footer()->SetValueType(fvtStaticText);
+    plain->Columns()->Items(2)->Footer()->SetValue("Итого");
+    plain->SetOptions(plain->Options() + TDBGridOptions{dgMultiSelect});
+    plainSteps.Table->MoveBy(1);
+    plain->SelectedRows()->SelectCurrentRow(true);
+    plainSteps.Table->MoveBy(1);
+    plain->SelectedRows()->SelectCurrentRow(true);
+    plainSteps.Table->MoveBy(1);
+
+    // Multi-level and vertical titles, with the grid style's blended highlight.
+    TStepsTable multiSteps(&form, 8);
+    TDBGridLt* multi = MakeGrid(&form, multiSteps, 450, 10, 420, 250);
+    TDBGridLtStyle style;
+    multi->SetStyle(&style);
+    multi->SetUseMultiTitle(true);
+    multi->Columns()->Items(3)->Title()->SetOrientation(tohVertical);
+    multi->Columns()->Items(2)->SetWidth(140);
+    multi->SetOptionsLt(multi->OptionsLt() + TDBGridLtOptions{dghRowHighlight});
+    multi->Selection()->ColumnList()->SelectColumn(multi->Columns()->Items(1), false);
+
+    // The indicator's states: editing, inserting, searching.
+    TStepsTable editSteps(&form, 4), insertSteps(&form, 4), searchSteps(&form, 4);
+    TDBGridLt* editing = MakeGrid(&form, editSteps, 10, 280, 280, 120);
+    TDBGridLt* inserting = MakeGrid(&form, insertSteps, 300, 280, 280, 120);
+    TDBGridLt* searching = MakeGrid(&form, searchSteps, 590, 280, 280, 120);
+    editSteps.Table->MoveBy(1);
+    editSteps.Table->Edit();
+    insertSteps.Table->MoveBy(2);
+    insertSteps.Table->Insert();
+    searchSteps.Table->MoveBy(1);
+    searching->SetIncSearchState(true, "Ша");
+
+    // Flat look without 3D titles, and 3D data cells.
+    TStepsTable flatSteps(&form, 6);
+    TDBGridLt* flat = MakeGrid(&form, flatSteps, 10, 420, 420, 160);
+    flat->SetFlat(true);
+    TStepsTable framedSteps(&form, 6);
+    TDBGridLt* framed = MakeGrid(&form, framedSteps, 450, 420, 420, 160);
+    framed->SetOptionsLt(framed->OptionsLt() + TDBGridLtOptions{dghData3D, dghFooter3D});
+    framed->SetFooterRowCount(1);
+    framed->Columns()->Items(2)->Footer()->SetValueType(fvtStaticText);
+    framed->Columns()->Items(2)->Footer()->SetValue("Подвал с длинным текстом");
+    framed->Selection()->Rect()->Select(1, framedSteps.Table->Bookmark(), false);
+    framedSteps.Table->MoveBy(2);
+    framed->Selection()->Rect()->Select(2, framedSteps.Table->Bookmark(), true);
+
+    form.Show();
+    plain->SetFocus();
+    QTest::qWait(300);
+
+    const QImage grids = form.Widget()->grab().toImage();
+    const QImage pictures = SharedPictures();
+    QImage out(std::max(grids.width(), pictures.width()), grids.height() + pictures.height(), QImage::Format_RGB32);
+    out.fill(QColor(200, 200, 200));
+    QPainter painter(&out);
+    painter.drawImage(0, 0, grids);
+    painter.drawImage(0, grids.height(), pictures);
+    painter.end();
+    for (TDBGridLt* grid : {plain, multi, editing, inserting, searching, flat, framed})
+        grid->SetStyle(nullptr);
+    if (!out.save(QString::fromStdString(argv[1]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
