@@ -55,8 +55,17 @@ bool TCustomDBGridLt::DispatchGridMessage(TMessage& Message)
         return false;
     case CM_PARENTFONTCHANGED:
         TCustomGridLt::Dispatch(Message);
-        if (ParentFont())
-            FFooterFont->Assign(Font());
+        if (ParentFont()) {
+            FFontFromParent = true;
+            try {
+                FTitleFont->Assign(Font());
+                FFooterFont->Assign(Font());
+            } catch (...) {
+                FFontFromParent = false;
+                throw;
+            }
+            FFontFromParent = false;
+        }
         return true;
     case CM_PARENTCOLORCHANGED:
         TCustomGridLt::Dispatch(Message);
