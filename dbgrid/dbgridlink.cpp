@@ -51,6 +51,7 @@ void TCustomDBGridLt::UpdateRowCount()
         if (RowCount() != rows)
             SetRowCount(rows);
         UpdateActive();
+        UpdateScrollBars();
     } catch (...) {
         FInUpdateRowCount = false;
         throw;

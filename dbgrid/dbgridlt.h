@@ -16,6 +16,7 @@
 #include "dbgrid/dbgridtypes.h"
 #include "dbgrid/griddatalinklt.h"
 #include "dbgrid/headtreenode.h"
+#include "dbgrid/gridscrollbarlt.h"
 #include "platform/ui/componentref.h"
 
 class TColCellParamsLt;
@@ -24,6 +25,7 @@ class TCustomImageList;
 class TDBGridLtColumnDefValuesLt;
 class TDBGridLtStyle;
 class TField;
+struct THintInfo;
 
 // The private message of a delayed layout.
 constexpr uint32_t CM_DBGRIDLAYOUTLT = WM_USER + 110;
@@ -312,11 +314,42 @@ private:
     TGetFooterParamsEvent FOnGetFooterParams;
     TGetBtnLtParamsEvent FOnGetBtnParams;
     // ---- end of painting ----
+    // Scroll bars, the wheel and the window messages (dbgridvertscroll.cpp,
+    // dbgridmessages.cpp): the vertical bar shows and moves the dataset's
+    // position.
+    TDBGridLtScrollBar* HorzScrollBar() const { return FHorzScrollBar.get(); }
+    void SetHorzScrollBar(const TDBGridLtScrollBar* Value) { FHorzScrollBar->Assign(Value); }
+    // A TVertDBGridLtScrollBar, which publishes its VisibleMode.
+    TDBGridLtScrollBar* VertScrollBar() const { return FVertScrollBar.get(); }
+    void SetVertScrollBar(const TDBGridLtScrollBar* Value) { FVertScrollBar->Assign(Value); }
+    void ScrollRequest(bool Vertical, TScrollCode Code, int Thumb) override;
+    // The data rows the grid shows: a page of the dataset.
+    int VisibleDataRowCount() const;
+    // Tool tips of cells whose text does not fit (dbgridtooltips.cpp).
+    // The tip's text for a cell, empty when the cell shows all of it.
+    std::string CellToolTipText(int ACol, int ARow);
+    // Fills a hint request for the cell under the mouse.
+    void HintShow(THintInfo& Info);
+    // Shows the tip of the cell under the mouse at once, or hides the one
+    // shown when the mouse left its cell.
+    void TrackToolTip(int X, int Y);
+    void HideToolTip();
 
 protected:
     // Factories of the owned objects descendants replace.
     virtual std::unique_ptr<TDBGridLtColumnDefValuesLt> CreateColumnDefValues();
     virtual std::unique_ptr<TDBGridColumnsLt> CreateColumns();
+    virtual std::unique_ptr<TDBGridLtScrollBar> CreateScrollBar(bool Vertical);
+
+    // Scroll bars and messages.
+    TScrollBarStateLt VertScrollBarState(const TGridAxisLt& V) override;
+    // The engine's bars from the settings: the horizontal one unless the
+    // widths fit automatically.
+    void UpdateScrollBarStyle();
+    // The wheel, focus, cursor, fonts and colours; false leaves the
+    // message to the grid's other handlers.
+    virtual bool DispatchGridMessage(TMessage& Message);
+    virtual void MouseWheelMove(int Notches);
 
     // The data link's notifications.
     friend class TGridDataLinkLt;
@@ -369,6 +402,17 @@ private:
     TColumnsLtList FSortMarkedColumns;
     std::unique_ptr<TColCellParamsLt> FColCellParams;
     TComponentRef<TCustomImageList> FTitleImages;
+
+    // Scroll bars: the settings, whether the last thumb drag already moved
+    // the dataset, the wheel's turn not yet a whole notch.
+    std::unique_ptr<TDBGridLtScrollBar> FHorzScrollBar;
+    std::unique_ptr<TDBGridLtScrollBar> FVertScrollBar;
+    bool FThumbTracked = false;
+    int FWheelRest = 0;
+    // Tool tips: the cell the mouse is over, the font of the tip shown.
+    TGridCoordLt FToolTipCell{-1, -1};
+    std::unique_ptr<TFont> FToolTipFont = std::make_unique<TFont>();
+    bool FToolTipShown = false;
 
     TDBGridLtAllowedOperations FAllowedOperations{alopInsertLt, alopUpdateLt, alopDeleteLt, alopAppendLt};
     TDBGridLtAllowedSelections FAllowedSelections{gstRecordBookmarks, gstRectangle, gstColumns, gstAll};
