@@ -50,6 +50,7 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("RowLines", &G::RowLines, &G::SetRowLines).Default(0);
     P.Property("RowSizingAllowed", &G::RowSizingAllowed, &G::SetRowSizingAllowed).Default(0);
     P.Property("SortLocal", &G::SortLocal, &G::SetSortLocal).Default(0);
+    P.Property("SumList", &G::SumList, &G::SetSumList);
     P.Property("TitleFont", &G::TitleFont, &G::SetTitleFont);
     P.Property("TitleHeight", &G::TitleHeight, &G::SetTitleHeight).Default(0);
     P.Property("TitleImages", &G::TitleImages, &G::SetTitleImages);
@@ -68,4 +69,7 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("OnColExit", &G::OnColExit, &G::SetOnColExit);
     P.Property("OnTitleBtnClick", &G::OnTitleBtnClick, &G::SetOnTitleBtnClick);
     P.Property("OnTitleClick", &G::OnTitleClick, &G::SetOnTitleClick);
+    P.Property("OnSelectionChanged", &G::OnSelectionChanged, &G::SetOnSelectionChanged);
+    P.Property("OnSumListAfterRecalcAll", &G::OnSumListAfterRecalcAll, &G::SetOnSumListAfterRecalcAll);
+    P.Property("OnSumListRecalcAll", &G::OnSumListRecalcAll, &G::SetOnSumListRecalcAll);
 }
