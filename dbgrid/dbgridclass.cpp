@@ -63,6 +63,14 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("OnColWidthsChanged", &G::OnColWidthsChanged, &G::SetOnColWidthsChanged);
     P.Property("OnGetCellParams", &G::OnGetCellParams, &G::SetOnGetCellParams);
     P.Property("OnSortMarkingChanged", &G::OnSortMarkingChanged, &G::SetOnSortMarkingChanged);
+    // Keyboard and mouse.
+    P.Property("EditActions", &G::EditActions, &G::SetEditActions).Default(0);
+    P.Property("OnCellClick", &G::OnCellClick, &G::SetOnCellClick);
+    P.Property("OnCheckButton", &G::OnCheckButton, &G::SetOnCheckButton);
+    P.Property("OnColEnter", &G::OnColEnter, &G::SetOnColEnter);
+    P.Property("OnColExit", &G::OnColExit, &G::SetOnColExit);
+    P.Property("OnTitleBtnClick", &G::OnTitleBtnClick, &G::SetOnTitleBtnClick);
+    P.Property("OnTitleClick", &G::OnTitleClick, &G::SetOnTitleClick);
     P.Property("OnSelectionChanged", &G::OnSelectionChanged, &G::SetOnSelectionChanged);
     P.Property("OnSumListAfterRecalcAll", &G::OnSumListAfterRecalcAll, &G::SetOnSumListAfterRecalcAll);
     P.Property("OnSumListRecalcAll", &G::OnSumListRecalcAll, &G::SetOnSumListRecalcAll);

@@ -11,12 +11,14 @@
 #include "dbgrid/columnslt.h"
 #include "dbgrid/customgridlt.h"
 #include "dbgrid/dbgridcelltype.h"
+#include "dbgrid/dbgridinputtypes.h"
 #include "dbgrid/dbgridselection.h"
 #include "dbgrid/dbgridsumlist.h"
 #include "dbgrid/dbgridtypes.h"
 #include "dbgrid/griddatalinklt.h"
 #include "dbgrid/headtreenode.h"
 #include "dbgrid/gridscrollbarlt.h"
+#include "dbgrid/locatetext.h"
 #include "platform/ui/componentref.h"
 
 class TColCellParamsLt;
@@ -334,6 +336,43 @@ private:
     // shown when the mouse left its cell.
     void TrackToolTip(int X, int Y);
     void HideToolTip();
+    // ---- keyboard and mouse ----
+    TDBGridLtEditActions EditActions() const { return FEditActions; }
+    void SetEditActions(TDBGridLtEditActions Value) { FEditActions = Value; }
+    const TDBGridLtClickEvent& OnCellClick() const { return FOnCellClick; }
+    void SetOnCellClick(TDBGridLtClickEvent Value) { FOnCellClick = std::move(Value); }
+    const TDBGridLtClickEvent& OnTitleClick() const { return FOnTitleClick; }
+    void SetOnTitleClick(TDBGridLtClickEvent Value) { FOnTitleClick = std::move(Value); }
+    const TTitleLtClickEvent& OnTitleBtnClick() const { return FOnTitleBtnClick; }
+    void SetOnTitleBtnClick(TTitleLtClickEvent Value) { FOnTitleBtnClick = std::move(Value); }
+    const TCheckTitleLtBtnEvent& OnCheckButton() const { return FOnCheckButton; }
+    void SetOnCheckButton(TCheckTitleLtBtnEvent Value) { FOnCheckButton = std::move(Value); }
+    const TNotifyEvent& OnColEnter() const { return FOnColEnter; }
+    void SetOnColEnter(TNotifyEvent Value) { FOnColEnter = std::move(Value); }
+    const TNotifyEvent& OnColExit() const { return FOnColExit; }
+    void SetOnColExit(TNotifyEvent Value) { FOnColExit = std::move(Value); }
+
+    // Incremental search in the current column: the prefix found so far.
+    bool InplaceSearching() const { return FInplaceSearching; }
+    const std::string& InplaceSearchText() const { return FInplaceSearchText; }
+    // Starts searching (TimeOut 0: no time-out) or goes on with Text added:
+    // ltdAllLt looks from the current record on, ltdDownLt and ltdUpLt from
+    // the next, resp. the previous record.
+    void StartInplaceSearch(const std::string& Text, unsigned TimeOut, TLocateTextDirectionLt Direction);
+    void StopInplaceSearch();
+    static constexpr unsigned kInplaceSearchTimeOut = 1500;
+
+    // The grid column of the title button held down, -1 when none.
+    int PressedTitleCol() const { return FTitleButtonDown ? FPressedTitleCol : -1; }
+    // Gives each column its widest title, cell and footer text.
+    void OptimizeColsWidth(const TColumnsLtList& ColumnsToOptimize);
+    // Asks for the confirmation and deletes the current or the marked records.
+    void DeleteRecordsConfirmed();
+    // Tells of a sort marking that a Ctrl+click held back.
+    void AnnounceHeldSortMarking();
+    // Drops the data grid's own mouse operation (a held title button, live
+    // column sizing, a selection drag); the engine's is cancel mode's.
+    void CancelMouseOperation();
 
 protected:
     // Factories of the owned objects descendants replace.
@@ -388,6 +427,28 @@ protected:
     void Resize() override;
     bool SelectCell(int ACol, int ARow) override;
     void TopLeftChanged() override;
+
+    // ---- keyboard and mouse ----
+    void KeyDown(unsigned& Key, TShiftState Shift) override;
+    void KeyUp(unsigned& Key, TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void DoExit() override;
+    // The double click is raised from MouseDown (not after a width fitting).
+    void DblClick() override {}
+    void FocusCell(int ACol, int ARow, bool MoveAnchor, bool Show) override;
+    virtual void CellClick(TColumnLt* Column);
+    virtual void TitleClick(TColumnLt* Column);
+    virtual void TitleBtnClick(int ACol, TColumnLt* Column);
+    virtual void CheckTitleButton(int ACol, bool& Enabled);
+    virtual void ColEnter();
+    virtual void ColExit();
+    // Raises OnSortMarkingChanged.
+    virtual void DoSortMarkingChanged();
+    // The auto-scroll of selection drags.
+    virtual void DataAutoScroll();
 
 private:
     void TitleFontChanged();
@@ -453,6 +514,76 @@ private:
     bool FInUpdateRowCount = false;
     int FTitleOffset = 1;
     int FIndicatorOffset = 1;
+
+    // ---- keyboard and mouse ----
+    enum class TDragModeLt { None, RowSelect, RectSelect, ColSizing };
+    static constexpr int kWholeDataSet = 1 << 30;
+    bool DataLinkReady() const;
+    bool CanModifyDataSet() const;
+    bool CanAppendRecord() const;
+    void MoveRecord(int Distance, TShiftState Shift, bool Select);
+    void NextRecord(TShiftState Shift, bool Select);
+    void PriorRecord(TShiftState Shift, bool Select);
+    // Moves to a column; with Shift and dgMultiSelect the selection extends.
+    void GoToColumn(int RawCol, TShiftState Shift);
+    // Moves Distance records (1 << 30: to the end) extending the selection.
+    void ExtendSelectionByRecords(int Distance);
+    void InsertRecord();
+    void CopyValueFromRecordAbove();
+    void ClearField();
+    void StepCellValue(bool Forward);
+    bool CtrlKeyDown(unsigned& Key, TShiftState Shift);
+    bool PlainKeyDown(unsigned& Key, TShiftState Shift);
+    bool InplaceSearchKeyDown(unsigned Key, TShiftState Modifiers);
+    void TabToNextCell(bool Forward);
+    bool InplaceSearchStep(const std::string& Text, TLocateTextDirectionLt Direction);
+    void ClearSelectionForMove(TShiftState Shift);
+    bool OnColumnSizingBorder(int X, int Y, int& RawCol) const;
+    void SizeColumnLive(int X);
+    void PressTitle(const TGridCoordLt& Cell);
+    void ReleaseTitle(TShiftState Shift, const TGridCoordLt& Cell);
+    void ClickDataCell(TMouseButton Button, TShiftState Shift, const TGridCoordLt& Cell);
+    // Shift+click in the indicator (or with dgRowSelect) extends the rows.
+    bool ExtendRowSelectionByClick(TShiftState Shift, const TGridCoordLt& Cell);
+    void SelectByClick(TMouseButton Button, TShiftState Shift, const TGridCoordLt& Cell);
+    void ReleaseOnSelectedRow(TShiftState Shift);
+    void DragSelectionTo(int X, int Y);
+    // Rows (not a rectangle) are selected: in the indicator, with
+    // dgRowSelect, or when rectangles are not allowed.
+    bool SelectsRows(bool InIndicator) const;
+    void ExtendDragSelection(int Records, int Columns);
+    // The signed distances of a point outside the data area, 0 inside.
+    bool OutsideDataArea(int X, int Y, int& DistanceX, int& DistanceY) const;
+    bool IsCheckOrImageCell(int RawCol) const;
+    int TitleTextWidth(TColumnLt* Column);
+    int CellTextWidth(TColumnLt* Column, TCanvas& Canvas);
+
+    TDBGridLtEditActions FEditActions;
+    TDBGridLtClickEvent FOnCellClick;
+    TDBGridLtClickEvent FOnTitleClick;
+    TTitleLtClickEvent FOnTitleBtnClick;
+    TCheckTitleLtBtnEvent FOnCheckButton;
+    TNotifyEvent FOnColEnter;
+    TNotifyEvent FOnColExit;
+    TDragModeLt FDragMode = TDragModeLt::None;
+    int FPressedTitleCol = -1;
+    bool FTitleButtonDown = false;
+    TGridCoordLt FCheckCellDown{-1, -1};
+    bool FSortChangePending = false;
+    bool FInplaceSearching = false;
+    std::string FInplaceSearchText;
+    TRepeatTimer FInplaceSearchTimer;
+    TRepeatTimer FDataScrollTimer;
+    TColumnLt* FMovingColumn = nullptr;   // the column a title press may move
+    int FMovingColumnIndex = -1;
+    TPoint FDragStart;
+    TPoint FDragMouse;
+    bool FClickedSelectedRow = false;
+    bool FDragSelects = true;   // a row drag selects (else deselects) the rows passed
+    std::string FKeySelectionAnchor;
+    bool FKeySelecting = false;
+    int FSizingCol = -1;     // the grid column sized live
+    int FSizingStart = 0;    // the mouse position that would make it 0 wide
 
     // Selection.
     void RefreshSelection();
