@@ -8,6 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "dbcontrols/dbcombobox.h"
+#include "dbcontrols/editbuttons.h"
+#include "dbcontrols/mrulistlt.h"
 #include "dbgrid/columntitlelt.h"
 #include "dbgrid/dbgridtypes.h"
 #include "platform/rtl/alignment.h"
@@ -28,6 +31,8 @@ class TField;
 using TGetColCellParamsEventLt = std::function<void(TObject* Sender, bool EditMode, TColCellParamsLt* Params)>;
 using TColCellUpdateDataEventLt =
     std::function<void(TObject* Sender, std::string& Text, Variant& Value, bool& UseText, bool& Handled)>;
+// May turn the in-place editor's required-value mark on or off.
+using TOnColumnCheckDrawRequiredStateEventLt = std::function<void(TObject* Sender, bool& DrawState)>;
 
 class TColumnLt : public TCollectionItem {
     LT_CLASS(TColumnLt)
@@ -175,12 +180,41 @@ public:
     // The grid's column defaults, nullptr without a grid.
     TColumnDefValuesLt* DefValues() const;
 
+    // ---- what the in-place editor uses ----
+    // The cell's own buttons beside the default one; made on first use.
+    TEditButtonsLt* EditButtons() const;
+    void SetEditButtons(const TEditButtonsLt* Value) { EditButtons()->Assign(Value); }
+    // The recently used texts the editor offers while the operator types.
+    TMRUListLt* MRUList() const { return FMRUList.get(); }
+    void SetMRUList(const TMRUListLt* Value) { FMRUList->Assign(Value); }
+    // The room the cell's buttons take: the default button when the column
+    // shows one, then each visible edit button, with a separator line each
+    // in a Flat grid.
+    int EditButtonsWidth() const;
+    // The dataset a lookup column's list shows.
+    TDataSet* LookupSourceDataSet() const;
+    const TNotInListEventLt& OnNotInList() const { return FOnNotInList; }
+    void SetOnNotInList(TNotInListEventLt Value) { FOnNotInList = std::move(Value); }
+    const TButtonClickEventLt& OnEditButtonClick() const { return FOnEditButtonClick; }
+    void SetOnEditButtonClick(TButtonClickEventLt Value) { FOnEditButtonClick = std::move(Value); }
+    const TButtonDownEventLt& OnEditButtonDown() const { return FOnEditButtonDown; }
+    void SetOnEditButtonDown(TButtonDownEventLt Value) { FOnEditButtonDown = std::move(Value); }
+    const TOnColumnCheckDrawRequiredStateEventLt& OnCheckDrawRequiredState() const
+    {
+        return FOnCheckDrawRequiredState;
+    }
+    void SetOnCheckDrawRequiredState(TOnColumnCheckDrawRequiredStateEventLt Value)
+    {
+        FOnCheckDrawRequiredState = std::move(Value);
+    }
+
 protected:
     virtual std::unique_ptr<TColumnTitleLt> CreateTitle();
     virtual void DoGetCellParams(bool EditMode, TColCellParamsLt* Params);
 
 private:
     friend class TColumnTitleLt;
+    friend class TDBGridInplaceEdit;
     template <class T>
     void SetExplicit(TColumnExplicitValueLt Flag, T& Store, const T& Value, bool Report);
     TDataSet* GridDataSet() const;
@@ -237,6 +271,14 @@ private:
 
     TGetColCellParamsEventLt FOnGetCellParams;
     TColCellUpdateDataEventLt FOnUpdateData;
+
+    // The in-place editor's settings.
+    mutable std::unique_ptr<TEditButtonsLt> FEditButtons;
+    std::unique_ptr<TMRUListLt> FMRUList = std::make_unique<TMRUListLt>();
+    TNotInListEventLt FOnNotInList;
+    TButtonClickEventLt FOnEditButtonClick;
+    TButtonDownEventLt FOnEditButtonDown;
+    TOnColumnCheckDrawRequiredStateEventLt FOnCheckDrawRequiredState;
 };
 
 // The column the data grid's collection makes; it publishes the settings.

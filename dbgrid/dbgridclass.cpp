@@ -60,4 +60,5 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("OnColWidthsChanged", &G::OnColWidthsChanged, &G::SetOnColWidthsChanged);
     P.Property("OnGetCellParams", &G::OnGetCellParams, &G::SetOnGetCellParams);
     P.Property("OnSortMarkingChanged", &G::OnSortMarkingChanged, &G::SetOnSortMarkingChanged);
+    P.Property("OnEditButtonClick", &G::OnEditButtonClick, &G::SetOnEditButtonClick);
 }

@@ -5,6 +5,7 @@
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columndefvalueslt.h"
 #include "dbgrid/columnlt.h"
+#include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/inplaceedit.h"
 #include "platform/data/field.h"
 #include "platform/ui/imglist.h"
@@ -365,7 +366,22 @@ void TCustomDBGridLt::UpdateData()
     if (!column || !InplaceEditor())
         return;
     const std::string text = InplaceEditor()->Text();
+    if (column->ColumnKind() == ckLookupLt) {
+        column->StoreValue(text, FEditKeyValue, false);
+        return;
+    }
     column->StoreValue(text, Variant(text), true);
+}
+
+TInplaceEdit* TCustomDBGridLt::CreateEditor()
+{
+    return new TDBGridInplaceEdit(this);
+}
+
+void TCustomDBGridLt::EditButtonClick()
+{
+    if (FOnEditButtonClick)
+        FOnEditButtonClick(this);
 }
 
 // ---- freed components ---------------------------------------------------------------

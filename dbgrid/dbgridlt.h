@@ -12,6 +12,7 @@
 #include "dbgrid/customgridlt.h"
 #include "dbgrid/dbgridtypes.h"
 #include "dbgrid/griddatalinklt.h"
+#include "platform/rtl/variant.h"
 #include "platform/ui/componentref.h"
 
 class TColCellParamsLt;
@@ -168,7 +169,19 @@ public:
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
 
+    // ---- the in-place editor ----
+    // The key a lookup or key-list cell's editor chose (Null: none); a
+    // lookup cell writes it to the key fields.
+    const Variant& EditKeyValue() const { return FEditKeyValue; }
+    void SetEditKeyValue(const Variant& Value) { FEditKeyValue = Value; }
+    // The editor's ellipsis (and Ctrl+Enter on it): OnEditButtonClick.
+    virtual void EditButtonClick();
+    const TNotifyEvent& OnEditButtonClick() const { return FOnEditButtonClick; }
+    void SetOnEditButtonClick(TNotifyEvent Value) { FOnEditButtonClick = std::move(Value); }
+
 protected:
+    friend class TDBGridInplaceEdit;
+    TInplaceEdit* CreateEditor() override;
     // Factories of the owned objects descendants replace.
     virtual std::unique_ptr<TDBGridLtColumnDefValuesLt> CreateColumnDefValues();
     virtual std::unique_ptr<TDBGridColumnsLt> CreateColumns();
@@ -252,6 +265,10 @@ private:
     TNotifyEvent FOnColWidthsChanged;
     TMovedEvent FOnColumnMoved;
     TNotifyEvent FOnSortMarkingChanged;
+
+    // The in-place editor's key and its button event.
+    Variant FEditKeyValue = Variant::Null();
+    TNotifyEvent FOnEditButtonClick;
 
     int FLayoutLock = 0;
     bool FInLayout = false;
