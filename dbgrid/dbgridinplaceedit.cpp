@@ -2,6 +2,7 @@
 // the image and the required-value mark, and the messages it answers.
 #include "dbgrid/dbgridinplaceedit.h"
 
+#include <QWidget>
 #include <algorithm>
 
 #include "dbcontrols/buttonpaint.h"
@@ -15,12 +16,18 @@
 #include "dbgrid/fieldkinds.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
+#include "platform/rtl/floatformat.h"
 #include "platform/ui/imglist.h"
 #include "platform/ui/sysmetrics.h"
+#include "platform/ui/widgetbridge.h"
 
 LT_IMPLEMENT_CLASS(TDBGridInplaceEdit, TInplaceEdit) {}
 
-TDBGridInplaceEdit::TDBGridInplaceEdit(TComponent* AOwner) : TInplaceEdit(AOwner) {}
+TDBGridInplaceEdit::TDBGridInplaceEdit(TComponent* AOwner) : TInplaceEdit(AOwner)
+{
+    // The image and the required mark are drawn over the edit window.
+    Bridge().SetNonClientFrame(true);
+}
 
 TDBGridInplaceEdit::~TDBGridInplaceEdit() = default;
 

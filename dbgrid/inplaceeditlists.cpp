@@ -26,9 +26,8 @@ constexpr char32_t kEnter = 13;
 bool IsNumericVariant(const Variant& Value)
 {
     switch (Value.VarType()) {
-    case TVarType::varSmallint:
     case TVarType::varInteger:
-    case TVarType::varSingle:
+    case TVarType::varInt64:
     case TVarType::varDouble:
     case TVarType::varCurrency:
         return true;

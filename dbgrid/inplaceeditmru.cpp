@@ -9,6 +9,7 @@
 #include "dbcontrols/sizegriplt.h"
 #include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
+#include "platform/rtl/stringlist.h"
 #include "platform/rtl/strutils.h"
 
 TMRUListboxLt* TDBGridInplaceEdit::CreateMRUListControl()
@@ -16,7 +17,6 @@ TMRUListboxLt* TDBGridInplaceEdit::CreateMRUListControl()
     auto* list = new TMRUListboxLt(this);   // owned by the editor
     list->SetVisible(false);
     list->SetParent(this);
-    list->SetSorted(true);
     return list;
 }
 
@@ -55,7 +55,10 @@ void TDBGridInplaceEdit::DropDownMRUList()
         });
     }
     const bool wasShown = MRUListDroppedDown();
-    FMRUList->CollectMatchingItems(FMRUListControl->Items(), Text());
+    TStringList matching;
+    FMRUList->CollectMatchingItems(&matching, Text());
+    matching.Sort();
+    FMRUListControl->Items()->Assign(&matching);
     const int count = FMRUListControl->Items()->Count();
     if (count == 0) {
         if (wasShown)
