@@ -232,14 +232,11 @@ void TDBGridInplaceEdit::Dispatch(TMessage& Message)
             return;
         break;
     case WM_KILLFOCUS:
-        if (FListShown)
-            CloseUp(false);
-        if (MRUListDroppedDown())
-            CloseUpMRUList(false);
-        break;
     case WM_CANCELMODE:
     case CM_CANCELMODE:
-        if (FListShown)
+        // The calendar takes the focus while open and closes itself when it
+        // loses it.
+        if (FListShown && !(Message.Msg == WM_KILLFOCUS && FCalendar && FCalendar->Visible()))
             CloseUp(false);
         if (MRUListDroppedDown())
             CloseUpMRUList(false);
