@@ -44,6 +44,16 @@ std::unique_ptr<TDBGridColumnsLt> TCustomDBGridLt::CreateColumns()
     return std::make_unique<TDBGridColumnsLt>(this, TCollection::ItemsOf<TDBGridColumnLt>());
 }
 
+void TCustomDBGridLt::RecreateColumns()
+{
+    FVisibleColumns.Clear();
+    FSortMarkedColumns.Clear();
+    FColumns->Clear();
+    FColumnDefValues = CreateColumnDefValues();
+    FColumns = CreateColumns();
+    LayoutChanged();
+}
+
 void TCustomDBGridLt::SetDataSource(TDataSource* Value)
 {
     if (Value == DataSource())

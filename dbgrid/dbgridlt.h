@@ -185,6 +185,13 @@ protected:
     // Factories of the owned objects descendants replace.
     virtual std::unique_ptr<TDBGridLtColumnDefValuesLt> CreateColumnDefValues();
     virtual std::unique_ptr<TDBGridColumnsLt> CreateColumns();
+    // Makes the column defaults and columns again through the factories: a
+    // descendant's constructor calls it (the base constructor reaches only
+    // its own factories).
+    void RecreateColumns();
+    // Fixed rows a descendant keeps between the titles and the data rows
+    // (it sets their heights and draws them).
+    virtual int ExtraFixedRowCount() const { return 0; }
 
     // The data link's notifications.
     friend class TGridDataLinkLt;
