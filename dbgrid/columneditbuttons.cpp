@@ -4,6 +4,7 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/inplaceeditstyle.h"
+#include "dbgrid/popupdatagridlt.h"
 #include "platform/data/fields.h"
 #include "platform/ui/sysmetrics.h"
 
@@ -38,4 +39,13 @@ TDataSet* TColumnLt::LookupSourceDataSet() const
 {
     const TField* field = BoundField();
     return field ? field->LookupDataSet() : nullptr;
+}
+
+TPopupDataGridLt* TColumnLt::LookupPopupGrid() const
+{
+    if (!FLookupPopupGrid) {
+        FLookupPopupGrid = std::make_unique<TPopupDataGridLt>(nullptr);
+        FLookupPopupGrid->SetName("DataList");
+    }
+    return FLookupPopupGrid.get();
 }

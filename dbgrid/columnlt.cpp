@@ -8,6 +8,7 @@
 #include "dbgrid/columndefvalueslt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/fontfollow.h"
+#include "dbgrid/popupdatagridlt.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/ui/imglist.h"

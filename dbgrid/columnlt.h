@@ -26,6 +26,7 @@ class TColumnDefValuesLt;
 class TCustomDBGridLt;
 class TCustomImageList;
 class TDataSet;
+class TPopupDataGridLt;
 class TField;
 
 using TGetColCellParamsEventLt = std::function<void(TObject* Sender, bool EditMode, TColCellParamsLt* Params)>;
@@ -193,6 +194,8 @@ public:
     int EditButtonsWidth() const;
     // The dataset a lookup column's list shows.
     TDataSet* LookupSourceDataSet() const;
+    // The lookup column's drop-down list, made on first use.
+    TPopupDataGridLt* LookupPopupGrid() const;
     const TNotInListEventLt& OnNotInList() const { return FOnNotInList; }
     void SetOnNotInList(TNotInListEventLt Value) { FOnNotInList = std::move(Value); }
     const TButtonClickEventLt& OnEditButtonClick() const { return FOnEditButtonClick; }
@@ -274,6 +277,7 @@ private:
 
     // The in-place editor's settings.
     mutable std::unique_ptr<TEditButtonsLt> FEditButtons;
+    mutable std::unique_ptr<TPopupDataGridLt> FLookupPopupGrid;
     std::unique_ptr<TMRUListLt> FMRUList = std::make_unique<TMRUListLt>();
     TNotInListEventLt FOnNotInList;
     TButtonClickEventLt FOnEditButtonClick;

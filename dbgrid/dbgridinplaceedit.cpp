@@ -14,6 +14,8 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/fieldkinds.h"
+#include "dbgrid/popupdatagridlt.h"
+#include "platform/data/datasource.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/floatformat.h"

@@ -17,6 +17,8 @@
 
 class TColumnLt;
 class TCustomDBGridLt;
+class TDataSource;
+class TPopupDataGridLt;
 class TMRUListboxLt;
 class TMRUListLt;
 class TPopupCalculatorLt;
@@ -58,6 +60,8 @@ public:
     TPopupListboxLt* PickListControl() const { return FPickList; }
     TPopupMonthCalendarLt* CalendarControl() const { return FCalendar; }
     TPopupCalculatorLt* CalculatorControl() const { return FCalculator; }
+    // The lookup column's list while this editor uses it.
+    TPopupDataGridLt* DataListControl() const { return FDataList; }
 
     // The recently used texts: the column's list and the popup showing it.
     TMRUListLt* MRUList() const { return FMRUList; }
@@ -114,6 +118,9 @@ private:
 
     // Lists (inplaceeditlists.cpp).
     TPopupListboxLt* MakePickList();
+    TPopupDataGridLt* PrepareDataList();
+    void DropDownDataList();
+    void AcceptDataList(const Variant& Key, const std::string& Text);
     void DropDownPickList();
     void DropDownCalendar();
     void DropDownCalculator();
@@ -153,6 +160,8 @@ private:
     TPopupListboxLt* FPickList = nullptr;   // owned by the editor
     TPopupMonthCalendarLt* FCalendar = nullptr;
     TPopupCalculatorLt* FCalculator = nullptr;
+    TPopupDataGridLt* FDataList = nullptr;   // the column's
+    std::unique_ptr<TDataSource> FLookupSource;
     TMRUListboxLt* FMRUListControl = nullptr;
     TMRUListLt* FMRUList = nullptr;   // the column's
     bool FListShown = false;

@@ -9,6 +9,7 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/popupdatagridlt.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/strutils.h"
 #include "platform/ui/beep.h"
@@ -92,6 +93,8 @@ TDBGridInplaceEdit::TTypeAheadLt TDBGridInplaceEdit::SearchLookup(const std::str
     grid->SetEditKeyValue(lookup->FieldValues(field->LookupKeyFields()));
     SetTextSelectingFrom(Prefix + Utf8Copy(result, typed + 1, Utf8Length(result) - typed), typed);
     TellGridText();
+    if (FDataList && FListShown)
+        FDataList->SetSelectedKey(grid->EditKeyValue());
     return TTypeAheadLt::Taken;
 }
 
@@ -164,6 +167,8 @@ bool TDBGridInplaceEdit::HandleDeleteKey(unsigned& Key, TShiftState Shift)
         TellGridText();
         if (FPickList && FListShown)
             FPickList->SetItemIndex(-1);
+        if (FDataList && FListShown)
+            FDataList->SetSelectedKey(Variant::Null());
         Key = 0;
         return true;
     }

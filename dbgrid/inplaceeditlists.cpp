@@ -13,6 +13,8 @@
 #include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/fieldkinds.h"
+#include "dbgrid/popupdatagridlt.h"
+#include "platform/data/datasource.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/dateformat.h"
 #include "platform/rtl/datetime.h"
@@ -72,6 +74,8 @@ TWinControl* TDBGridInplaceEdit::ActiveList()
     switch (FEditStyle) {
     case iesPickListLt:
         return MakePickList();
+    case iesDataListLt:
+        return PrepareDataList();
     case iesDateCalendarLt:
         if (!FCalendar) {
             FCalendar = new TPopupMonthCalendarLt(this);   // owned by the editor
@@ -88,6 +92,63 @@ TWinControl* TDBGridInplaceEdit::ActiveList()
     }
     default:
         return nullptr;
+    }
+}
+
+TPopupDataGridLt* TDBGridInplaceEdit::PrepareDataList()
+{
+    const TColumnLt* column = Column();
+    if (!column)
+        return nullptr;
+    TPopupDataGridLt* list = column->LookupPopupGrid();
+    if (list != FDataList) {
+        FDataList = list;
+        list->SetOnPointerCloseUp([this](TObject*, bool Accept) { CloseUp(Accept); });
+    }
+    return list;
+}
+
+void TDBGridInplaceEdit::DropDownDataList()
+{
+    TColumnLt* column = Column();
+    const TField* field = column->BoundField();
+    TDataSet* lookup = column->LookupSourceDataSet();
+    if (!FLookupSource)
+        FLookupSource = std::make_unique<TDataSource>(nullptr);
+    FLookupSource->SetDataSet(lookup);
+    FDataList->SetColor(Color());
+    FDataList->SetFont(Font());
+    FDataList->SetShowTitles(column->DropDownShowTitles());
+    FDataList->SetListSource(FLookupSource.get());
+    FDataList->SetKeyField(field->LookupKeyFields());
+    FDataList->SetListField(column->LookupDisplayFields());
+    const int records = lookup && lookup->Active() ? lookup->RecordCount() : 0;
+    const int rows = records > 0 && records < column->DropDownRows() ? records : column->DropDownRows();
+    FDataList->SetRowCount(rows);
+    int width = column->DropDownWidth() > 0 ? column->DropDownWidth() : Width();
+    if (column->DropDownWidth() == -1)
+        width = FDataList->Width();
+    FDataList->SetWidth(std::max(width, Width()));
+    FDataList->SetSelectedKey(DBGrid()->EditKeyValue());
+}
+
+// Writes the chosen key into the record; an error shows what the field
+// holds (and a blank after it) before it passes on.
+void TDBGridInplaceEdit::AcceptDataList(const Variant& Key, const std::string& Text)
+{
+    TCustomDBGridLt* grid = DBGrid();
+    TColumnLt* column = Column();
+    TField* field = column->BoundField();
+    try {
+        if (!GridAllowsEditing() || !column->CanEditValue(true))
+            return;
+        grid->SetEditKeyValue(Key);
+        SetTextFromCode(Text);
+        TellGridText();
+        SelectAll();
+    } catch (...) {
+        SetTextFromCode((field ? field->Text() : std::string()) + " ");
+        throw;
     }
 }
 
@@ -109,6 +170,8 @@ void TDBGridInplaceEdit::DropDown()
     list->SetWidth(Width());
     if (list == FPickList)
         DropDownPickList();
+    else if (list == FDataList)
+        DropDownDataList();
     else if (list == FCalendar)
         DropDownCalendar();
     else if (list == FCalculator)
@@ -120,6 +183,9 @@ void TDBGridInplaceEdit::DropDown()
     if (list == FPickList) {
         FPickList->SizeGrip()->ShowGrip(Column()->DropDownSizing());
         FListSizedByUser = false;
+    } else if (list == FDataList) {
+        FDataList->SizeGrip()->ShowGrip(Column()->DropDownSizing());
+        FDataList->SetSizeGripResized(false);
     }
     FListShown = true;
     if (!FButtonControls.empty())
@@ -203,15 +269,31 @@ void TDBGridInplaceEdit::CloseUp(bool Accept)
         column->SetDropDownRows((FPickList->ClientRect().Height()) / FPickList->ItemHeight());
         column->SetDropDownWidth(FPickList->Width());
     }
+    Variant chosenKey = Variant::Null();
+    std::string chosenText;
+    if (list == FDataList) {
+        chosenKey = FDataList->SelectedKey();
+        chosenText = FDataList->SelectedText();
+        if (FDataList->SizeGripResized()) {
+            column->SetDropDownRows(FDataList->RowCount());
+            column->SetDropDownWidth(FDataList->Width());
+        }
+    }
     list->Hide();
     FIsDroppedDown = false;
     FListShown = false;
+    if (list == FDataList) {
+        FDataList->SetListSource(nullptr);
+        FLookupSource->SetDataSet(nullptr);
+    }
     Invalidate();
     if (!Accept) {
         SetTextFromCode(FTextBeforeDropDown);
         return;
     }
-    if (list == FPickList)
+    if (list == FDataList)
+        AcceptDataList(chosenKey, chosenText);
+    else if (list == FPickList)
         AcceptPickList();
     else if (list == FCalendar)
         AcceptCalendar();
@@ -264,6 +346,10 @@ void TDBGridInplaceEdit::AcceptCalculator()
 // After a key moved through the open pick list, the editor shows its item.
 void TDBGridInplaceEdit::ShowListSelection()
 {
+    if (FListShown && FDataList && FDataList->Visible()) {
+        SetTextFromCode(FDataList->SelectedText());
+        return;
+    }
     if (FListShown && FPickList && FPickList->Visible() && FPickList->ItemIndex() >= 0)
         SetTextFromCode(Column()->PickList()->Get(FPickList->ItemIndex()));
 }

@@ -14,6 +14,7 @@
 #include "dbcontrols/popupmonthcalendarlt.h"
 #include "dbcontrols/sizegriplt.h"
 #include "dbgrid/inplaceeditstyle.h"
+#include "dbgrid/popupdatagridlt.h"
 #include "platform/rtl/dateformat.h"
 #include "platform/rtl/floatformat.h"
 #include "tests/dbgrid/inplaceeditgrid.h"
@@ -369,4 +370,45 @@ TEST(DBGridInplaceEdit, RequiredMarkAndButtonAreDrawn)
     EXPECT_EQ(clicks, 1);
     QTest::mouseClick(button->Widget(), Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
+}
+
+TEST(DBGridInplaceEdit, LookupListShowsTheSchemesAndWritesTheChosenKey)
+{
+    TProgrammeGrid f;
+    TColumnLt* column = f.Column(TProgrammeGrid::cSchemeName);
+    ASSERT_EQ(column->DropDownRows(), 7);
+    TDBGridInplaceEdit* editor = f.EditColumn(TProgrammeGrid::cSchemeName);
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(editor->ListShown());
+    TPopupDataGridLt* list = editor->DataListControl();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->RowCount(), 3);   // three schemes, fewer than DropDownRows
+    EXPECT_EQ(list->SelectedKey().AsInteger(), 1);
+    EXPECT_GE(list->Width(), editor->Width());
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Down);
+    EXPECT_EQ(list->SelectedKey().AsInteger(), 2);
+    EXPECT_EQ(editor->Text(), "Вечер");
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Return);
+    EXPECT_FALSE(editor->ListShown());
+    EXPECT_EQ(f.Grid->EditKeyValue().AsInteger(), 2);
+    f.Grid->SetEditorMode(false);
+    f.Table->Post();
+    EXPECT_EQ(f.Scheme->AsInteger(), 2);
+}
+
+TEST(DBGridInplaceEdit, AFailingLookupWriteShowsTheFieldTextAndPassesTheErrorOn)
+{
+    TProgrammeGrid f;
+    TDBGridInplaceEdit* editor = f.EditColumn(TProgrammeGrid::cSchemeName);
+    editor->DropDown();
+    ASSERT_TRUE(editor->ListShown());
+    // The dataset refuses to start editing.
+    f.Table->SetBeforeEdit([](TDataSet*) { throw EDatabaseError("Запись заблокирована"); });
+    try {
+        editor->CloseUp(true);
+        FAIL() << "the error was swallowed";
+    } catch (const EDatabaseError& e) {
+        EXPECT_STREQ(e.what(), "Запись заблокирована");
+    }
+    EXPECT_EQ(editor->Text(), "Утро ");
 }
