@@ -1,5 +1,7 @@
 #include "dbcontrols/extravaluerow.h"
 
+#include <algorithm>
+
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/filer.h"
 #include "platform/rtl/reader.h"
@@ -66,6 +68,28 @@ std::vector<std::string> SplitSpecRowCells(const std::string& Text)
         }
     }
     return cells;
+}
+
+std::string JoinSpecRowCells(const std::vector<std::string>& Cells)
+{
+    std::string text;
+    for (std::size_t i = 0; i < Cells.size(); ++i) {
+        const std::string& cell = Cells[i];
+        if (i > 0)
+            text += ';';
+        const bool quote = std::any_of(cell.begin(), cell.end(), [](char c) {
+            return c == ';' || c == '"' || static_cast<unsigned char>(c) < 32;
+        });
+        if (!quote) {
+            text += cell;
+            continue;
+        }
+        text += '"';
+        for (const char c : cell)
+            text += c == '"' ? std::string("\"\"") : std::string(1, c);
+        text += '"';
+    }
+    return text;
 }
 
 TSpecRowLt::TSpecRowLt(TControl* AOwner) : FOwner(AOwner), FFont(std::make_unique<TFont>())

@@ -79,3 +79,6 @@ private:
 
 // The cells of a special row's CellsText.
 std::vector<std::string> SplitSpecRowCells(const std::string& Text);
+// CellsText of cells: joined by ';', a cell holding ';', a quote or a
+// control character quoted (SplitSpecRowCells reads it back).
+std::string JoinSpecRowCells(const std::vector<std::string>& Cells);

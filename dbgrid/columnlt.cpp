@@ -8,6 +8,7 @@
 #include "dbgrid/columndefvalueslt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/fontfollow.h"
+#include "dbgrid/popupdatagridlt.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/ui/imglist.h"
@@ -91,6 +92,12 @@ LT_IMPLEMENT_CLASS(TDBGridColumnLt, TColumnLt)
         .StoredIf(StoredWhenExplicit<C, cevWordWrap, &C::WordWrap, &C::DefaultWordWrap>);
     P.Property("OnGetCellParams", &C::OnGetCellParams, &C::SetOnGetCellParams);
     P.Property("OnUpdateData", &C::OnUpdateData, &C::SetOnUpdateData);
+    P.Property("EditButtons", &C::EditButtons, &C::SetEditButtons);
+    P.Property("MRUList", &C::MRUList, &C::SetMRUList);
+    P.Property("OnNotInList", &C::OnNotInList, &C::SetOnNotInList);
+    P.Property("OnEditButtonClick", &C::OnEditButtonClick, &C::SetOnEditButtonClick);
+    P.Property("OnEditButtonDown", &C::OnEditButtonDown, &C::SetOnEditButtonDown);
+    P.Property("OnCheckDrawRequiredState", &C::OnCheckDrawRequiredState, &C::SetOnCheckDrawRequiredState);
 }
 
 TColumnLt::TColumnLt(TCollection* Collection) : TCollectionItem(Collection), FFont(std::make_unique<TFont>())
@@ -737,6 +744,11 @@ void TColumnLt::Assign(const TPersistent* Source)
         FHideDuplicates = source->FHideDuplicates;
         if (source->IsExplicit(cevLayout))
             SetLayout(source->Layout());
+        FOnNotInList = source->FOnNotInList;
+        FOnEditButtonClick = source->FOnEditButtonClick;
+        FOnEditButtonDown = source->FOnEditButtonDown;
+        SetEditButtons(source->EditButtons());
+        FMRUList->Assign(source->FMRUList.get());
     } catch (...) {
         if (columns)
             columns->EndUpdate();

@@ -9,6 +9,9 @@
 #include <string>
 
 #include "dbgrid/columnfooterlt.h"
+#include "dbcontrols/dbcombobox.h"
+#include "dbcontrols/editbuttons.h"
+#include "dbcontrols/mrulistlt.h"
 #include "dbgrid/columntitlelt.h"
 #include "dbgrid/dbgridtypes.h"
 #include "platform/rtl/alignment.h"
@@ -24,11 +27,14 @@ class TColumnDefValuesLt;
 class TCustomDBGridLt;
 class TCustomImageList;
 class TDataSet;
+class TPopupDataGridLt;
 class TField;
 
 using TGetColCellParamsEventLt = std::function<void(TObject* Sender, bool EditMode, TColCellParamsLt* Params)>;
 using TColCellUpdateDataEventLt =
     std::function<void(TObject* Sender, std::string& Text, Variant& Value, bool& UseText, bool& Handled)>;
+// May turn the in-place editor's required-value mark on or off.
+using TOnColumnCheckDrawRequiredStateEventLt = std::function<void(TObject* Sender, bool& DrawState)>;
 
 class TColumnLt : public TCollectionItem {
     LT_CLASS(TColumnLt)
@@ -185,6 +191,35 @@ public:
     TColumnFooterLt* FooterOfRow(int Row) const;
     // Rebinds every footer's aggregate in the grid's sum list.
     void BindFooterSums();
+    // ---- what the in-place editor uses ----
+    // The cell's own buttons beside the default one; made on first use.
+    TEditButtonsLt* EditButtons() const;
+    void SetEditButtons(const TEditButtonsLt* Value) { EditButtons()->Assign(Value); }
+    // The recently used texts the editor offers while the operator types.
+    TMRUListLt* MRUList() const { return FMRUList.get(); }
+    void SetMRUList(const TMRUListLt* Value) { FMRUList->Assign(Value); }
+    // The room the cell's buttons take: the default button when the column
+    // shows one, then each visible edit button, with a separator line each
+    // in a Flat grid.
+    int EditButtonsWidth() const;
+    // The dataset a lookup column's list shows.
+    TDataSet* LookupSourceDataSet() const;
+    // The lookup column's drop-down list, made on first use.
+    TPopupDataGridLt* LookupPopupGrid() const;
+    const TNotInListEventLt& OnNotInList() const { return FOnNotInList; }
+    void SetOnNotInList(TNotInListEventLt Value) { FOnNotInList = std::move(Value); }
+    const TButtonClickEventLt& OnEditButtonClick() const { return FOnEditButtonClick; }
+    void SetOnEditButtonClick(TButtonClickEventLt Value) { FOnEditButtonClick = std::move(Value); }
+    const TButtonDownEventLt& OnEditButtonDown() const { return FOnEditButtonDown; }
+    void SetOnEditButtonDown(TButtonDownEventLt Value) { FOnEditButtonDown = std::move(Value); }
+    const TOnColumnCheckDrawRequiredStateEventLt& OnCheckDrawRequiredState() const
+    {
+        return FOnCheckDrawRequiredState;
+    }
+    void SetOnCheckDrawRequiredState(TOnColumnCheckDrawRequiredStateEventLt Value)
+    {
+        FOnCheckDrawRequiredState = std::move(Value);
+    }
 
 protected:
     virtual std::unique_ptr<TColumnTitleLt> CreateTitle();
@@ -195,6 +230,7 @@ protected:
 private:
     friend class TColumnTitleLt;
     friend class TCustomDBGridLt;   // raises OnGetCellParams while painting
+    friend class TDBGridInplaceEdit;
     template <class T>
     void SetExplicit(TColumnExplicitValueLt Flag, T& Store, const T& Value, bool Report);
     TDataSet* GridDataSet() const;
@@ -253,6 +289,15 @@ private:
 
     TGetColCellParamsEventLt FOnGetCellParams;
     TColCellUpdateDataEventLt FOnUpdateData;
+
+    // The in-place editor's settings.
+    mutable std::unique_ptr<TEditButtonsLt> FEditButtons;
+    mutable std::unique_ptr<TPopupDataGridLt> FLookupPopupGrid;
+    std::unique_ptr<TMRUListLt> FMRUList = std::make_unique<TMRUListLt>();
+    TNotInListEventLt FOnNotInList;
+    TButtonClickEventLt FOnEditButtonClick;
+    TButtonDownEventLt FOnEditButtonDown;
+    TOnColumnCheckDrawRequiredStateEventLt FOnCheckDrawRequiredState;
 };
 
 // The column the data grid's collection makes; it publishes the settings.

@@ -5,6 +5,7 @@
 
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/fieldkinds.h"
 #include "dbgrid/inplaceedit.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/dateformat.h"
@@ -12,27 +13,6 @@
 #include "platform/rtl/floatformat.h"
 
 namespace {
-bool IsNumericType(TFieldType Type)
-{
-    switch (Type) {
-    case ftSmallint:
-    case ftInteger:
-    case ftWord:
-    case ftFloat:
-    case ftCurrency:
-    case ftBCD:
-    case ftFMTBcd:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsDateTimeType(TFieldType Type)
-{
-    return Type == ftDate || Type == ftTime || Type == ftDateTime || Type == ftTimeStamp;
-}
-
 // Whether Text is one of the ';'-separated values of Entry.
 bool EntryHolds(const std::string& Entry, const std::string& Text)
 {
@@ -295,4 +275,7 @@ void TColumnLt::StoreValue(std::string Text, Variant Value, bool UseText)
     } else {
         field->SetValue(Value);
     }
+    TInplaceEdit* editor = grid->InplaceEditor();
+    if (FMRUList->Active() && FMRUList->AutoAdd() && editor && editor->Visible() && editor->Showing())
+        FMRUList->AddRecent(Text);
 }

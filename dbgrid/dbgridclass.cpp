@@ -74,4 +74,5 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("OnSelectionChanged", &G::OnSelectionChanged, &G::SetOnSelectionChanged);
     P.Property("OnSumListAfterRecalcAll", &G::OnSumListAfterRecalcAll, &G::SetOnSumListAfterRecalcAll);
     P.Property("OnSumListRecalcAll", &G::OnSumListRecalcAll, &G::SetOnSumListRecalcAll);
+    P.Property("OnEditButtonClick", &G::OnEditButtonClick, &G::SetOnEditButtonClick);
 }

@@ -186,7 +186,7 @@ void TCustomDBGridLt::InternalLayout()
                 columns.Delete(i);
 
     FIndicatorOffset = FOptions.Contains(dgIndicator) ? 1 : 0;
-    FTitleOffset = FOptions.Contains(dgTitles) ? 1 : 0;
+    FTitleOffset = (FOptions.Contains(dgTitles) ? 1 : 0) + ExtraFixedRowCount();
     columns.BeginUpdate();
     try {
         DefineFieldMap();
@@ -252,7 +252,7 @@ void TCustomDBGridLt::CalcRowHeights()
 
 void TCustomDBGridLt::CalcTitleHeight()
 {
-    if (FTitleOffset == 0 || RowCount() == 0)
+    if (!FOptions.Contains(dgTitles) || RowCount() == 0)
         return;
     int height = 0;
     const TTextMetric tm = MetricsOf(FTitleFont.get());

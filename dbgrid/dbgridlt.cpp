@@ -5,6 +5,7 @@
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columndefvalueslt.h"
 #include "dbgrid/columnlt.h"
+#include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/inplaceedit.h"
 #include "platform/data/field.h"
 #include "platform/ui/imglist.h"
@@ -45,6 +46,16 @@ std::unique_ptr<TDBGridLtColumnDefValuesLt> TCustomDBGridLt::CreateColumnDefValu
 std::unique_ptr<TDBGridColumnsLt> TCustomDBGridLt::CreateColumns()
 {
     return std::make_unique<TDBGridColumnsLt>(this, TCollection::ItemsOf<TDBGridColumnLt>());
+}
+
+void TCustomDBGridLt::RecreateColumns()
+{
+    FVisibleColumns.Clear();
+    FSortMarkedColumns.Clear();
+    FColumns->Clear();
+    FColumnDefValues = CreateColumnDefValues();
+    FColumns = CreateColumns();
+    LayoutChanged();
 }
 
 void TCustomDBGridLt::SetDataSource(TDataSource* Value)
@@ -372,7 +383,22 @@ void TCustomDBGridLt::UpdateData()
     if (!column || !InplaceEditor())
         return;
     const std::string text = InplaceEditor()->Text();
+    if (column->ColumnKind() == ckLookupLt) {
+        column->StoreValue(text, FEditKeyValue, false);
+        return;
+    }
     column->StoreValue(text, Variant(text), true);
+}
+
+TInplaceEdit* TCustomDBGridLt::CreateEditor()
+{
+    return new TDBGridInplaceEdit(this);
+}
+
+void TCustomDBGridLt::EditButtonClick()
+{
+    if (FOnEditButtonClick)
+        FOnEditButtonClick(this);
 }
 
 // ---- freed components ---------------------------------------------------------------

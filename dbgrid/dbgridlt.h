@@ -19,6 +19,7 @@
 #include "dbgrid/headtreenode.h"
 #include "dbgrid/gridscrollbarlt.h"
 #include "dbgrid/locatetext.h"
+#include "platform/rtl/variant.h"
 #include "platform/ui/componentref.h"
 
 class TColCellParamsLt;
@@ -373,8 +374,19 @@ private:
     // Drops the data grid's own mouse operation (a held title button, live
     // column sizing, a selection drag); the engine's is cancel mode's.
     void CancelMouseOperation();
+    // ---- the in-place editor ----
+    // The key a lookup or key-list cell's editor chose (Null: none); a
+    // lookup cell writes it to the key fields.
+    const Variant& EditKeyValue() const { return FEditKeyValue; }
+    void SetEditKeyValue(const Variant& Value) { FEditKeyValue = Value; }
+    // The editor's ellipsis (and Ctrl+Enter on it): OnEditButtonClick.
+    virtual void EditButtonClick();
+    const TNotifyEvent& OnEditButtonClick() const { return FOnEditButtonClick; }
+    void SetOnEditButtonClick(TNotifyEvent Value) { FOnEditButtonClick = std::move(Value); }
 
 protected:
+    friend class TDBGridInplaceEdit;
+    TInplaceEdit* CreateEditor() override;
     // Factories of the owned objects descendants replace.
     virtual std::unique_ptr<TDBGridLtColumnDefValuesLt> CreateColumnDefValues();
     virtual std::unique_ptr<TDBGridColumnsLt> CreateColumns();
@@ -389,6 +401,13 @@ protected:
     // message to the grid's other handlers.
     virtual bool DispatchGridMessage(TMessage& Message);
     virtual void MouseWheelMove(int Notches);
+    // Makes the column defaults and columns again through the factories: a
+    // descendant's constructor calls it (the base constructor reaches only
+    // its own factories).
+    void RecreateColumns();
+    // Fixed rows a descendant keeps between the titles and the data rows
+    // (it sets their heights and draws them).
+    virtual int ExtraFixedRowCount() const { return 0; }
 
     // The data link's notifications.
     friend class TGridDataLinkLt;
@@ -502,6 +521,10 @@ private:
     TNotifyEvent FOnColWidthsChanged;
     TMovedEvent FOnColumnMoved;
     TNotifyEvent FOnSortMarkingChanged;
+
+    // The in-place editor's key and its button event.
+    Variant FEditKeyValue = Variant::Null();
+    TNotifyEvent FOnEditButtonClick;
 
     int FLayoutLock = 0;
     bool FInLayout = false;

@@ -15,7 +15,7 @@ public:
     // Text, mask and length limit of the grid's current cell.
     virtual void UpdateContents();
     // Shows the editor over Rect (grid coordinates).
-    void Move(const TRect& Rect);
+    virtual void Move(const TRect& Rect);
     // Hides the editor, handing the focus back to the grid when it had it.
     void HideEditor();
     // Takes the focus only while shown.

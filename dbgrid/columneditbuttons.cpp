@@ -1,0 +1,51 @@
+// What a column tells the in-place editor: its edit buttons, the room its
+// buttons take and the dataset its lookup list shows.
+#include "dbcontrols/buttonpaint.h"
+#include "dbgrid/columnlt.h"
+#include "dbgrid/dbgridlt.h"
+#include "dbgrid/inplaceeditstyle.h"
+#include "dbgrid/popupdatagridlt.h"
+#include "platform/data/fields.h"
+#include "platform/ui/sysmetrics.h"
+
+TEditButtonsLt* TColumnLt::EditButtons() const
+{
+    if (!FEditButtons) {
+        auto* self = const_cast<TColumnLt*>(this);
+        FEditButtons =
+            std::make_unique<TEditButtonsLt>(self, TCollection::ItemsOf<TVisibleEditButtonLt>());
+        FEditButtons->SetOnChanged([self](TCollectionItem*) { self->Changed(false); });
+    }
+    return FEditButtons.get();
+}
+
+int TColumnLt::EditButtonsWidth() const
+{
+    const TCustomDBGridLt* grid = OwnerGrid();
+    const bool flat = grid && grid->Flat();
+    const int autoWidth = flat ? ComputeFlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
+    const int line = flat ? 1 : 0;
+    int width = ColumnShowsDefaultButton(*this) ? autoWidth + line : 0;
+    if (FEditButtons)
+        for (int i = 0; i < FEditButtons->Count(); ++i) {
+            const TEditButtonLt* button = FEditButtons->ButtonAt(i);
+            if (button->Visible())
+                width += (button->Width() > 0 ? button->Width() : autoWidth) + line;
+        }
+    return width;
+}
+
+TDataSet* TColumnLt::LookupSourceDataSet() const
+{
+    const TField* field = BoundField();
+    return field ? field->LookupDataSet() : nullptr;
+}
+
+TPopupDataGridLt* TColumnLt::LookupPopupGrid() const
+{
+    if (!FLookupPopupGrid) {
+        FLookupPopupGrid = std::make_unique<TPopupDataGridLt>(nullptr);
+        FLookupPopupGrid->SetName("DataList");
+    }
+    return FLookupPopupGrid.get();
+}

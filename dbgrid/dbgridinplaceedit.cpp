@@ -1,0 +1,261 @@
+// The data grid's editor: its style, loading a cell, the text rectangle,
+// the image and the required-value mark, and the messages it answers.
+#include "dbgrid/dbgridinplaceedit.h"
+
+#include <QWidget>
+#include <algorithm>
+
+#include "dbcontrols/buttonpaint.h"
+#include "dbcontrols/mrulistboxlt.h"
+#include "dbcontrols/popupcalculatorlt.h"
+#include "dbcontrols/popuplistboxlt.h"
+#include "dbcontrols/popupmonthcalendarlt.h"
+#include "dbgrid/colcellparamslt.h"
+#include "dbgrid/columnlt.h"
+#include "dbgrid/dbgridlt.h"
+#include "dbgrid/fieldkinds.h"
+#include "dbgrid/popupdatagridlt.h"
+#include "platform/data/datasource.h"
+#include "platform/data/fields.h"
+#include "platform/rtl/classbuilder.h"
+#include "platform/rtl/floatformat.h"
+#include "platform/ui/imglist.h"
+#include "platform/ui/sysmetrics.h"
+#include "platform/ui/widgetbridge.h"
+
+LT_IMPLEMENT_CLASS(TDBGridInplaceEdit, TInplaceEdit) {}
+
+TDBGridInplaceEdit::TDBGridInplaceEdit(TComponent* AOwner) : TInplaceEdit(AOwner)
+{
+    // The image and the required mark are drawn over the edit window.
+    Bridge().SetNonClientFrame(true);
+}
+
+TDBGridInplaceEdit::~TDBGridInplaceEdit() = default;
+
+TCustomDBGridLt* TDBGridInplaceEdit::DBGrid() const
+{
+    return dynamic_cast<TCustomDBGridLt*>(Grid());
+}
+
+TColumnLt* TDBGridInplaceEdit::Column() const
+{
+    const TCustomDBGridLt* grid = DBGrid();
+    return grid ? grid->SelectedColumn() : nullptr;
+}
+
+void TDBGridInplaceEdit::SetEditStyle(TInplaceEditStyleLt Value)
+{
+    if (FListShown)
+        CloseUp(false);
+    FEditStyle = Value;
+    ActiveList();
+    const TColumnLt* column = Column();
+    SetReadOnly(column && column->ReadOnly());
+    Invalidate();
+}
+
+// ---- loading a cell ---------------------------------------------------------
+
+void TDBGridInplaceEdit::LoadCell()
+{
+    TCustomDBGridLt* grid = DBGrid();
+    TColumnLt* column = Column();
+    if (!grid || !column) {
+        TInplaceEdit::UpdateContents();
+        return;
+    }
+    FTextFromCode = true;
+    try {
+        SetEditStyle(ColumnEditStyle(*column));
+        SetFont(column->Font());
+
+        TColCellParamsLt* params = grid->ColCellParams();
+        params->Row = -1;
+        params->Col = -1;
+        params->State = {};
+        params->Font->Assign(Font());
+        params->Background = column->Color();
+        params->Alignment = column->Alignment();
+        params->ImageIndex = column->CellImageIndex();
+        params->Text = grid->GetEditText(grid->Col(), grid->Row());
+        params->CheckState = column->CheckState();
+        const bool readOnly = !column->CanEditValue(false);
+        params->ReadOnly = readOnly;
+        TColor background = params->Background;
+        grid->DoGetCellParams(column, params->Font.get(), background, {});
+        params->Background = background;
+        column->DoGetCellParams(true, params);
+
+        SetColor(params->Background);
+        FImageIndex = params->ImageIndex;
+        FReadOnlyFromParams = params->ReadOnly != readOnly;
+        if (FReadOnlyFromParams)
+            SetReadOnly(params->ReadOnly);
+
+        const bool wordWrap = grid->CanWordWrap() && column->WordWrap();
+        if (wordWrap != FWordWrap) {
+            FWordWrap = wordWrap;
+            BoundsChanged();
+        }
+
+        const TField* field = column->BoundField();
+        if (field && field->Lookup() && field->DataSet())
+            grid->SetEditKeyValue(field->DataSet()->FieldValues(field->KeyFields()));
+        else
+            grid->SetEditKeyValue(field ? field->Value() : Variant::Null());
+
+        SetText("");
+        SetEditMask(grid->GetEditMask(grid->Col(), grid->Row()));
+        SetText(params->Text);
+        SetMaxLength(grid->GetEditLimit());
+        FMRUList = column->MRUList();
+    } catch (...) {
+        FTextFromCode = false;
+        throw;
+    }
+    FTextFromCode = false;
+}
+
+// ---- placing and the text rectangle ------------------------------------------
+
+void TDBGridInplaceEdit::Move(const TRect& Rect)
+{
+    TInplaceEdit::Move(Rect);
+    if (Visible())
+        AfterMove();
+}
+
+void TDBGridInplaceEdit::AfterMove()
+{
+    RebuildButtons();
+    BoundsChanged();
+}
+
+void TDBGridInplaceEdit::BoundsChanged()
+{
+    SetEditRect(GetTextRect());
+    Deselect();
+    SelectAll();
+}
+
+TRect TDBGridInplaceEdit::GetTextRect()
+{
+    const TCustomDBGridLt* grid = DBGrid();
+    const bool flat = grid && grid->Flat();
+    TRect r = flat ? Rect(2, 1, Width() - 2, Height() - 1) : Rect(2, 2, Width() - 2, Height());
+    TCanvas canvas;
+    canvas.SetFont(Font());
+    if (r.Height() < canvas.TextHeight("Wg") && r.Bottom < Height())
+        ++r.Bottom;
+    r.Right -= FButtonStripWidth;
+    const TColumnLt* column = Column();
+    if (column && column->ShowImageAndText() && column->ImageList())
+        r.Left += column->ImageList()->Width() + 5;
+    return r;
+}
+
+// ---- the image and the required mark ------------------------------------------
+
+void TDBGridInplaceEdit::UpdateImageIndex()
+{
+    TColumnLt* column = Column();
+    if (!column)
+        return;
+    int index = -1;
+    const TField* field = column->BoundField();
+    if (column->HasPickList()) {
+        index = column->PickList()->IndexOf(Text());
+    } else if (field && IsNumericType(field->DataType())) {
+        double value = 0;
+        if (TryStrToFloat(Text(), value))
+            index = static_cast<int>(value);
+    }
+    FImageIndex = index == -1 ? column->NotInKeyListIndex() : index;
+    Invalidate();
+}
+
+void TDBGridInplaceEdit::PaintRequiredState(TCanvas* Canvas)
+{
+    const TColumnLt* column = Column();
+    if (!column || !column->HighlightRequired())
+        return;
+    const TField* field = column->BoundField();
+    const TDataSet* dataSet = field ? field->DataSet() : nullptr;
+    bool due = dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert) && field->Required() &&
+               field->IsNull();
+    if (column->OnCheckDrawRequiredState())
+        column->OnCheckDrawRequiredState()(const_cast<TColumnLt*>(column), due);
+    if (!due)
+        return;
+    const TRect r = GetTextRect();
+    Canvas->Pen()->SetColor(clRed);
+    Canvas->Pen()->SetStyle(psDot);
+    Canvas->MoveTo(r.Left + 2, r.Bottom - 1);
+    Canvas->LineTo(r.Right - 3, r.Bottom - 1);
+}
+
+void TDBGridInplaceEdit::PaintOverlay()
+{
+    TCanvas canvas;
+    canvas.BeginPaint(Widget());
+    try {
+        const TColumnLt* column = Column();
+        if (column && column->ShowImageAndText() && column->ImageList() && FImageIndex >= 0) {
+            TCustomImageList* images = column->ImageList();
+            const TRect area{2, 0, 2 + images->Width(), Height()};
+            PaintImageCentered(&canvas, area, images, false, FImageIndex);
+        }
+        PaintRequiredState(&canvas);
+    } catch (...) {
+        canvas.EndPaint();
+        throw;
+    }
+    canvas.EndPaint();
+}
+
+// ---- messages ------------------------------------------------------------------
+
+void TDBGridInplaceEdit::Change()
+{
+    TInplaceEdit::Change();
+    if (!FTextFromCode && Visible())
+        UserChange();
+}
+
+void TDBGridInplaceEdit::Dispatch(TMessage& Message)
+{
+    switch (Message.Msg) {
+    case WM_NCPAINT:
+        PaintOverlay();
+        return;
+    case WM_MOUSEWHEEL:
+        if (FListShown)
+            return;
+        break;
+    case WM_KILLFOCUS:
+    case WM_CANCELMODE:
+    case CM_CANCELMODE:
+        // The calendar takes the focus while open and closes itself when it
+        // loses it.
+        if (FListShown && !(Message.Msg == WM_KILLFOCUS && FCalendar && FCalendar->Visible()))
+            CloseUp(false);
+        if (MRUListDroppedDown())
+            CloseUpMRUList(false);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+        if (GetCaptureControl() != this &&
+            !PtInRect(GetTextRect(), TPoint{static_cast<int16_t>(LoWord(Message.LParam)),
+                                            static_cast<int16_t>(HiWord(Message.LParam))})) {
+            SetCursor(crArrow);
+            return;
+        }
+        if (Message.Msg == WM_MOUSEMOVE)
+            SetCursor(crDefault);
+        break;
+    default:
+        break;
+    }
+    TInplaceEdit::Dispatch(Message);
+}
