@@ -345,23 +345,14 @@ void TDBLookupGridLt::ApplyKeyValue()
     TDataSet* list = FListActive ? DataLink()->DataSet() : nullptr;
     if (FSpecRow->Visible()) {
         FSpecRowSelected = VariantsMatch(FSelectedKey, FSpecRow->Value());
-        if (!FSpecRowSelected && FLockPosition == 0 && FSpecRow->ShowIfNotInKeyList() && list) {
-            if (FindKeyRow())
-                ListDataUpdated();
-            else
-                FSpecRowSelected = true;
-        }
+        if (!FSpecRowSelected && FLockPosition == 0 && FSpecRow->ShowIfNotInKeyList() && list)
+            FSpecRowSelected = !FindKeyRow();
     } else {
         FSpecRowSelected = false;
     }
-    if (list && FLockPosition == 0) {
-        if (FSpecRowSelected || FindKeyRow()) {
-            ListDataUpdated();
-        } else {
-            list->First();
-            ListDataUpdated();
-        }
-    }
+    if (list && FLockPosition == 0 && !FSpecRowSelected && !FindKeyRow())
+        list->First();
+    ListDataUpdated();
     if (FSpecRow->Visible() && FSpecRowSelected) {
         FSelectedText = FSpecRow->CellTextAt(ListFieldColumn());
     } else if (FListField && list && list->Active() && VariantsMatch(CurrentKeyValue(), FSelectedKey)) {
