@@ -120,13 +120,14 @@ void TSTColumnFilterLt::SetVisible(bool Value)
 void TSTColumnFilterLt::SetFilterText(const std::string& Value)
 {
     TSTFilterExpressionLt expression;
+    const std::string keyField = FilterKeyField();
     TField* target = nullptr;
     if (TCustomDBGridLt* grid = Grid(); grid && grid->DataSource() && grid->DataSource()->DataSet())
         target = grid->DataSource()->DataSet()->FindField(TargetFieldName());
-    expression.ExpressionType = ExpressionTypeOf(target ? target : ColumnField());
+    // With a key field the text is a listed value, whatever the key's type.
+    expression.ExpressionType = keyField.empty() ? ExpressionTypeOf(target ? target : ColumnField()) : fetStringLt;
     ParseFilterText(Value, expression);
     Variant keys = Variant::Null();
-    const std::string keyField = FilterKeyField();
     if (!keyField.empty() && expression.Operator1 != foIsNullLt && expression.Operator1 != foIsNotNullLt) {
         const TDataSet* list = FilterListDataSet();
         if (!Value.empty() && list && list->Active())

@@ -72,7 +72,9 @@ std::string TCustomDBGridLt::GetEditText(int ACol, int ARow)
     }
     if (column->OnGetCellParams()) {
         TColCellParamsLt params;
-        column->FillCellParams(&params);
+        params.Font->Assign(column->Font());
+        params.Background = column->Color();
+        params.Alignment = column->Alignment();
         params.Text = text;
         column->OnGetCellParams()(column, true, &params);
         text = params.Text;

@@ -204,7 +204,8 @@ void TCustomDBGridLt::ApplyFilter()
         FInLayout = false;
         if (left >= FixedCols() && left < ColCount())
             SetFirstShownCol(left);
-        PlaceFilterEditor();
+        if (FilterEditMode())
+            PlaceFilterEditor();
         Invalidate();
     };
     try {
