@@ -99,6 +99,11 @@ TField* TSTColumnFilterLt::LookupField() const
     return field && field->Lookup() ? field : nullptr;
 }
 
+TDataSource* TSTColumnFilterLt::ListSource() const
+{
+    return FListSource.Get();
+}
+
 void TSTColumnFilterLt::SetListSource(TDataSource* Value)
 {
     if (Value == FListSource.Get())

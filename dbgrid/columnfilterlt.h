@@ -34,7 +34,7 @@ public:
     void SetKeyField(const std::string& Value) { FKeyField = Value; }
     const std::string& ListField() const { return FListField; }
     void SetListField(const std::string& Value) { FListField = Value; }
-    TDataSource* ListSource() const { return FListSource.Get(); }
+    TDataSource* ListSource() const;
     void SetListSource(TDataSource* Value);
     bool Visible() const { return FVisible; }
     // Reports a change of the column.

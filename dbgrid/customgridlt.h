@@ -155,7 +155,7 @@ public:
 
     // Scroll requests of the window's scroll bars (TScrollCode's codes, the
     // thumb on 0..127).
-    void ScrollRequest(bool Vertical, TScrollCode Code, int Thumb);
+    virtual void ScrollRequest(bool Vertical, TScrollCode Code, int Thumb);
     TScrollBar* HorzScrollBarControl() const { return FHorzBar; }
     TScrollBar* VertScrollBarControl() const { return FVertBar; }
 
@@ -204,6 +204,8 @@ protected:
     // Scrolls so that the cell is fully shown.
     void ScrollToShow(int ACol, int ARow);
     void UpdateScrollBars();
+    // What the vertical bar shows; the engine's rows on a 0..127 scale.
+    virtual TScrollBarStateLt VertScrollBarState(const TGridAxisLt& V);
     // The grid holds the focus (the active control of its window).
     virtual bool IsActiveControl() const;
     bool Designing() const { return ComponentState().Contains(csDesigning); }

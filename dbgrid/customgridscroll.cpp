@@ -7,6 +7,17 @@
 
 namespace {
 constexpr int kScrollScale = 127;
+
+// Writes what changed of State into Bar.
+void ApplyScrollBarState(TScrollBar& Bar, const TScrollBarStateLt& State)
+{
+    if (Bar.Min() != State.Min || Bar.Max() != State.Max || Bar.Position() != State.Position)
+        Bar.SetParams(State.Position, State.Min, State.Max);
+    if (Bar.PageSize() != State.Page)
+        Bar.SetPageSize(State.Page);
+    if (Bar.Enabled() != State.Enabled)
+        Bar.SetEnabled(State.Enabled);
+}
 } // namespace
 
 void TCustomGridLt::UpdateScrollBars()
@@ -23,8 +34,12 @@ void TCustomGridLt::UpdateScrollBars()
         bar->SetKind(vertical ? sbVertical : sbHorizontal);
         bar->SetParent(this);
         bar->SetOnScroll([this, vertical](TObject*, TScrollCode code, int& pos) {
+            const TScrollBar* self = vertical ? FVertBar : FHorzBar;
+            const int before = self->Position();
             ScrollRequest(vertical, code, pos);
-            pos = (vertical ? FVertBar : FHorzBar)->Position();
+            // A drag that scrolled nothing leaves the thumb under the mouse.
+            if (code != scTrack || self->Position() != before)
+                pos = self->Position();
         });
     };
     make(FHorzBar, false);
@@ -37,7 +52,7 @@ void TCustomGridLt::UpdateScrollBars()
         TGridAxisLt v = VertAxis();
         if (FTopLeft.Y > v.LastScrollPosition())
             FTopLeft.Y = v.LastScrollPosition();
-        FVertBar->SetVisible(wantVert && v.CanScroll());
+        FVertBar->SetVisible(wantVert && VertScrollBarState(v).Shown);
         const int client = ClientWidth();
         const int columnWidth = ColWidths(0);
         if (pixelScroll) {
@@ -51,8 +66,7 @@ void TCustomGridLt::UpdateScrollBars()
         }
         PlaceScrollBars();
     }
-    const TGridAxisLt v = VertAxis();
-    FVertBar->SetParams(v.ScrollBarPosition(), 0, v.CanScroll() ? kScrollScale : 0);
+    ApplyScrollBarState(*FVertBar, FVertBar->Visible() ? VertScrollBarState(VertAxis()) : TScrollBarStateLt{});
     if (pixelScroll) {
         FHorzBar->SetParams(FHorzPixelOffset, 0, std::max(0, ColWidths(0) - ClientWidth()));
     } else {
@@ -60,6 +74,12 @@ void TCustomGridLt::UpdateScrollBars()
         FHorzBar->SetParams(h.ScrollBarPosition(), 0, h.CanScroll() ? kScrollScale : 0);
     }
     FUpdatingScrollBars = false;
+}
+
+TScrollBarStateLt TCustomGridLt::VertScrollBarState(const TGridAxisLt& V)
+{
+    const bool scrolls = V.CanScroll();
+    return {0, scrolls ? kScrollScale : 0, 0, V.ScrollBarPosition(), scrolls, true};
 }
 
 void TCustomGridLt::PlaceScrollBars()

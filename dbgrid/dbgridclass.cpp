@@ -42,6 +42,7 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("FooterFont", &G::FooterFont, &G::SetFooterFont);
     P.Property("FooterRowCount", &G::FooterRowCount, &G::SetFooterRowCount).Default(0);
     P.Property("FrozenCols", &G::FrozenCols, &G::SetFrozenCols).Default(0);
+    P.Property("HorzScrollBar", &G::HorzScrollBar, &G::SetHorzScrollBar);
     P.Property("MinAutoFitWidth", &G::MinAutoFitWidth, &G::SetMinAutoFitWidth).Default(0);
     P.Property("Options", &G::Options, &G::SetOptions).Default(static_cast<int64_t>(options.Bits()));
     P.Property("OptionsLt", &G::OptionsLt, &G::SetOptionsLt).Default(static_cast<int64_t>(optionsLt.Bits()));
@@ -56,6 +57,7 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("TitleImages", &G::TitleImages, &G::SetTitleImages);
     P.Property("TitleLines", &G::TitleLines, &G::SetTitleLines).Default(0);
     P.Property("UseMultiTitle", &G::UseMultiTitle, &G::SetUseMultiTitle).Default(0);
+    P.Property("VertScrollBar", &G::VertScrollBar, &G::SetVertScrollBar);
     P.Property("VTitleMargin", &G::VTitleMargin, &G::SetVTitleMargin).Default(10);
     P.Property("OnApplyFilter", &G::OnApplyFilter, &G::SetOnApplyFilter);
     P.Property("OnColumnMoved", &G::OnColumnMoved, &G::SetOnColumnMoved);

@@ -7,6 +7,8 @@
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/filterrowcolor.h"
 #include "dbgrid/griddataservice.h"
+#include "dbgrid/gridlibrarysetup.h"
+#include "dbgrid/gridstylelt.h"
 #include "dbgrid/inplacefilteredit.h"
 #include "platform/data/datasource.h"
 #include "platform/rtl/stringlist.h"
@@ -116,9 +118,11 @@ void TCustomDBGridLt::FillFilterEditor(TColumnLt* Column)
             Accept = false;
             FilterItemChosen(special);
         };
-        FFilterEdit->SetOnCloseUp([this, filter](TObject*, bool&) {
+        FFilterEdit->SetOnCloseUp([this, filter](TObject*, bool& Accept) {
             filter->SetDropDownWidth(FFilterEdit->DropDownBox()->Width());
             filter->SetDropDownRows(FFilterEdit->DropDownBox()->Rows());
+            if (Accept && FilterEditMode() && FilterApplyOnCloseUp())
+                ApplyFilter();
         });
     } else {
         FFilterEdit->ItemsRequest = nullptr;
@@ -153,6 +157,14 @@ void TCustomDBGridLt::FilterItemChosen(int Code)
         return;
     default: return;
     }
+    if (FilterApplyOnCloseUp())
+        ApplyFilter();
+}
+
+bool TCustomDBGridLt::FilterApplyOnCloseUp() const
+{
+    const TDBGridLtStyle* style = DefaultGridStyle();
+    return style && style->FilterApplyOnCloseUp();
 }
 
 void TCustomDBGridLt::HideFilterEditor()

@@ -73,6 +73,8 @@ void TCustomDBGridLt::LayoutChanged()
 
 void TCustomDBGridLt::Dispatch(TMessage& Message)
 {
+    if (DispatchGridMessage(Message))
+        return;
     if (Message.Msg == CM_DBGRIDLAYOUTLT) {
         if (FLayoutPending && FLayoutLock == 0)
             LayoutChanged();
@@ -218,6 +220,7 @@ void TCustomDBGridLt::InternalLayout()
     CalcRowHeights();
     CalcTitleHeight();
     SetContraRowCount(FFooterRowCount);
+    UpdateScrollBarStyle();
     if (FAutoFitColWidths && HasBridge() && !Designing())
         AutoFitColWidthsNow();
     UpdateColumnExtents();

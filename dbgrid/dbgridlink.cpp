@@ -53,6 +53,7 @@ void TCustomDBGridLt::UpdateRowCount()
         if (RowCount() != rows)
             SetRowCount(rows);
         UpdateActive();
+        UpdateScrollBars();
     } catch (...) {
         FInUpdateRowCount = false;
         throw;

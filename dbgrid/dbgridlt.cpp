@@ -17,6 +17,8 @@ TCustomDBGridLt::TCustomDBGridLt(TComponent* AOwner)
 {
     FColumnDefValues = CreateColumnDefValues();
     FColumns = CreateColumns();
+    FHorzScrollBar = CreateScrollBar(false);
+    FVertScrollBar = CreateScrollBar(true);
     SetSaveCellExtents(false);
     FTitleFont->Assign(Font());
     FTitleFont->SetOnChange([this](TGraphicsObject*) { TitleFontChanged(); });

@@ -15,6 +15,7 @@
 #include "dbgrid/dbgridtypes.h"
 #include "dbgrid/gridfilterlt.h"
 #include "dbgrid/griddatalinklt.h"
+#include "dbgrid/gridscrollbarlt.h"
 #include "dbgrid/locatetext.h"
 #include "platform/ui/componentref.h"
 
@@ -24,6 +25,7 @@ class TCustomImageList;
 class TDBGridLtColumnDefValuesLt;
 class TInplaceFilterEditLt;
 class TSTColumnFilterLt;
+struct THintInfo;
 
 // The private message of a delayed layout.
 constexpr uint32_t CM_DBGRIDLAYOUTLT = WM_USER + 110;
@@ -254,6 +256,26 @@ public:
     // Writes an edited text into the column's field by the column's kind;
     // KeyValue is a lookup editor's key (Null when it has none).
     void CommitEditText(TColumnLt* Column, const std::string& Text, const Variant& KeyValue);
+    // Scroll bars, the wheel and the window messages (dbgridvertscroll.cpp,
+    // dbgridmessages.cpp): the vertical bar shows and moves the dataset's
+    // position.
+    TDBGridLtScrollBar* HorzScrollBar() const { return FHorzScrollBar.get(); }
+    void SetHorzScrollBar(const TDBGridLtScrollBar* Value) { FHorzScrollBar->Assign(Value); }
+    // A TVertDBGridLtScrollBar, which publishes its VisibleMode.
+    TDBGridLtScrollBar* VertScrollBar() const { return FVertScrollBar.get(); }
+    void SetVertScrollBar(const TDBGridLtScrollBar* Value) { FVertScrollBar->Assign(Value); }
+    void ScrollRequest(bool Vertical, TScrollCode Code, int Thumb) override;
+    // The data rows the grid shows: a page of the dataset.
+    int VisibleDataRowCount() const;
+    // Tool tips of cells whose text does not fit (dbgridtooltips.cpp).
+    // The tip's text for a cell, empty when the cell shows all of it.
+    std::string CellToolTipText(int ACol, int ARow);
+    // Fills a hint request for the cell under the mouse.
+    void HintShow(THintInfo& Info);
+    // Shows the tip of the cell under the mouse at once, or hides the one
+    // shown when the mouse left its cell.
+    void TrackToolTip(int X, int Y);
+    void HideToolTip();
 
 protected:
     // Makes the filter editor (on first use).
@@ -262,6 +284,17 @@ protected:
     // Factories of the owned objects descendants replace.
     virtual std::unique_ptr<TDBGridLtColumnDefValuesLt> CreateColumnDefValues();
     virtual std::unique_ptr<TDBGridColumnsLt> CreateColumns();
+    virtual std::unique_ptr<TDBGridLtScrollBar> CreateScrollBar(bool Vertical);
+
+    // Scroll bars and messages.
+    TScrollBarStateLt VertScrollBarState(const TGridAxisLt& V) override;
+    // The engine's bars from the settings: the horizontal one unless the
+    // widths fit automatically.
+    void UpdateScrollBarStyle();
+    // The wheel, focus, cursor, fonts and colours; false leaves the
+    // message to the grid's other handlers.
+    virtual bool DispatchGridMessage(TMessage& Message);
+    virtual void MouseWheelMove(int Notches);
 
     // The data link's notifications.
     friend class TGridDataLinkLt;
@@ -315,6 +348,17 @@ private:
     std::unique_ptr<TColCellParamsLt> FColCellParams;
     TComponentRef<TCustomImageList> FTitleImages;
 
+    // Scroll bars: the settings, whether the last thumb drag already moved
+    // the dataset, the wheel's turn not yet a whole notch.
+    std::unique_ptr<TDBGridLtScrollBar> FHorzScrollBar;
+    std::unique_ptr<TDBGridLtScrollBar> FVertScrollBar;
+    bool FThumbTracked = false;
+    int FWheelRest = 0;
+    // Tool tips: the cell the mouse is over, the font of the tip shown.
+    TGridCoordLt FToolTipCell{-1, -1};
+    std::unique_ptr<TFont> FToolTipFont = std::make_unique<TFont>();
+    bool FToolTipShown = false;
+
     TDBGridLtAllowedOperations FAllowedOperations{alopInsertLt, alopUpdateLt, alopDeleteLt, alopAppendLt};
     TDBGridLtAllowedSelections FAllowedSelections{gstRecordBookmarks, gstRectangle, gstColumns, gstAll};
     bool FAutoFitColWidths = false;
@@ -359,6 +403,8 @@ private:
     void PlaceFilterEditor();
     void MoveFilterEditor(int Step, bool Wrap);
     void FilterItemChosen(int Code);
+    // The grid style asks to filter at once when a filter list closes.
+    bool FilterApplyOnCloseUp() const;
     std::unique_ptr<TSTDBGridLtFilter> FSTFilter = std::make_unique<TSTDBGridLtFilter>(this);
     TInplaceFilterEditLt* FFilterEdit = nullptr;   // a child of the grid
     int FFilterEditIndex = -1;                     // the column (index in Columns) being edited

@@ -24,6 +24,17 @@ struct TGridRectLt {
     bool operator==(const TGridRectLt&) const = default;
 };
 
+// What a window scroll bar shows: its range, page and position, whether it
+// shows and whether its arrows work.
+struct TScrollBarStateLt {
+    int Min = 0;
+    int Max = 0;
+    int Page = 0;
+    int Position = 0;
+    bool Shown = false;
+    bool Enabled = true;
+};
+
 // The engine options, bit 0 first.
 enum TGridOptionLt {
     goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected, goRowSizing,

@@ -800,6 +800,7 @@ void TWinControl::FontChanged()
         if (c->ParentFont()) {
             c->FFont->Assign(Font());
             c->FParentFont = true;
+            c->Perform(CM_PARENTFONTCHANGED);
         }
 }
 
@@ -810,6 +811,7 @@ void TWinControl::ColorChanged()
         if (c->ParentColor()) {
             c->FColor = Color();
             c->ColorChanged();
+            c->Perform(CM_PARENTCOLORCHANGED);
         }
 }
 

@@ -81,7 +81,7 @@ void THintWindow::Paint()
     Canvas()->Brush()->SetColor(clWindowFrame);
     Canvas()->FrameRect(r);
     Canvas()->Brush()->SetStyle(bsClear);
-    Canvas()->Font()->SetColor(clInfoText);
+    Canvas()->Font()->SetColor(TextColor());
     r = TRect{r.Left + 3, r.Top + 1, r.Right - 3, r.Bottom - 1};
     Canvas()->DrawText(Caption(), r, kHintFormat);
 }

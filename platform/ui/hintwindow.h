@@ -23,6 +23,8 @@ public:
 protected:
     QWidget* CreateWidget() override;
     void Paint() override;
+    // The colour of the hint's text.
+    virtual TColor TextColor() const { return clInfoText; }
 };
 
 // Makes the hint window a control wants for its hint.

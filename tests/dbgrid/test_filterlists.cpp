@@ -7,6 +7,8 @@
 #include "dbcontrols/sizegriplt.h"
 #include "dbgrid/columnfilterlt.h"
 #include "dbgrid/griddataservice.h"
+#include "dbgrid/gridlibrarysetup.h"
+#include "dbgrid/gridstylelt.h"
 #include "dbgrid/inplacefilteredit.h"
 #include "tests/dbgrid/lookupgrid.h"
 
@@ -108,6 +110,28 @@ TEST(FilterLists, SpecialItemsSetTheTextOrAct)
     EXPECT_EQ(f.Column("FSCHEME")->STFilter()->FilterText(), "");
     EXPECT_EQ(f.Column("FID")->STFilter()->FilterText(), "");
     EXPECT_EQ(f.Ids(), (std::vector<int>{1, 2, 3, 4})) << "applied at once";
+}
+
+TEST(FilterLists, TheStyleMayApplyAChoiceAtOnce)
+{
+    TListsGrid f;
+    DefaultGridStyle()->SetFilterApplyOnCloseUp(true);
+    f.DropDown("FSCHEME");
+    f.Choose("Первая");
+    const std::vector<int> byValue = f.Ids();
+    f.DropDown("FSCHEME");
+    f.Choose("(Пустые)");
+    const std::vector<int> byEmpty = f.Ids();
+    f.DropDown("FSCHEME");
+    f.Editor()->CloseUp(false);
+    const std::vector<int> afterCancel = f.Ids();
+    DefaultGridStyle()->SetFilterApplyOnCloseUp(false);
+    EXPECT_EQ(byValue, (std::vector<int>{1}));
+    EXPECT_EQ(byEmpty, (std::vector<int>{3}));
+    EXPECT_EQ(afterCancel, (std::vector<int>{3})) << "a closed list without a choice applies nothing";
+    f.DropDown("FSCHEME");
+    f.Choose("(Все)");
+    EXPECT_EQ(f.Ids(), (std::vector<int>{3})) << "without the style the choice waits for Enter";
 }
 
 TEST(FilterLists, SortItemsMarkTheColumnAndSort)
