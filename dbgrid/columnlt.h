@@ -12,6 +12,7 @@
 #include "dbcontrols/dbcombobox.h"
 #include "dbcontrols/editbuttons.h"
 #include "dbcontrols/mrulistlt.h"
+#include "dbgrid/columnfilterlt.h"
 #include "dbgrid/columntitlelt.h"
 #include "dbgrid/dbgridtypes.h"
 #include "platform/rtl/alignment.h"
@@ -31,6 +32,8 @@ class TPopupDataGridLt;
 class TField;
 
 using TGetColCellParamsEventLt = std::function<void(TObject* Sender, bool EditMode, TColCellParamsLt* Params)>;
+using TColumnNotInListEventLt =
+    std::function<void(TObject* Sender, const std::string& NewText, bool& RecheckInList)>;
 using TColCellUpdateDataEventLt =
     std::function<void(TObject* Sender, std::string& Text, Variant& Value, bool& UseText, bool& Handled)>;
 // May turn the in-place editor's required-value mark on or off.
@@ -154,6 +157,14 @@ public:
     void SetOnGetCellParams(TGetColCellParamsEventLt Value);
     const TColCellUpdateDataEventLt& OnUpdateData() const { return FOnUpdateData; }
     void SetOnUpdateData(TColCellUpdateDataEventLt Value) { FOnUpdateData = std::move(Value); }
+
+    // The column's filter cell.
+    TSTColumnFilterLt* STFilter() const { return FSTFilter.get(); }
+    void SetSTFilter(const TSTColumnFilterLt* Value) { FSTFilter->Assign(Value); }
+    // A committed text that the pick list (or the lookup list) lacks;
+    // RecheckInList searches the lists again afterwards.
+    const TColumnNotInListEventLt& OnNotInList() const { return FOnNotInList; }
+    void SetOnNotInList(TColumnNotInListEventLt Value) { FOnNotInList = std::move(Value); }
 
     // What the grid asks.
     TColumnKindLt ColumnKind() const;
@@ -298,6 +309,8 @@ private:
     TButtonClickEventLt FOnEditButtonClick;
     TButtonDownEventLt FOnEditButtonDown;
     TOnColumnCheckDrawRequiredStateEventLt FOnCheckDrawRequiredState;
+    std::unique_ptr<TSTColumnFilterLt> FSTFilter = std::make_unique<TSTColumnFilterLt>(this);
+    TColumnNotInListEventLt FOnNotInList;
 };
 
 // The column the data grid's collection makes; it publishes the settings.

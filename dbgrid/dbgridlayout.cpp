@@ -187,6 +187,7 @@ void TCustomDBGridLt::InternalLayout()
 
     FIndicatorOffset = FOptions.Contains(dgIndicator) ? 1 : 0;
     FTitleOffset = (FOptions.Contains(dgTitles) ? 1 : 0) + ExtraFixedRowCount();
+    FTitleOffset = (FOptions.Contains(dgTitles) ? 1 : 0) + FilterRowCount();
     columns.BeginUpdate();
     try {
         DefineFieldMap();

@@ -12,6 +12,7 @@ void TCustomDBGridLt::UpdateBufferCount()
 {
     int titleHeight = 0;
     for (int i = 0; i < FTitleOffset && i < RowCount(); ++i)
+    for (int i = 0; i < std::min(FTitleOffset, RowCount()); ++i)
         titleHeight += RowHeights(i);
     const int rowHeight = std::max(DefaultRowHeight(), 1);
     FDataLink->SetBufferCount(std::max(1, (ClientHeight() - titleHeight) / rowHeight));
