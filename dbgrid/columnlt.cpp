@@ -61,6 +61,8 @@ LT_IMPLEMENT_CLASS(TDBGridColumnLt, TColumnLt)
     P.Property("EditMask", &C::EditMask, &C::SetEditMask);
     P.Property("EndEllipsis", &C::EndEllipsis, &C::SetEndEllipsis).StoredIf(StoredWhenFlagged<C, cevEndEllipsis>);
     P.Property("FieldName", &C::FieldName, &C::SetFieldName);
+    P.Property("Footer", &C::Footer, &C::SetFooter);
+    P.Property("Footers", &C::Footers, &C::SetFooters);
     P.Property("Font", &C::Font, &C::SetFont).StoredIf(StoredWhenFlagged<C, cevFont>);
     P.Property("HideDuplicates", &C::HideDuplicates, &C::SetHideDuplicates).Default(0);
     P.Property("HighlightRequired", &C::HighlightRequired, &C::SetHighlightRequired)
@@ -96,6 +98,8 @@ TColumnLt::TColumnLt(TCollection* Collection) : TCollectionItem(Collection), FFo
     FFont->Assign(DefaultFont());
     FFont->SetOnChange([this](TGraphicsObject*) { FontEdited(); });
     FTitle = CreateTitle();
+    FFooter = CreateFooter();
+    FFooters = CreateFooters();
     FFitBaseWidth = Width();
 }
 
@@ -108,6 +112,28 @@ TColumnLt::~TColumnLt()
 std::unique_ptr<TColumnTitleLt> TColumnLt::CreateTitle()
 {
     return std::make_unique<TColumnTitleLt>(this);
+}
+
+std::unique_ptr<TColumnFooterLt> TColumnLt::CreateFooter()
+{
+    return std::make_unique<TColumnFooterLt>(this);
+}
+
+std::unique_ptr<TColumnFootersLt> TColumnLt::CreateFooters()
+{
+    return std::make_unique<TColumnFootersLt>(this);
+}
+
+TColumnFooterLt* TColumnLt::FooterOfRow(int Row) const
+{
+    return Row >= 0 && Row < FFooters->Count() ? FFooters->Items(Row) : FFooter.get();
+}
+
+void TColumnLt::BindFooterSums()
+{
+    FFooter->BindFooterSums();
+    for (int i = 0; i < FFooters->Count(); ++i)
+        FFooters->Items(i)->BindFooterSums();
 }
 
 TCustomDBGridLt* TColumnLt::OwnerGrid() const
@@ -152,6 +178,7 @@ void TColumnLt::SetFieldName(const std::string& Value)
     FField = nullptr;
     if (field)
         BindField(field);
+    BindFooterSums();
     FFitBaseWidth = Width();
     Changed(true);
 }
@@ -165,7 +192,11 @@ TField* TColumnLt::BoundField() const
         return nullptr;
     if (TField* found = dataSet->FindField(FFieldName)) {
         FField = found;
-        const_cast<TColumnLt*>(this)->FFieldName = found->FieldName();
+        if (found->FieldName() != FFieldName) {
+            auto* self = const_cast<TColumnLt*>(this);
+            self->FFieldName = found->FieldName();
+            self->BindFooterSums();
+        }
     }
     return FField;
 }
@@ -182,6 +213,7 @@ void TColumnLt::BindField(TField* Value)
         ResetToDefaults();
         FFitBaseWidth = Width();
     }
+    BindFooterSums();
     Changed(false);
 }
 
@@ -677,12 +709,14 @@ void TColumnLt::Assign(const TPersistent* Source)
             SetAutoDropDown(source->AutoDropDown());
         if (source->IsExplicit(cevAlwaysShowEditButton))
             SetAlwaysShowEditButton(source->AlwaysShowEditButton());
+        FFooter->Assign(source->FFooter.get());
         SetKeyList(source->FKeyList.get());
         if (source->IsExplicit(cevCheckboxes))
             SetCheckboxes(source->Checkboxes());
         FIncrement = source->FIncrement;
         if (source->IsExplicit(cevToolTips))
             SetToolTips(source->ToolTips());
+        FFooters->Assign(source->FFooters.get());
         FTag = source->FTag;
         FVisible = source->FVisible;
         FImageList.Set(source->ImageList());

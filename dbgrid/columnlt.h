@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "dbgrid/columnfooterlt.h"
 #include "dbgrid/columntitlelt.h"
 #include "dbgrid/dbgridtypes.h"
 #include "platform/rtl/alignment.h"
@@ -175,8 +176,20 @@ public:
     // The grid's column defaults, nullptr without a grid.
     TColumnDefValuesLt* DefValues() const;
 
+    // Footers: the column's own footer and those of single footer rows.
+    TColumnFooterLt* Footer() const { return FFooter.get(); }
+    void SetFooter(const TColumnFooterLt* Value) { FFooter->Assign(Value); }
+    TColumnFootersLt* Footers() const { return FFooters.get(); }
+    void SetFooters(const TColumnFootersLt* Value) { FFooters->Assign(Value); }
+    // Footers[Row] when there is one, else Footer.
+    TColumnFooterLt* FooterOfRow(int Row) const;
+    // Rebinds every footer's aggregate in the grid's sum list.
+    void BindFooterSums();
+
 protected:
     virtual std::unique_ptr<TColumnTitleLt> CreateTitle();
+    virtual std::unique_ptr<TColumnFooterLt> CreateFooter();
+    virtual std::unique_ptr<TColumnFootersLt> CreateFooters();
     virtual void DoGetCellParams(bool EditMode, TColCellParamsLt* Params);
 
 private:
@@ -191,6 +204,8 @@ private:
     std::string FormattedText(const TField& Field) const;
 
     std::unique_ptr<TColumnTitleLt> FTitle;
+    std::unique_ptr<TColumnFooterLt> FFooter;
+    std::unique_ptr<TColumnFootersLt> FFooters;
     TColumnExplicitValuesLt FExplicit;
     bool FStored = true;
     std::string FFieldName;

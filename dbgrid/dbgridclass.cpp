@@ -50,6 +50,7 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("RowLines", &G::RowLines, &G::SetRowLines).Default(0);
     P.Property("RowSizingAllowed", &G::RowSizingAllowed, &G::SetRowSizingAllowed).Default(0);
     P.Property("SortLocal", &G::SortLocal, &G::SetSortLocal).Default(0);
+    P.Property("SumList", &G::SumList, &G::SetSumList);
     P.Property("TitleFont", &G::TitleFont, &G::SetTitleFont);
     P.Property("TitleHeight", &G::TitleHeight, &G::SetTitleHeight).Default(0);
     P.Property("TitleImages", &G::TitleImages, &G::SetTitleImages);
@@ -60,4 +61,7 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("OnColWidthsChanged", &G::OnColWidthsChanged, &G::SetOnColWidthsChanged);
     P.Property("OnGetCellParams", &G::OnGetCellParams, &G::SetOnGetCellParams);
     P.Property("OnSortMarkingChanged", &G::OnSortMarkingChanged, &G::SetOnSortMarkingChanged);
+    P.Property("OnSelectionChanged", &G::OnSelectionChanged, &G::SetOnSelectionChanged);
+    P.Property("OnSumListAfterRecalcAll", &G::OnSumListAfterRecalcAll, &G::SetOnSumListAfterRecalcAll);
+    P.Property("OnSumListRecalcAll", &G::OnSumListRecalcAll, &G::SetOnSumListRecalcAll);
 }

@@ -222,6 +222,7 @@ void TCustomDBGridLt::InternalLayout()
         AutoFitColWidthsNow();
     UpdateColumnExtents();
     UpdateRowCount();
+    RefreshSelection();
     Invalidate();
 }
 
@@ -448,6 +449,8 @@ void TCustomDBGridLt::Loaded()
     });
     for (TColumnLt* column : marked)
         FSortMarkedColumns.Add(column);
+    if (DataSource())
+        FSumList->Loaded();
     LayoutChanged();
 }
 

@@ -62,6 +62,8 @@ void TCustomDBGridLt::LinkActive(bool Value)
 {
     if (!Value)
         HideEditor();
+    FSelection->LinkStateChanged(Value);
+    FSumList->SetDataSet(FDataLink->DataSet());
     LayoutChanged();
     if (Value && FOptions.Contains(dgAlwaysShowEditor))
         ShowEditor();

@@ -29,7 +29,9 @@ TCustomDBGridLt::TCustomDBGridLt(TComponent* AOwner)
 
 TCustomDBGridLt::~TCustomDBGridLt()
 {
+    FOnSelectionChanged = nullptr;
     FDataLink->SetDataSource(nullptr);
+    FSumList->SetDataSet(nullptr);
     FColumns->Clear();
 }
 
@@ -129,7 +131,10 @@ void TCustomDBGridLt::SetOptions(TDBGridOptions Value)
     const TDBGridOptions layoutOptions{dgEditing,  dgAlwaysShowEditor, dgTitles,    dgIndicator,
                                        dgColLines, dgRowLines,         dgRowSelect, dgAlwaysShowSelection};
     const bool relayout = !((FOptions * layoutOptions) == (Value * layoutOptions));
+    const bool multiSelectOff = FOptions.Contains(dgMultiSelect) && !Value.Contains(dgMultiSelect);
     FOptions = Value;
+    if (multiSelectOff)
+        FSelection->Clear();
     OptionsToEngine();
     if (relayout)
         LayoutChanged();

@@ -10,6 +10,8 @@
 
 #include "dbgrid/columnslt.h"
 #include "dbgrid/customgridlt.h"
+#include "dbgrid/dbgridselection.h"
+#include "dbgrid/dbgridsumlist.h"
 #include "dbgrid/dbgridtypes.h"
 #include "dbgrid/griddatalinklt.h"
 #include "platform/ui/componentref.h"
@@ -53,7 +55,8 @@ public:
     TDBGridLtAllowedOperations AllowedOperations() const { return FAllowedOperations; }
     void SetAllowedOperations(TDBGridLtAllowedOperations Value) { FAllowedOperations = Value; }
     TDBGridLtAllowedSelections AllowedSelections() const { return FAllowedSelections; }
-    void SetAllowedSelections(TDBGridLtAllowedSelections Value) { FAllowedSelections = Value; }
+    // A change that no longer allows the current kind clears the selection.
+    void SetAllowedSelections(TDBGridLtAllowedSelections Value);
     bool AutoFitColWidths() const { return FAutoFitColWidths; }
     void SetAutoFitColWidths(bool Value);
     bool DrawMemoText() const { return FDrawMemoText; }
@@ -164,6 +167,34 @@ public:
     // Scales fonts and column widths by M / D.
     void ChangeScale(int M, int D);
 
+    // The selection (it hides the engine's range of cells, which stays
+    // TCustomGridLt::Selection), the selected records, and the event that
+    // follows every change of them.
+    TDBGridLtSelection* Selection() const { return FSelection.get(); }
+    TBookmarkListLt* SelectedRows() const { return FSelectedRows.get(); }
+    const TNotifyEvent& OnSelectionChanged() const { return FOnSelectionChanged; }
+    void SetOnSelectionChanged(TNotifyEvent Value) { FOnSelectionChanged = std::move(Value); }
+    // Raises OnSelectionChanged.
+    virtual void DoSelectionChanged();
+    // The selection's kind changed: a selection takes the place of the
+    // editor.
+    virtual void SelectionTypeChanged();
+    // Invalidates the cells of a rectangle of grid cells.
+    virtual void InvalidateGridRect(const TGridRectLt& Cells);
+
+    // The footer sums: the sum list, its notifications and the events that
+    // pass its recalculations on (Sender = the sum list).
+    TDBGridLtSumList* SumList() const { return FSumList.get(); }
+    void SetSumList(const TDBGridLtSumList* Value) { FSumList->Assign(Value); }
+    const TNotifyEvent& OnSumListRecalcAll() const { return FOnSumListRecalcAll; }
+    void SetOnSumListRecalcAll(TNotifyEvent Value) { FOnSumListRecalcAll = std::move(Value); }
+    const TNotifyEvent& OnSumListAfterRecalcAll() const { return FOnSumListAfterRecalcAll; }
+    void SetOnSumListAfterRecalcAll(TNotifyEvent Value) { FOnSumListAfterRecalcAll = std::move(Value); }
+    virtual void DoSumListRecalcAll();
+    virtual void DoSumListAfterRecalcAll();
+    // The aggregates changed: the footer rows are repainted.
+    void SumListChanged();
+
     // The editor's text for a cell and back.
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
@@ -264,6 +295,17 @@ private:
     bool FInUpdateRowCount = false;
     int FTitleOffset = 1;
     int FIndicatorOffset = 1;
+
+    // Selection.
+    void RefreshSelection();
+    std::unique_ptr<TBookmarkListLt> FSelectedRows = std::make_unique<TBookmarkListLt>(this);
+    std::unique_ptr<TDBGridLtSelection> FSelection = std::make_unique<TDBGridLtSelection>(this);
+    TNotifyEvent FOnSelectionChanged;
+
+    // Footer sums.
+    std::unique_ptr<TDBGridLtSumList> FSumList = std::make_unique<TDBGridLtSumList>(this);
+    TNotifyEvent FOnSumListRecalcAll;
+    TNotifyEvent FOnSumListAfterRecalcAll;
 };
 
 // The data grid with its settings published.

@@ -153,6 +153,8 @@ protected:
     bool OwnerIdle() const;
     // Virtual records stand in for the dataset's own numbering.
     bool UsesVirtualRecords() const;
+    // Raises SumListChanged.
+    virtual void Changed() const;
 
 private:
     enum THookedEvent {
@@ -174,7 +176,6 @@ private:
     void AddPostedRecord();
     void RemoveRecordFromSums(bool Editing);
     void PlacePendingBookmark();
-    void Changed() const;
     // The aggregates the producer computes: goCount items and items with
     // a field.
     std::vector<TDBSum*> CountedItems() const;
