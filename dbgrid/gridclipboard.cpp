@@ -5,6 +5,7 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/controlsdisabled.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/dbgridselection.h"
 #include "dbgrid/gridexchangerange.h"
 #include "dbgrid/gridexportrtf.h"
 #include "dbgrid/gridexporttext.h"
@@ -127,6 +128,7 @@ void ClearGridSelection(TCustomDBGridLt* Grid, bool ForAll)
             dataSet->Delete();
             return true;
         });
+        Grid->Selection()->Clear();
         break;
     case gstAll:
         dataSet->First();

@@ -2,6 +2,7 @@
 
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/dbgridselection.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 
@@ -37,9 +38,22 @@ TField* EditableColumnField(TColumnLt& Column)
 TGridExchangeRangeLt GridExchangeRange(TCustomDBGridLt& Grid, bool ForAll)
 {
     TGridExchangeRangeLt range;
-    if (ForAll) {
-        range.Kind = gstAll;
+    const TDBGridLtSelection& selection = *Grid.Selection();
+    range.Kind = ForAll ? gstAll : selection.SelectionType();
+    switch (range.Kind) {
+    case gstNon: break;
+    case gstRecordBookmarks:
         range.Columns = Grid.VisibleColumns();
+        for (int i = 0; i < selection.Rows()->BookmarkCount(); ++i)
+            range.Bookmarks.push_back(selection.Rows()->BookmarkAt(i));
+        break;
+    case gstRectangle:
+        range.Columns = VisibleColumnsBetween(Grid, selection.Rect()->LeftCol(), selection.Rect()->RightCol());
+        range.TopRow = selection.Rect()->TopRow();
+        range.BottomRow = selection.Rect()->BottomRow();
+        break;
+    case gstColumns: range.Columns = *selection.ColumnList(); break;
+    case gstAll: range.Columns = Grid.VisibleColumns(); break;
     }
     return range;
 }

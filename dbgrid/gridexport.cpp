@@ -15,6 +15,7 @@ void TDBGridLtExport::SaveToStream(TStream& Stream, bool ForAll)
     TDataSet* dataSet = FDBGrid->DataSource() ? FDBGrid->DataSource()->DataSet() : nullptr;
     FStream = &Stream;
     FExpCols = std::move(range.Columns);
+    FFooterValues.assign(static_cast<std::size_t>(FDBGrid->FooterRowCount() * FExpCols.Count()), 0);
     const auto putAll = [&] {
         PutPrefix();
         if (FDBGrid->Options().Contains(dgTitles))
@@ -22,8 +23,11 @@ void TDBGridLtExport::SaveToStream(TStream& Stream, bool ForAll)
         if (dataSet && dataSet->Active())
             ForEachRangeRecord(*dataSet, range, [&] {
                 PutRecord(FExpCols);
+                AccumulateFooters();
                 return true;
             });
+        for (int footer = 0; footer < FDBGrid->FooterRowCount(); ++footer)
+            PutFooter(FExpCols, footer);
         PutSuffix();
     };
     if (!dataSet)

@@ -5,6 +5,7 @@
 // piece.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columnslt.h"
@@ -42,6 +43,11 @@ protected:
     // colour), then PutDataCell.
     virtual void PutRecord(const TColumnsLtList& Columns);
     virtual void PutDataCell(TColumnLt*, TColCellParamsLt*) {}
+    // Per column: the font, colour and alignment of its footer of that row,
+    // and its text (a sum or count over the exported records, else what
+    // the footer shows), then PutFooterCell.
+    virtual void PutFooter(const TColumnsLtList& Columns, int FooterNo);
+    virtual void PutFooterCell(int, int, const std::string&, TAlignment, TColor, TFont*, TColumnLt*) {}
 
     TStream& Stream() const { return *FStream; }
     const TColumnsLtList& ExpCols() const { return FExpCols; }
@@ -55,6 +61,11 @@ private:
     TStream* FStream = nullptr;
     TColumnsLtList FExpCols;
     TColCellParamsLt FColCellParams;
+    // Per footer row and export column, the sum or count x 10000.
+    std::vector<int64_t> FFooterValues;
+
+    void AccumulateFooters();
+    std::string FooterText(int FooterNo, int ColIndex);
 };
 
 // Makes an exporter of the class for Grid and writes Stream with it.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "dbgrid/columnfooterlt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "platform/rtl/strutils.h"
@@ -139,6 +140,22 @@ void TDBGridLtExportAsRTF::PutRecord(const TColumnsLtList& Columns)
 void TDBGridLtExportAsRTF::PutDataCell(TColumnLt*, TColCellParamsLt* Params)
 {
     PutCell(Params->Alignment, *Params->Font, Params->Background, Params->Text);
+}
+
+void TDBGridLtExportAsRTF::PutFooter(const TColumnsLtList& Columns, int FooterNo)
+{
+    std::vector<TColor> shadings;
+    for (const TColumnLt* column : Columns)
+        shadings.push_back(column->FooterOfRow(FooterNo)->Color());
+    PutRowStart(shadings);
+    TDBGridLtExport::PutFooter(Columns, FooterNo);
+    PutRowEnd();
+}
+
+void TDBGridLtExportAsRTF::PutFooterCell(int, int, const std::string& Text, TAlignment Alignment, TColor Background,
+                                         TFont* Font, TColumnLt*)
+{
+    PutCell(Alignment, *Font, Background, Text);
 }
 
 void TDBGridLtExportAsRTF::PutSuffix()

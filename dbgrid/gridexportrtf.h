@@ -18,6 +18,9 @@ protected:
     void PutTitle(const TColumnsLtList& Columns) override;
     void PutRecord(const TColumnsLtList& Columns) override;
     void PutDataCell(TColumnLt* Column, TColCellParamsLt* Params) override;
+    void PutFooter(const TColumnsLtList& Columns, int FooterNo) override;
+    void PutFooterCell(int ColIndex, int FooterNo, const std::string& Text, TAlignment Alignment, TColor Background,
+                       TFont* Font, TColumnLt* Column) override;
 
     // The tables' indexes, a new entry appended on first use.
     int ColorIndex(TColor Color);

@@ -48,6 +48,17 @@ void TDBGridLtExportAsText::PutDataCell(TColumnLt*, TColCellParamsLt* Params)
     PutCell(Params->Text);
 }
 
+void TDBGridLtExportAsText::PutFooter(const TColumnsLtList& Columns, int FooterNo)
+{
+    BeginLine();
+    TDBGridLtExport::PutFooter(Columns, FooterNo);
+}
+
+void TDBGridLtExportAsText::PutFooterCell(int, int, const std::string& Text, TAlignment, TColor, TFont*, TColumnLt*)
+{
+    PutCell(Text);
+}
+
 std::string TDBGridLtExportAsCSV::CellText(const std::string& Text) const
 {
     return AnsiQuotedStr(Text, '"');

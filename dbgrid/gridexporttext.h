@@ -12,6 +12,9 @@ protected:
     void PutTitle(const TColumnsLtList& Columns) override;
     void PutRecord(const TColumnsLtList& Columns) override;
     void PutDataCell(TColumnLt* Column, TColCellParamsLt* Params) override;
+    void PutFooter(const TColumnsLtList& Columns, int FooterNo) override;
+    void PutFooterCell(int ColIndex, int FooterNo, const std::string& Text, TAlignment Alignment, TColor Background,
+                       TFont* Font, TColumnLt* Column) override;
 
     // Starts a line (a line break before every line but the first).
     void BeginLine();

@@ -5,6 +5,7 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/controlsdisabled.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/dbgridselection.h"
 #include "dbgrid/gridexchangerange.h"
 #include "platform/data/datasource.h"
 #include "platform/data/field.h"
@@ -22,6 +23,7 @@ void TDBGridLtImport::LoadFromStream(TStream& Stream, bool ForAll)
     FEos = false;
     FIgnoreAll = false;
     if (ForAll) {
+        FDBGrid->Selection()->Clear();
         dataSet->First();
         if (FDBGrid->VisibleColumns().Count() > 0)
             FDBGrid->SetSelectedIndex(FDBGrid->VisibleColumns().Items(0)->Index());
