@@ -16,6 +16,15 @@ LT_IMPLEMENT_CLASS(TFormStoragePropertyInterceptor, TStoragePropertyInterceptor)
     P.Property("Width", &TFormStoragePropertyInterceptor::Width, &TFormStoragePropertyInterceptor::SetWidth);
 }
 
+namespace {
+// Forms are read through their interceptor from the moment the library is
+// loaded.
+[[maybe_unused]] const bool gFormInterceptorRegistered = [] {
+    RegisterPropertyInterceptor<TCustomForm, TFormStoragePropertyInterceptor>();
+    return true;
+}();
+} // namespace
+
 int ScaleStoredValue(int Value, int StoredPPI, int ScreenPPI)
 {
     if (StoredPPI <= 0)

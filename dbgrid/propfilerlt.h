@@ -1,8 +1,7 @@
 #pragma once
 // The form's storage interceptor: reads a form's stored placement and
 // restores it scaled from the pixels per inch it was stored at to the
-// screen's. Register it for forms with
-// RegisterPropertyInterceptor<TCustomForm, TFormStoragePropertyInterceptor>().
+// screen's. It is registered for TCustomForm when the library loads.
 #include "platform/rtl/propinterceptors.h"
 #include "platform/rtl/rects.h"
 

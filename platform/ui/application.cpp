@@ -216,6 +216,9 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
         buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
         break;
     case MB_YESNO: buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
+    case MB_YESNOALL:
+        buttons = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::YesToAll, IDALL}};
+        break;
     case MB_RETRYCANCEL: buttons = {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}}; break;
     default: buttons = {{QMessageBox::Ok, IDOK}}; break;
     }
@@ -230,7 +233,7 @@ int TApplication::MessageBox(const std::string& Text, const std::string& Caption
     for (const TButtonDef& b : buttons)
         if (b.Button == clicked)
             return b.Answer;
-    return (Flags & 0xF) == MB_YESNO ? IDNO : IDCANCEL;
+    return (Flags & 0xF) == MB_YESNO || (Flags & 0xF) == MB_YESNOALL ? IDNO : IDCANCEL;
 }
 
 void TApplication::FormDestroyed(TCustomForm* Form)

@@ -29,14 +29,15 @@ inline constexpr TMsgDlgButtons mbOKCancel{mbOK, mbCancel};
 inline constexpr TMsgDlgButtons mbAbortRetryIgnore{mbAbort, mbRetry, mbIgnore};
 inline constexpr TMsgDlgButtons mbRetryCancel{mbRetry, mbCancel};
 
-constexpr TModalResult mrAll = mrNo + 1, mrNoToAll = mrAll + 1, mrYesToAll = mrNoToAll + 1;
+constexpr TModalResult mrAll = IDALL, mrNoToAll = mrAll + 1, mrYesToAll = mrNoToAll + 1;
 
 // Shows Msg with the type's icon and caption ("Предупреждение", "Ошибка",
 // "Информация", "Подтверждение"; the application's title for mtCustom) and
 // returns the modal result of the button chosen. The buttons are those of
-// the message box that holds them: Yes/No(/Cancel), Abort/Retry/Ignore,
-// Retry/Cancel, OK/Cancel or OK; mbAll, mbNoToAll, mbYesToAll and mbHelp
-// have no place there and are left out. HelpCtx is not used.
+// the message box that holds them: Yes/No(/Cancel), Yes/No/All,
+// Abort/Retry/Ignore, Retry/Cancel, OK/Cancel or OK; mbNoToAll, mbYesToAll
+// and mbHelp have no place there and are left out (so is mbAll beside
+// Cancel). HelpCtx is not used.
 int MessageDlg(const std::string& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons, int HelpCtx);
 // The message with an OK button under the application's title.
 void ShowMessage(const std::string& Msg);

@@ -22,8 +22,11 @@ TTypeLook LookOf(TMsgDlgType Type)
 // The message box that holds the buttons asked for.
 unsigned ButtonsFlags(TMsgDlgButtons Buttons)
 {
-    if (Buttons.Contains(mbYes) || Buttons.Contains(mbNo))
-        return Buttons.Contains(mbCancel) ? MB_YESNOCANCEL : MB_YESNO;
+    if (Buttons.Contains(mbYes) || Buttons.Contains(mbNo)) {
+        if (Buttons.Contains(mbCancel))
+            return MB_YESNOCANCEL;
+        return Buttons.Contains(mbAll) ? MB_YESNOALL : MB_YESNO;
+    }
     if (Buttons.Contains(mbAbort) || Buttons.Contains(mbIgnore))
         return MB_ABORTRETRYIGNORE;
     if (Buttons.Contains(mbRetry))

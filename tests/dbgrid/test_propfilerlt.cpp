@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "dbgrid/propfilerlt.h"
+#include "platform/rtl/classbuilder.h"
 #include "platform/rtl/reader.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
@@ -27,13 +28,15 @@ TEST(ScaleStoredValue, ScalesByTheResolutionsAndSkipsAMissingOne)
 
 namespace {
 
+// The form interceptor is registered when the library loads.
 struct FormInterceptor : ::testing::Test {
-    FormInterceptor()
-    {
-        TestApplication();
-        RegisterPropertyInterceptor<TCustomForm, TFormStoragePropertyInterceptor>();
-    }
-    ~FormInterceptor() override { UnregisterPropertyInterceptor<TCustomForm, TFormStoragePropertyInterceptor>(); }
+    FormInterceptor() { TestApplication(); }
+};
+
+class TPlainFormInterceptor : public TStoragePropertyInterceptor {
+    LT_CLASS(TPlainFormInterceptor)
+public:
+    using TStoragePropertyInterceptor::TStoragePropertyInterceptor;
 };
 
 std::string FormText(const std::string& Properties)
@@ -43,6 +46,25 @@ std::string FormText(const std::string& Properties)
 }
 
 } // namespace
+
+LT_IMPLEMENT_CLASS(TPlainFormInterceptor, TStoragePropertyInterceptor) {}
+
+TEST_F(FormInterceptor, IsRegisteredForFormsAndALaterRegistrationReplacesIt)
+{
+    TForm form(nullptr);
+    const auto classOf = [&] {
+        const auto interceptor = CreatePropertyInterceptor(&form);
+        return interceptor ? &interceptor->ClassType() : nullptr;
+    };
+    EXPECT_EQ(classOf(), &TFormStoragePropertyInterceptor::StaticClassInfo());
+    RegisterPropertyInterceptor<TCustomForm, TPlainFormInterceptor>();
+    EXPECT_EQ(classOf(), &TPlainFormInterceptor::StaticClassInfo());
+    // Removing a pair that is not registered changes nothing.
+    UnregisterPropertyInterceptor<TCustomForm, TFormStoragePropertyInterceptor>();
+    EXPECT_EQ(classOf(), &TPlainFormInterceptor::StaticClassInfo());
+    RegisterPropertyInterceptor<TCustomForm, TFormStoragePropertyInterceptor>();
+    EXPECT_EQ(classOf(), &TFormStoragePropertyInterceptor::StaticClassInfo());
+}
 
 TEST_F(FormInterceptor, RestoresTheStoredPlacementAtTheScreensResolution)
 {

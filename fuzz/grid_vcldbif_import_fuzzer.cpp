@@ -1,0 +1,16 @@
+// Feeds arbitrary bytes to the data grid's import of the binary
+// interchange format (see gridimportfuzzing.h).
+#include "dbgrid/gridimportvcldbif.h"
+#include "fuzz/gridimportfuzzing.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    ImportFuzzGrid();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    ImportFuzzGrid().Import<TDBGridLtImportAsVCLDBIF>(std::string(reinterpret_cast<const char*>(data), size));
+    return 0;
+}
