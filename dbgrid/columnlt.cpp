@@ -78,6 +78,7 @@ LT_IMPLEMENT_CLASS(TDBGridColumnLt, TColumnLt)
     P.Property("MinWidth", &C::MinWidth, &C::SetMinWidth).Default(0);
     P.Property("NotInKeyListIndex", &C::NotInKeyListIndex, &C::SetNotInKeyListIndex).Default(-1);
     P.Property("PickList", &C::PickList, &C::SetPickList);
+    P.Property("STFilter", &C::STFilter, &C::SetSTFilter);
     P.Property("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
         .StoredIf(StoredWhenExplicit<C, cevReadOnly, &C::ReadOnly, &C::DefaultReadOnly>);
     P.Property("ShowImageAndText", &C::ShowImageAndText, &C::SetShowImageAndText).Default(0);
@@ -90,6 +91,7 @@ LT_IMPLEMENT_CLASS(TDBGridColumnLt, TColumnLt)
     P.Property("WordWrap", &C::WordWrap, &C::SetWordWrap)
         .StoredIf(StoredWhenExplicit<C, cevWordWrap, &C::WordWrap, &C::DefaultWordWrap>);
     P.Property("OnGetCellParams", &C::OnGetCellParams, &C::SetOnGetCellParams);
+    P.Property("OnNotInList", &C::OnNotInList, &C::SetOnNotInList);
     P.Property("OnUpdateData", &C::OnUpdateData, &C::SetOnUpdateData);
 }
 
@@ -711,6 +713,7 @@ void TColumnLt::Assign(const TPersistent* Source)
             SetAlwaysShowEditButton(source->AlwaysShowEditButton());
         FFooter->Assign(source->FFooter.get());
         SetKeyList(source->FKeyList.get());
+        FSTFilter->Assign(source->FSTFilter.get());
         if (source->IsExplicit(cevCheckboxes))
             SetCheckboxes(source->Checkboxes());
         FIncrement = source->FIncrement;
@@ -731,6 +734,7 @@ void TColumnLt::Assign(const TPersistent* Source)
             SetDropDownShowTitles(source->DropDownShowTitles());
         FOnGetCellParams = source->FOnGetCellParams;
         FOnUpdateData = source->FOnUpdateData;
+        FOnNotInList = source->FOnNotInList;
         FDisplayFormat = source->FDisplayFormat;
         FEditMask = source->FEditMask;
         FShowImageAndText = source->FShowImageAndText;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "dbgrid/columnfooterlt.h"
+#include "dbgrid/columnfilterlt.h"
 #include "dbgrid/columntitlelt.h"
 #include "dbgrid/dbgridtypes.h"
 #include "platform/rtl/alignment.h"
@@ -27,6 +28,8 @@ class TDataSet;
 class TField;
 
 using TGetColCellParamsEventLt = std::function<void(TObject* Sender, bool EditMode, TColCellParamsLt* Params)>;
+using TColumnNotInListEventLt =
+    std::function<void(TObject* Sender, const std::string& NewText, bool& RecheckInList)>;
 using TColCellUpdateDataEventLt =
     std::function<void(TObject* Sender, std::string& Text, Variant& Value, bool& UseText, bool& Handled)>;
 
@@ -149,6 +152,14 @@ public:
     const TColCellUpdateDataEventLt& OnUpdateData() const { return FOnUpdateData; }
     void SetOnUpdateData(TColCellUpdateDataEventLt Value) { FOnUpdateData = std::move(Value); }
 
+    // The column's filter cell.
+    TSTColumnFilterLt* STFilter() const { return FSTFilter.get(); }
+    void SetSTFilter(const TSTColumnFilterLt* Value) { FSTFilter->Assign(Value); }
+    // A committed text that the pick list (or the lookup list) lacks;
+    // RecheckInList searches the lists again afterwards.
+    const TColumnNotInListEventLt& OnNotInList() const { return FOnNotInList; }
+    void SetOnNotInList(TColumnNotInListEventLt Value) { FOnNotInList = std::move(Value); }
+
     // What the grid asks.
     TColumnKindLt ColumnKind() const;
     std::string CellText() const;
@@ -253,6 +264,9 @@ private:
 
     TGetColCellParamsEventLt FOnGetCellParams;
     TColCellUpdateDataEventLt FOnUpdateData;
+
+    std::unique_ptr<TSTColumnFilterLt> FSTFilter = std::make_unique<TSTColumnFilterLt>(this);
+    TColumnNotInListEventLt FOnNotInList;
 };
 
 // The column the data grid's collection makes; it publishes the settings.

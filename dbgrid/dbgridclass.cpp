@@ -51,12 +51,14 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("RowSizingAllowed", &G::RowSizingAllowed, &G::SetRowSizingAllowed).Default(0);
     P.Property("SortLocal", &G::SortLocal, &G::SetSortLocal).Default(0);
     P.Property("SumList", &G::SumList, &G::SetSumList);
+    P.Property("STFilter", &G::STFilter, &G::SetSTFilter);
     P.Property("TitleFont", &G::TitleFont, &G::SetTitleFont);
     P.Property("TitleHeight", &G::TitleHeight, &G::SetTitleHeight).Default(0);
     P.Property("TitleImages", &G::TitleImages, &G::SetTitleImages);
     P.Property("TitleLines", &G::TitleLines, &G::SetTitleLines).Default(0);
     P.Property("UseMultiTitle", &G::UseMultiTitle, &G::SetUseMultiTitle).Default(0);
     P.Property("VTitleMargin", &G::VTitleMargin, &G::SetVTitleMargin).Default(10);
+    P.Property("OnApplyFilter", &G::OnApplyFilter, &G::SetOnApplyFilter);
     P.Property("OnColumnMoved", &G::OnColumnMoved, &G::SetOnColumnMoved);
     P.Property("OnColWidthsChanged", &G::OnColWidthsChanged, &G::SetOnColWidthsChanged);
     P.Property("OnGetCellParams", &G::OnGetCellParams, &G::SetOnGetCellParams);

@@ -184,7 +184,7 @@ void TCustomDBGridLt::InternalLayout()
                 columns.Delete(i);
 
     FIndicatorOffset = FOptions.Contains(dgIndicator) ? 1 : 0;
-    FTitleOffset = FOptions.Contains(dgTitles) ? 1 : 0;
+    FTitleOffset = (FOptions.Contains(dgTitles) ? 1 : 0) + FilterRowCount();
     columns.BeginUpdate();
     try {
         DefineFieldMap();
@@ -249,7 +249,7 @@ void TCustomDBGridLt::CalcRowHeights()
 
 void TCustomDBGridLt::CalcTitleHeight()
 {
-    if (FTitleOffset == 0 || RowCount() == 0)
+    if (!FOptions.Contains(dgTitles) || RowCount() == 0)
         return;
     int height = 0;
     const TTextMetric tm = MetricsOf(FTitleFont.get());

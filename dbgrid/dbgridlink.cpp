@@ -10,7 +10,9 @@
 
 void TCustomDBGridLt::UpdateBufferCount()
 {
-    const int titleHeight = FTitleOffset > 0 && RowCount() > 0 ? RowHeights(0) : 0;
+    int titleHeight = 0;
+    for (int i = 0; i < std::min(FTitleOffset, RowCount()); ++i)
+        titleHeight += RowHeights(i);
     const int rowHeight = std::max(DefaultRowHeight(), 1);
     FDataLink->SetBufferCount(std::max(1, (ClientHeight() - titleHeight) / rowHeight));
 }

@@ -337,7 +337,7 @@ bool TCustomDBGridLt::SelectCell(int ACol, int ARow)
 bool TCustomDBGridLt::CanEditShow()
 {
     const TColumnLt* column = SelectedColumn();
-    return column && FDataLink->Active() && !FReadOnly && TCustomGridLt::CanEditShow();
+    return column && FDataLink->Active() && !FReadOnly && !FilterEditMode() && TCustomGridLt::CanEditShow();
 }
 
 bool TCustomDBGridLt::CanEditModify()
@@ -346,31 +346,12 @@ bool TCustomDBGridLt::CanEditModify()
     return column && column->CanEditValue(true);
 }
 
-std::string TCustomDBGridLt::GetEditText(int ACol, int ARow)
-{
-    (void)ARow;
-    const int i = RawToDataColumn(ACol);
-    if (i < 0 || i >= FColumns->Count() || !FDataLink->Active())
-        return {};
-    const TField* field = FColumns->Items(i)->BoundField();
-    return field ? field->Text() : std::string();
-}
-
 void TCustomDBGridLt::SetEditText(int ACol, int ARow, const std::string& Value)
 {
     (void)ACol;
     (void)ARow;
     (void)Value;
     FDataLink->CellModified();
-}
-
-void TCustomDBGridLt::UpdateData()
-{
-    TColumnLt* column = SelectedColumn();
-    if (!column || !InplaceEditor())
-        return;
-    const std::string text = InplaceEditor()->Text();
-    column->StoreValue(text, Variant(text), true);
 }
 
 // ---- freed components ---------------------------------------------------------------

@@ -8,14 +8,18 @@
 #include <optional>
 #include <string>
 
+#include "dbcontrols/ltinterfaces.h"
 #include "dbgrid/columnslt.h"
 #include "dbgrid/customgridlt.h"
 #include "dbgrid/dbgridcelltype.h"
 #include "dbgrid/dbgridselection.h"
 #include "dbgrid/dbgridsumlist.h"
+#include "dbgrid/dbgridltfinddlg.h"
 #include "dbgrid/dbgridtypes.h"
+#include "dbgrid/gridfilterlt.h"
 #include "dbgrid/griddatalinklt.h"
 #include "dbgrid/headtreenode.h"
+#include "dbgrid/locatetext.h"
 #include "platform/ui/componentref.h"
 
 class TColCellParamsLt;
@@ -24,6 +28,8 @@ class TCustomImageList;
 class TDBGridLtColumnDefValuesLt;
 class TDBGridLtStyle;
 class TField;
+class TInplaceFilterEditLt;
+class TSTColumnFilterLt;
 
 // The private message of a delayed layout.
 constexpr uint32_t CM_DBGRIDLAYOUTLT = WM_USER + 110;
@@ -43,7 +49,10 @@ using TGetFooterParamsEvent =
 using TGetBtnLtParamsEvent = std::function<void(TObject* Sender, TColumnLt* Column, TFont* AFont, TColor& Background,
                                                 TSortMarkerLt& SortMarker, bool IsDown)>;
 
-class TCustomDBGridLt : public TCustomGridLt {
+class TCustomDBGridLt : public TCustomGridLt,
+                        public IInplaceEditHolderLt,
+                        public ILocateTextGridLt,
+                        public IFindDialogGridLt {
     LT_CLASS(TCustomDBGridLt)
 public:
     static constexpr int kIndicatorWidth = 11;
@@ -313,7 +322,89 @@ private:
     TGetBtnLtParamsEvent FOnGetBtnParams;
     // ---- end of painting ----
 
+public:
+    // ---- The filter row (dbgridfilterrow.cpp, dbgridfilterkeys.cpp) ----
+    TSTDBGridLtFilter* STFilter() const { return FSTFilter.get(); }
+    void SetSTFilter(const TSTDBGridLtFilter* Value) { FSTFilter->Assign(Value); }
+    const TNotifyEvent& OnApplyFilter() const { return FOnApplyFilter; }
+    void SetOnApplyFilter(TNotifyEvent Value) { FOnApplyFilter = std::move(Value); }
+    // The rows of filter cells under the titles: 1 while STFilter shows
+    // them, else 0; and the grid row of the filter cells (-1 without).
+    virtual int FilterRowCount() const;
+    int FilterRow() const { return FilterRowCount() > 0 ? FTitleOffset - 1 : -1; }
+    // The column shows a filter cell: it is visible with a visible filter.
+    bool HasFilterCell(const TColumnLt* Column) const;
+    // The text of the column's filter cell (its FilterText).
+    std::string FilterCellText(const TColumnLt* Column) const;
+    // The editor of the filter cells, made on first use; nullptr before.
+    TInplaceFilterEditLt* FilterEditor() const { return FFilterEdit; }
+    // The column whose filter cell the shown editor holds, nullptr when
+    // the filter row is not being edited.
+    TColumnLt* FilterEditColumn() const;
+    bool FilterEditMode() const { return FilterEditColumn() != nullptr; }
+    // Opens the filter editor over the column's filter cell (posting a
+    // pending edit first); nothing without a filter cell for it.
+    void ShowFilterEditor(TColumnLt* Column);
+    // Stores the editor's text, hides it and gives the grid back its own
+    // editor; nothing while STFilter's updates are under way.
+    void HideFilterEditor();
+    // The filter editor's text into its column's filter.
+    virtual void StoreFilterEditorText();
+    // Loads the filter editor for a column: its button, list size and text.
+    virtual void FillFilterEditor(TColumnLt* Column);
+    // Clears the filters of all columns.
+    void ClearFilters();
+    // Stores the editor's text and filters: OnApplyFilter, else the data
+    // service. The left column, the editor's place and the sums follow also
+    // when filtering fails.
+    virtual void ApplyFilter();
+    bool ApplyingFilter() const { return FApplyingFilter; }
+    // Orders the dataset by the sort-marked columns through the data service.
+    virtual void ApplySorting();
+    // A column filter's text changed: repaints and refreshes the editor.
+    void FilterTextChanged(TSTColumnFilterLt* Filter);
+    // Remembers a press for GetLastMouseDown (screen point, time in ms).
+    void RememberMouseDown(const TPoint& ScreenPos, int Time);
+
+    // IInplaceEditHolderLt: the filter editor's holder.
+    bool AllowEditorModify(TWinControl* Editor) override;
+    void GetLastMouseDown(TPoint& ScreenPos, int& Time) override;
+    void EditorMessage(TWinControl* Editor, TMessage& Message) override;
+    void EditorKeyDown(TWinControl* Editor, unsigned& Key, TShiftState Shift) override;
+    void EditorKeyPress(TWinControl* Editor, char32_t& Key) override;
+    void EditorKeyUp(TWinControl* Editor, unsigned& Key, TShiftState Shift) override;
+
+    // ---- Text search and the find dialog (dbgridlocate.cpp) ----
+    // Positions are the visible columns left to right, frozen ones included.
+    TDataSet* LocateDataSet() const override;
+    int FullyVisibleColumnCount() const override;
+    int CurrentColumnPosition() const override;
+    void SetCurrentColumnPosition(int Position) override;
+    TField* ColumnField(int Position) const override;
+    std::string ColumnDisplayText(int Position) const override;
+    void SaveRecordPosition() override;
+    void RestoreRecordPosition() override;
+    TDataSet* FindDataSet() const override { return LocateDataSet(); }
+    std::vector<TFindColumnLt> FindColumns() const override;
+    TObject* CurrentFindColumn() const override;
+    // The text search through the data service.
+    bool LocateText(const std::string& FieldName, const Variant& TreeFindRange, int Matching, int Direction,
+                    unsigned Options, const std::string& Text) override;
+    // Opens the find dialog through the data service.
+    void ShowFindDialog(const std::string& Text, bool Modal);
+
+    // ---- Editing rules (dbgrideditrules.cpp) ----
+    std::string GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override;
+    bool CanEditAcceptKey(char32_t Key) override;
+    // Writes an edited text into the column's field by the column's kind;
+    // KeyValue is a lookup editor's key (Null when it has none).
+    void CommitEditText(TColumnLt* Column, const std::string& Text, const Variant& KeyValue);
+
 protected:
+    // Makes the filter editor (on first use).
+    virtual TInplaceFilterEditLt* CreateFilterEditor();
+
     // Factories of the owned objects descendants replace.
     virtual std::unique_ptr<TDBGridLtColumnDefValuesLt> CreateColumnDefValues();
     virtual std::unique_ptr<TDBGridColumnsLt> CreateColumns();
@@ -420,6 +511,18 @@ private:
     std::unique_ptr<TDBGridLtSumList> FSumList = std::make_unique<TDBGridLtSumList>(this);
     TNotifyEvent FOnSumListRecalcAll;
     TNotifyEvent FOnSumListAfterRecalcAll;
+    // The filter row, the text search and the editing rules.
+    void PlaceFilterEditor();
+    void MoveFilterEditor(int Step, bool Wrap);
+    void FilterItemChosen(int Code);
+    std::unique_ptr<TSTDBGridLtFilter> FSTFilter = std::make_unique<TSTDBGridLtFilter>(this);
+    TInplaceFilterEditLt* FFilterEdit = nullptr;   // a child of the grid
+    int FFilterEditIndex = -1;                     // the column (index in Columns) being edited
+    TNotifyEvent FOnApplyFilter;
+    bool FApplyingFilter = false;
+    TPoint FLastMouseDownPos;
+    int FLastMouseDownTime = 0;
+    std::string FLocateBookmark;
 };
 
 // The data grid with its settings published.

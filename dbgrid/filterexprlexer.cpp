@@ -162,14 +162,25 @@ Variant TFilterLexerLt::ReadValues(bool ListMode)
     return list;
 }
 
+// A quoted value: two quotes in a row inside it stand for one quote, so
+// every text can be written quoted.
 std::string TFilterLexerLt::ReadQuoted()
 {
-    const std::size_t close = FText.find('\'', FPos + 1);
-    if (close == std::string::npos)
-        Fail("Quote is absent: ");
-    std::string value = FText.substr(FPos + 1, close - FPos - 1);
-    FPos = close + 1;
-    return value;
+    std::string value;
+    std::size_t from = FPos + 1;
+    for (;;) {
+        const std::size_t close = FText.find('\'', from);
+        if (close == std::string::npos)
+            Fail("Quote is absent: ");
+        value.append(FText, from, close - from);
+        if (close + 1 < FText.size() && FText[close + 1] == '\'') {
+            value += '\'';
+            from = close + 2;
+            continue;
+        }
+        FPos = close + 1;
+        return value;
+    }
 }
 
 std::string TFilterLexerLt::ReadBare(bool ListMode)

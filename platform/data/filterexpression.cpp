@@ -76,6 +76,40 @@ private:
     bool FWantNull;
 };
 
+// FIELD like 'pattern': '%' stands for any run of characters, '_' for one;
+// letter case does not count.
+class TLikeTest : public TFilterExpressionNode {
+public:
+    TLikeTest(std::string field, const std::string& pattern)
+        : FField(std::move(field)), FPattern(Utf8ToUtf32(AnsiUpperCase(pattern)))
+    {
+    }
+    bool Test(const TDataSet& dataSet) const override
+    {
+        const TField* field = dataSet.FieldByName(FField);
+        return !field->IsNull() && Matches(Utf8ToUtf32(AnsiUpperCase(field->AsString())), 0, 0);
+    }
+
+private:
+    bool Matches(const std::u32string& text, std::size_t t, std::size_t p) const
+    {
+        for (; p < FPattern.size(); ++p, ++t) {
+            if (FPattern[p] == U'%') {
+                for (std::size_t from = t; from <= text.size(); ++from)
+                    if (Matches(text, from, p + 1))
+                        return true;
+                return false;
+            }
+            if (t >= text.size() || (FPattern[p] != U'_' && FPattern[p] != text[t]))
+                return false;
+        }
+        return t == text.size();
+    }
+
+    std::string FField;
+    std::u32string FPattern;
+};
+
 class TLogical : public TFilterExpressionNode {
 public:
     TLogical(std::unique_ptr<TFilterExpressionNode> left, bool isAnd, std::unique_ptr<TFilterExpressionNode> right)
@@ -210,6 +244,16 @@ private:
                 Fail("expected NULL");
             Advance();
             return std::make_unique<TNullTest>(left.FieldName, wantNull);
+        }
+        if (IsWord("like")) {
+            if (!left.IsField)
+                Fail("LIKE needs a field");
+            Advance();
+            if (FToken.Kind != TTokenKind::String)
+                Fail("LIKE needs a quoted pattern");
+            const std::string pattern = FToken.Text;
+            Advance();
+            return std::make_unique<TLikeTest>(left.FieldName, pattern);
         }
         static const std::pair<const char*, TCompare> kOps[] = {
             {"=", TCompare::Equal},  {"<>", TCompare::NotEqual}, {"<=", TCompare::LessEqual},

@@ -3,6 +3,7 @@
 // joined by AND, OR and NOT, with parentheses:
 //   FSCHEME = 3 and (FNAME = 'Сце*' or FNAME is null)
 // A string constant ending in '*' matches values that start with the rest.
+//   FNAME like '%сце_а%'   '%' any run, '_' one character, any letter case
 #include <memory>
 #include <string>
 

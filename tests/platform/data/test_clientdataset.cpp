@@ -253,6 +253,36 @@ TEST_F(StepsTable, FiltersHideRowsAndAggregatesFollowTheShownRows)
     EXPECT_THROW(Steps->SetFilter("FDELAY >"), EDatabaseError);
 }
 
+TEST_F(StepsTable, LikeFiltersMatchPatternsWithoutRegardToCase)
+{
+    const std::vector<std::string> names{"Бетон", "бетонка", "Арбуз", "O'Hara", ""};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        AddRow(static_cast<int>(i) + 1, 100, names[i]);
+    Steps->Last();
+    Steps->Edit();
+    Name->Clear();
+    Steps->Post();
+    const struct {
+        std::string Filter;
+        std::vector<int> Fids;
+    } cases[] = {
+        {"FNAME like 'БЕТОН'", {1}},
+        {"FNAME like 'бетон%'", {1, 2}},
+        {"FNAME like '%у%'", {3}},
+        {"FNAME like '_рбуз'", {3}},
+        {"FNAME like '%''%'", {4}},
+        {"not (FNAME like '%он%')", {3, 4, 5}},
+        {"FNAME like '%' or FID = 1", {1, 2, 3, 4}},
+    };
+    Steps->SetFiltered(true);
+    for (const auto& c : cases) {
+        Steps->SetFilter(c.Filter);
+        EXPECT_EQ(Fids(), c.Fids) << c.Filter;
+    }
+    EXPECT_THROW(Steps->SetFilter("FNAME like 5"), EDatabaseError);
+    EXPECT_THROW(Steps->SetFilter("'a' like 'a'"), EDatabaseError);
+}
+
 // A link that records what it hears, as a grid would.
 class TRecordingLink : public TDataLink {
 public:

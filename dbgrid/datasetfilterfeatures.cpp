@@ -1,0 +1,96 @@
+#include "dbgrid/datasetfilterfeatures.h"
+
+#include "dbgrid/columnfilterlt.h"
+#include "dbgrid/columnlt.h"
+#include "dbgrid/dbgridlt.h"
+#include "platform/data/datasource.h"
+#include "platform/rtl/floatformat.h"
+#include "platform/rtl/strutils.h"
+
+namespace {
+std::string ConstantText(const Variant& Value)
+{
+    switch (Value.VarType()) {
+    case TVarType::varDouble:
+    case TVarType::varDate:
+    case TVarType::varInteger:
+    case TVarType::varInt64:
+    case TVarType::varCurrency:
+        return FloatToStr(Value.AsDouble(), TFormatSettings{});
+    default:
+        return AnsiQuotedStr(Value.AsString(), '\'');
+    }
+}
+
+std::string LikePattern(const Variant& Value)
+{
+    const std::string text = Value.AsString();
+    return AnsiQuotedStr(text.find('%') == std::string::npos ? "%" + text + "%" : text, '\'');
+}
+
+std::string ListText(const std::string& Field, const Variant& Values)
+{
+    if (!Values.IsArray())
+        return "(" + Field + " = " + ConstantText(Values) + ")";
+    std::string text;
+    for (int i = Values.LowBound(); i <= Values.HighBound(); ++i)
+        text += (i > Values.LowBound() ? " or " : "") + Field + " = " + ConstantText(Values[i]);
+    return "(" + text + ")";
+}
+
+std::string ConditionText(const std::string& Field, uint8_t Operator, const Variant& Operand)
+{
+    static const char* const kCompare[] = {"", "=", "<>", ">", "<", ">=", "<="};
+    switch (Operator) {
+    case foEqualLt:
+    case foNotEqualLt:
+    case foGreaterLt:
+    case foLessLt:
+    case foGreaterOrEqualLt:
+    case foLessOrEqualLt:
+        return Field + " " + kCompare[Operator] + " " + ConstantText(Operand);
+    case foLikeLt: return Field + " like " + LikePattern(Operand);
+    case foNotLikeLt: return "not (" + Field + " like " + LikePattern(Operand) + ")";
+    case foInLt: return ListText(Field, Operand);
+    case foNotInLt: return "not " + ListText(Field, Operand);
+    case foIsNullLt: return Field + " is null";
+    case foIsNotNullLt: return Field + " is not null";
+    default: return {};
+    }
+}
+
+std::string ColumnFilterExpression(const TSTColumnFilterLt& Filter, const TDataSet& DataSet)
+{
+    const TSTFilterExpressionLt& e = Filter.ParsedExpression();
+    const std::string name = Filter.TargetFieldName();
+    if (e.Operator1 == foNoneLt || !DataSet.FindField(name))
+        return {};
+    const std::string field = "[" + name + "]";
+    std::string text = ConditionText(field, e.Operator1, Filter.FirstOperand());
+    if (e.Relation != foNoneLt)
+        text += (e.Relation == foAndLt ? " and " : " or ") + ConditionText(field, e.Operator2, e.Operand2);
+    return "(" + text + ")";
+}
+} // namespace
+
+std::string GridColumnsFilterExpression(const TCustomDBGridLt& Grid)
+{
+    const TDataSet* dataSet = Grid.DataSource() ? Grid.DataSource()->DataSet() : nullptr;
+    if (!dataSet)
+        return {};
+    std::string text;
+    for (int i = 0; i < Grid.Columns()->Count(); ++i) {
+        const std::string column = ColumnFilterExpression(*Grid.Columns()->Items(i)->STFilter(), *dataSet);
+        if (!column.empty())
+            text += (text.empty() ? "" : " and ") + column;
+    }
+    return text;
+}
+
+void TDataSetFilterFeaturesLt::ApplyFilter(TCustomDBGridLt* Grid, TDataSet* DataSet, bool)
+{
+    const std::string text = GridColumnsFilterExpression(*Grid);
+    DataSet->SetFiltered(false);
+    DataSet->SetFilter(text);
+    DataSet->SetFiltered(!text.empty());
+}

@@ -1,0 +1,243 @@
+// The data grid's filter row: its place under the titles, the texts its
+// cells show, its editor moving between cells, the special items of its
+// list, and filters applied to the grid's client table.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "dbcontrols/popuplistboxlt.h"
+#include "dbcontrols/sizegriplt.h"
+#include "dbgrid/columnfilterlt.h"
+#include "dbgrid/griddataservice.h"
+#include "platform/rtl/exceptions.h"
+#include "tests/dbgrid/decimalseparator.h"
+#include "tests/dbgrid/filtergrid.h"
+
+namespace {
+enum { kFid, kDelay, kName, kChannel };
+
+TEST(FilterRow, StandsUnderTheTitlesWhileShown)
+{
+    TFilterGrid f;
+    EXPECT_EQ(f.Grid->TitleRowCount(), 2);
+    EXPECT_EQ(f.Grid->FixedRows(), 2);
+    EXPECT_EQ(f.Grid->FilterRow(), 1);
+    EXPECT_EQ(f.Grid->Row(), 2) << "the first record";
+    f.Grid->STFilter()->SetVisible(false);
+    EXPECT_EQ(f.Grid->TitleRowCount(), 1);
+    EXPECT_EQ(f.Grid->FilterRow(), -1);
+    f.Grid->SetOptions(f.Grid->Options() - TDBGridOptions{dgTitles});
+    f.Grid->STFilter()->SetVisible(true);
+    EXPECT_EQ(f.Grid->FilterRow(), 0) << "the filter row alone";
+    f.Column(kName)->STFilter()->SetVisible(false);
+    EXPECT_FALSE(f.Grid->HasFilterCell(f.Column(kName)));
+    EXPECT_TRUE(f.Grid->HasFilterCell(f.Column(kDelay)));
+}
+
+TEST(FilterRow, CellsShowTheParsedFilter)
+{
+    TFilterGrid f;
+    const struct {
+        int Column;
+        const char* Typed;
+        const char* Shown;
+    } cases[] = {
+        {kDelay, "=Null", "=Null"},
+        {kDelay, ">=200 and <=400", ">= 200 AND <= 400"},
+        {kDelay, "in (100, 300)", "In (100,300)"},
+        {kName, "схема", "~ 'схема'"},
+        {kName, "= 'O''Brien' or <> Null", "= 'O''Brien' OR <>Null"},
+        {kName, "", ""},
+    };
+    for (const auto& c : cases) {
+        TSTColumnFilterLt* filter = f.Column(c.Column)->STFilter();
+        filter->SetFilterText(c.Typed);
+        EXPECT_EQ(filter->FilterText(), c.Typed);
+        EXPECT_EQ(f.Grid->FilterCellText(f.Column(c.Column)), c.Typed);
+        EXPECT_EQ(filter->DisplayFilterText(), c.Shown) << c.Typed;
+    }
+    TSTColumnFilterLt* delay = f.Column(kDelay)->STFilter();
+    delay->SetFilterText("> 5");
+    EXPECT_THROW(delay->SetFilterText("> NULL"), Exception);
+    EXPECT_EQ(delay->DisplayFilterText(), "> 5") << "a malformed text leaves the filter";
+    delay->Clear();
+    EXPECT_EQ(delay->ParsedExpression().Operator1, foNoneLt);
+    EXPECT_EQ(delay->FilterText(), "");
+}
+
+TEST(FilterRow, TypedFiltersApplyToTheClientTable)
+{
+    TFilterGrid f;
+    f.Type(kDelay, ">=200 and <=500");
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.Fids(), (std::vector<int>{2, 3, 4, 5}));
+    f.Type(kName, "схема 3 | = 'Схема 5'");
+    f.Key(VK_RETURN);
+    EXPECT_EQ(f.Fids(), (std::vector<int>{3, 5})) << "both columns' filters, like without regard to case";
+    f.Type(kChannel, "1");
+    f.Grid->ApplyFilter();
+    EXPECT_EQ(f.Fids(), (std::vector<int>{3, 5}));
+    f.Type(kFid, "not in (3)");
+    f.Grid->ApplyFilter();
+    EXPECT_EQ(f.Fids(), (std::vector<int>{5}));
+    f.Grid->ClearFilters();
+    f.Grid->ApplyFilter();
+    EXPECT_FALSE(f.Table->Filtered());
+    EXPECT_EQ(f.Fids().size(), 6u);
+}
+
+TEST(FilterRow, NullsQuotesAndDecimalCommasFilterAsShown)
+{
+    TFilterGrid f;
+    f.Table->Last();
+    f.Table->Edit();
+    f.Name->SetAsString("O'Brien");
+    f.Delay->Clear();
+    f.Table->Post();
+    f.Type(kDelay, "=Null");
+    f.Grid->ApplyFilter();
+    EXPECT_EQ(f.Fids(), (std::vector<int>{6}));
+    f.Type(kDelay, "");
+    f.Type(kName, "= 'O''Brien'");
+    f.Grid->ApplyFilter();
+    EXPECT_EQ(f.Fids(), (std::vector<int>{6}));
+    // What the cell shows, typed again, filters the same rows.
+    f.Type(kName, f.Column(kName)->STFilter()->DisplayFilterText());
+    f.Grid->ApplyFilter();
+    EXPECT_EQ(f.Fids(), (std::vector<int>{6}));
+
+    const TDecimalSeparator separator(",");
+    f.Type(kName, "");
+    f.Column(kDelay)->STFilter()->SetFilterText("IN ('199,5', 200, '300,0')");
+    const std::string shown = f.Column(kDelay)->STFilter()->DisplayFilterText();
+    f.Type(kDelay, shown);
+    f.Grid->ApplyFilter();
+    EXPECT_EQ(shown, "In ('199,5',200,300)");
+    EXPECT_EQ(f.Fids(), (std::vector<int>{2, 3}));
+}
+
+TEST(FilterRow, EditorKeysMoveBetweenFilterCells)
+{
+    TFilterGrid f;
+    f.Column(kName)->STFilter()->SetVisible(false);
+    f.Grid->ShowFilterEditor(f.Column(kFid));
+    ASSERT_TRUE(f.Grid->FilterEditMode());
+    EXPECT_TRUE(WaitUntil([&] { return f.Editor()->Focused(); }));
+    EXPECT_FALSE(f.Grid->EditorMode()) << "the data editor stays hidden";
+    const TRect cell = f.Grid->CellBounds(f.Grid->ColumnToRaw(f.Column(kFid)), 1);
+    EXPECT_EQ(f.Editor()->Left(), cell.Left + 1);
+    EXPECT_EQ(f.Editor()->Top(), cell.Top);
+
+    f.Editor()->SetText("12");
+    f.Key(VK_TAB);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kDelay));
+    EXPECT_EQ(f.Column(kFid)->STFilter()->FilterText(), "12") << "the cell left keeps its text";
+    f.Key(VK_TAB);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kChannel)) << "a column without a filter is skipped";
+    f.Key(VK_TAB);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kFid)) << "round from the last to the first";
+    f.Key(VK_TAB, Qt::ShiftModifier);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kChannel));
+
+    f.Grid->ShowFilterEditor(f.Column(kDelay));
+    f.Editor()->SetText("300");
+    f.Editor()->SetSelStart(1);
+    f.Editor()->SetSelLength(0);
+    f.Key(VK_LEFT);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kDelay)) << "the caret inside the text moves the caret";
+    f.Key(VK_LEFT);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kFid)) << "at the start of the text";
+    f.Key(VK_END, Qt::ControlModifier);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kChannel));
+    f.Key(VK_HOME, Qt::ControlModifier);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kFid));
+    f.Key(VK_UP);
+    EXPECT_EQ(f.Grid->FilterEditColumn(), f.Column(kFid)) << "Up is swallowed";
+
+    f.Grid->ClearFilters();
+    f.Grid->ShowFilterEditor(f.Column(kDelay));
+    f.Editor()->SetText("> 400");
+    f.Key(VK_DOWN);
+    EXPECT_FALSE(f.Grid->FilterEditMode());
+    EXPECT_EQ(f.Fids(), (std::vector<int>{5, 6})) << "Down applies the filter";
+    EXPECT_EQ(f.Grid->SelectedColumn(), f.Column(kDelay));
+    EXPECT_TRUE(WaitUntil([&] { return f.Grid->Focused(); }));
+}
+
+TEST(FilterRow, HidingTheRowStoresAndHidesItsEditor)
+{
+    TFilterGrid f;
+    f.Type(kName, "Схема 2");
+    f.Grid->STFilter()->BeginUpdate();
+    f.Grid->HideFilterEditor();
+    EXPECT_TRUE(f.Grid->FilterEditMode()) << "not while updates are under way";
+    f.Grid->STFilter()->EndUpdate();
+    f.Grid->STFilter()->SetVisible(false);
+    EXPECT_FALSE(f.Grid->FilterEditMode());
+    EXPECT_EQ(f.Column(kName)->STFilter()->FilterText(), "Схема 2");
+}
+
+TEST(FilterRow, ApplyingRestoresTheGridAlsoWhenTheHandlerFails)
+{
+    TFilterGrid f;
+    int applied = 0;
+    f.Grid->SetOnApplyFilter([&](TObject* Sender) {
+        EXPECT_EQ(Sender, f.Grid);
+        EXPECT_EQ(f.Column(kDelay)->STFilter()->FilterText(), "500") << "the editor's text is stored first";
+        ++applied;
+        if (applied == 2)
+            throw std::runtime_error("refused");
+    });
+    f.Type(kDelay, "500");
+    f.Key(VK_RETURN);
+    EXPECT_EQ(applied, 1);
+    EXPECT_FALSE(f.Table->Filtered()) << "the event replaces the data service";
+    f.Grid->SetFirstShownCol(f.Grid->FixedCols());
+    EXPECT_THROW(f.Grid->ApplyFilter(), std::runtime_error);
+    EXPECT_FALSE(f.Grid->ApplyingFilter());
+    EXPECT_FALSE(f.Grid->InLayout());
+    EXPECT_TRUE(f.Grid->FilterEditMode()) << "the editor is placed again";
+}
+
+TEST(FilterRow, TheDataServiceHandlerReplacesTheDatasetFilter)
+{
+    TFilterGrid f;
+    std::vector<TCustomDBGridLt*> filtered;
+    DBGridLtDataService().SetOnFilterGrid([&](TCustomDBGridLt* Grid) {
+        EXPECT_TRUE(Grid->ApplyingFilter());
+        EXPECT_TRUE(Grid->InLayout());
+        filtered.push_back(Grid);
+    });
+    f.Type(kDelay, "500");
+    f.Grid->ApplyFilter();
+    DBGridLtDataService().SetOnFilterGrid(nullptr);
+    EXPECT_EQ(filtered, (std::vector<TCustomDBGridLt*>{f.Grid}));
+    EXPECT_FALSE(f.Table->Filtered());
+    EXPECT_FALSE(f.Grid->ApplyingFilter());
+}
+
+// Features registered for client tables take the filtering over.
+class TRecordingFeatures : public TDBGridLtDatasetFeaturesLt {
+public:
+    TRecordingFeatures() : TDBGridLtDatasetFeaturesLt("TClientDataSet") {}
+    void ApplyFilter(TCustomDBGridLt*, TDataSet* DataSet, bool IsReopen) override
+    {
+        Filtered.push_back(DataSet);
+        EXPECT_TRUE(IsReopen);
+    }
+    std::vector<TDataSet*> Filtered;
+};
+
+TEST(FilterRow, RegisteredFeaturesFilterTheirDatasets)
+{
+    TFilterGrid f;
+    auto* features = static_cast<TRecordingFeatures*>(
+        RegisterDatasetFeaturesLt(std::make_unique<TRecordingFeatures>()));
+    f.Type(kDelay, "500");
+    f.Grid->ApplyFilter();
+    const std::vector<TDataSet*> filtered = features->Filtered;
+    UnregisterDatasetFeaturesLt(features);
+    EXPECT_EQ(filtered, (std::vector<TDataSet*>{f.Table}));
+    EXPECT_FALSE(f.Table->Filtered());
+}
+} // namespace
