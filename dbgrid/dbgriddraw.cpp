@@ -59,7 +59,8 @@ void TCustomDBGridLt::SetPressedTitleColumn(int Value)
 
 bool TCustomDBGridLt::CellIs3D(const TDBGridCellTypeLt& Cell, int DataCol) const
 {
-    if (Cell.RowPart == crpFilterLt && Cell.ColPart == ccpDataColLt)
+    if (Cell.RowPart == crpFilterLt && Cell.ColPart == ccpDataColLt && DataCol < FColumns->Count() &&
+        HasFilterCell(FColumns->Items(DataCol)))
         return false;
     if (Cell.RowPart == crpFooterLt)
         return FFooterRowCount > 0 && FOptionsLt.Contains(dghFooter3D);

@@ -1,27 +1,15 @@
 // The data grid's indicator column and filter row: the marks of the
 // current and selected records, the filter conditions under the titles.
-#include <algorithm>
-#include <cmath>
-
 #include "dbgrid/celltextdrawing.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/filterrowcolor.h"
 #include "dbgrid/gridimageslt.h"
 #include "dbgrid/paintedrecord.h"
 #include "platform/data/dataset.h"
 #include "platform/ui/imglist.h"
 
 namespace {
-// Each channel c becomes min(255, c + round(c / Factor)).
-TColor LightenColor(TColor Color, int Factor)
-{
-    const TColor rgb = ColorToRGB(Color);
-    const auto lighten = [Factor](int c) {
-        return std::min(255, c + static_cast<int>(std::lround(static_cast<double>(c) / Factor)));
-    };
-    return RGBColor(lighten(GetRValue(rgb)), lighten(GetGValue(rgb)), lighten(GetBValue(rgb)));
-}
-
 int IndicatorImage(TDataSetState State, bool Current, bool Selected, bool Searching)
 {
     if (!Current)
@@ -66,9 +54,17 @@ bool TCustomDBGridLt::DrawIndicatorCell(const TDBGridCellTypeLt& Cell, const TRe
     return highlighted;
 }
 
-void TCustomDBGridLt::DrawFilterCell(int, const TRect& Rect, TGridDrawState)
+void TCustomDBGridLt::DrawFilterCell(int DataCol, const TRect& Rect, TGridDrawState)
 {
     TCanvas& canvas = *Canvas();
-    canvas.Brush()->SetColor(LightenColor(FixedColor(), 8));
-    canvas.FillRect(Rect);
+    const TColumnLt* column = DataCol >= 0 && DataCol < FColumns->Count() ? FColumns->Items(DataCol) : nullptr;
+    if (!column || !HasFilterCell(column)) {
+        canvas.Brush()->SetColor(FixedColor());
+        canvas.FillRect(Rect);
+        return;
+    }
+    canvas.Brush()->SetColor(FilterRowBackground(FixedColor()));
+    canvas.Font()->Assign(Font());
+    canvas.Font()->SetColor(clBlue);
+    DrawCellText(&canvas, Rect, true, 2, 2, FilterCellText(column), taLeftJustify, tlTop, false, true, 0, 0);
 }

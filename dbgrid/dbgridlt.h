@@ -23,6 +23,7 @@
 #include "dbgrid/gridscrollbarlt.h"
 #include "dbgrid/locatetext.h"
 #include "platform/rtl/variant.h"
+#include "dbgrid/locatetext.h"
 #include "platform/ui/componentref.h"
 
 class TColCellParamsLt;
@@ -325,6 +326,8 @@ private:
     TGetFooterParamsEvent FOnGetFooterParams;
     TGetBtnLtParamsEvent FOnGetBtnParams;
     // ---- end of painting ----
+
+public:
     // ---- The filter row (dbgridfilterrow.cpp, dbgridfilterkeys.cpp) ----
     TSTDBGridLtFilter* STFilter() const { return FSTFilter.get(); }
     void SetSTFilter(const TSTDBGridLtFilter* Value) { FSTFilter->Assign(Value); }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "dbgrid/colcellparamslt.h"
+#include "dbgrid/filterrowcolor.h"
 #include "dbgrid/gridimageslt.h"
 #include "platform/ui/imglist.h"
 #include "tests/dbgrid/dbgridtesting.h"
@@ -396,4 +397,29 @@ TEST(DBGridPaint, FootersShowTheirValuesAndHandlersChangeThem)
     const TRect footer = g.CellBounds(3, g.RowCount());
     EXPECT_GT(CountPixels(image, footer, clAqua), footer.Width() * footer.Height() / 3);
     EXPECT_GT(InkPixels(image, footer), 10);
+}
+
+TEST(DBGridPaint, FilterRowShowsEachColumnsConditionInBlue)
+{
+    TStepsGrid f(2, 360, 140);
+    TDBGridLt& g = *f.Grid;
+    g.STFilter()->SetVisible(true);
+    f.Column(1)->STFilter()->SetFilterText(">100");
+    f.Column(3)->STFilter()->SetVisible(false);
+    ASSERT_EQ(g.FilterRow(), 1);
+    EXPECT_EQ(g.GetCellType(2, 1).RowPart, crpFilterLt);
+    const QImage image = Grab(g);
+    const TRect filtered = g.CellBounds(2, 1), empty = g.CellBounds(3, 1), none = g.CellBounds(4, 1);
+    const TColor ground = FilterRowBackground(g.FixedColor());
+    EXPECT_GT(CountPixels(image, filtered, ground), filtered.Width() * filtered.Height() / 2);
+    int blue = 0;
+    for (int y = filtered.Top; y < filtered.Bottom; ++y)
+        for (int x = filtered.Left; x < filtered.Right; ++x) {
+            const QColor c(image.pixel(x, y));
+            blue += c.blue() > 150 && c.red() < 100 && c.green() < 100 ? 1 : 0;
+        }
+    EXPECT_GT(blue, 5);
+    EXPECT_EQ(InkPixels(image, empty), 0);
+    // Inside its raised frame, a column without a filter cell keeps the fixed colour.
+    EXPECT_EQ(CountPixels(image, TRect{none.Left + 2, none.Top + 2, none.Right - 2, none.Bottom - 2}, ground), 0);
 }
