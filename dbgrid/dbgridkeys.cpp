@@ -234,6 +234,11 @@ bool TCustomDBGridLt::CtrlKeyDown(unsigned& Key, TShiftState Shift)
         if (!shift)
             DeleteRecordsConfirmed();
         return true;
+    case 'A':
+        if (FEditActions.Contains(geaSelectAllLt) && !FDataLink->DataSet()->IsEmpty() &&
+            FAllowedSelections.Contains(gstAll))
+            Selection()->SelectAll();
+        return true;
     default:
         return false;
     }

@@ -382,6 +382,8 @@ private:
     bool InplaceSearchStep(const std::string& Text, TLocateTextDirectionLt Direction);
     void ClearSelectionForMove(TShiftState Shift);
     bool OnColumnSizingBorder(int X, int Y, int& RawCol) const;
+    // The selected columns (when columns or all are selected) and Clicked.
+    TColumnsLtList ColumnsToFit(TColumnLt* Clicked) const;
     void SizeColumnLive(int X);
     void PressTitle(const TGridCoordLt& Cell);
     void ReleaseTitle(TShiftState Shift, const TGridCoordLt& Cell);
