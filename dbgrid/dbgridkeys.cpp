@@ -43,6 +43,11 @@ void TCustomDBGridLt::MoveRecord(int Distance, TShiftState Shift, bool Select)
         return;
     }
     ClearSelectionForMove(Shift);
+    MoveDataSetBy(Distance);
+}
+
+void TCustomDBGridLt::MoveDataSetBy(int Distance)
+{
     TDataSet* dataSet = FDataLink->DataSet();
     if (Distance >= kWholeDataSet)
         dataSet->Last();

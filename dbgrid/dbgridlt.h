@@ -365,6 +365,8 @@ private:
     bool CanModifyDataSet() const;
     bool CanAppendRecord() const;
     void MoveRecord(int Distance, TShiftState Shift, bool Select);
+    // Moves the dataset Distance records (kWholeDataSet: to the end).
+    void MoveDataSetBy(int Distance);
     void NextRecord(TShiftState Shift, bool Select);
     void PriorRecord(TShiftState Shift, bool Select);
     // Moves to a column; with Shift and dgMultiSelect the selection extends.
