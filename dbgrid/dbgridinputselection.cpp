@@ -41,12 +41,7 @@ void TCustomDBGridLt::ExtendSelectionByRecords(int Distance)
         TDBGridLtSelectionRect* rect = Selection()->Rect();
         if (Selection()->SelectionType() != gstRectangle)
             rect->Select(SelectedIndex(), dataSet->Bookmark(), false);
-        if (Distance >= kWholeDataSet)
-            dataSet->Last();
-        else if (Distance <= -kWholeDataSet)
-            dataSet->First();
-        else
-            FDataLink->MoveBy(Distance);
+        MoveDataSetBy(Distance);
         rect->Select(SelectedIndex(), dataSet->Bookmark(), true);
         return;
     }

@@ -43,6 +43,11 @@ void TCustomDBGridLt::MoveRecord(int Distance, TShiftState Shift, bool Select)
         return;
     }
     ClearSelectionForMove(Shift);
+    MoveDataSetBy(Distance);
+}
+
+void TCustomDBGridLt::MoveDataSetBy(int Distance)
+{
     TDataSet* dataSet = FDataLink->DataSet();
     if (Distance >= kWholeDataSet)
         dataSet->Last();
@@ -233,6 +238,11 @@ bool TCustomDBGridLt::CtrlKeyDown(unsigned& Key, TShiftState Shift)
     case VK_DELETE:
         if (!shift)
             DeleteRecordsConfirmed();
+        return true;
+    case 'A':
+        if (FEditActions.Contains(geaSelectAllLt) && !FDataLink->DataSet()->IsEmpty() &&
+            FAllowedSelections.Contains(gstAll))
+            Selection()->SelectAll();
         return true;
     default:
         return false;

@@ -636,6 +636,8 @@ private:
     bool CanModifyDataSet() const;
     bool CanAppendRecord() const;
     void MoveRecord(int Distance, TShiftState Shift, bool Select);
+    // Moves the dataset Distance records (kWholeDataSet: to the end).
+    void MoveDataSetBy(int Distance);
     void NextRecord(TShiftState Shift, bool Select);
     void PriorRecord(TShiftState Shift, bool Select);
     // Moves to a column; with Shift and dgMultiSelect the selection extends.
@@ -653,6 +655,8 @@ private:
     bool InplaceSearchStep(const std::string& Text, TLocateTextDirectionLt Direction);
     void ClearSelectionForMove(TShiftState Shift);
     bool OnColumnSizingBorder(int X, int Y, int& RawCol) const;
+    // The selected columns (when columns or all are selected) and Clicked.
+    TColumnsLtList ColumnsToFit(TColumnLt* Clicked) const;
     void SizeColumnLive(int X);
     void PressTitle(const TGridCoordLt& Cell);
     void ReleaseTitle(TShiftState Shift, const TGridCoordLt& Cell);

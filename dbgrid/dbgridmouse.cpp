@@ -55,6 +55,21 @@ void TCustomDBGridLt::SizeColumnLive(int X)
         column->SetWidth(width);
 }
 
+TColumnsLtList TCustomDBGridLt::ColumnsToFit(TColumnLt* Clicked) const
+{
+    TColumnsLtList list;
+    if (Selection()->SelectionType() == gstColumns) {
+        for (TColumnLt* column : *Selection()->ColumnList())
+            list.Add(column);
+    } else if (Selection()->SelectionType() == gstAll) {
+        for (TColumnLt* column : FVisibleColumns)
+            list.Add(column);
+    }
+    if (list.IndexOf(Clicked) < 0)
+        list.Add(Clicked);
+    return list;
+}
+
 // ---- titles ------------------------------------------------------------------------
 
 void TCustomDBGridLt::CheckTitleButton(int ACol, bool& Enabled)
@@ -178,9 +193,7 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         int sized = -1;
         const bool optimise = FOptionsLt.Contains(dghDblClickOptimizeColWidth) && OnColumnSizingBorder(X, Y, sized);
         if (optimise) {
-            TColumnsLtList list;
-            list.Add(FColumns->Items(RawToDataColumn(sized)));
-            OptimizeColsWidth(list);
+            OptimizeColsWidth(ColumnsToFit(FColumns->Items(RawToDataColumn(sized))));
         } else if (dataCell && IsCheckOrImageCell(cell.X) &&
                    FColumns->Items(RawToDataColumn(cell.X))->DblClickNextVal() && DataLinkReady()) {
             if (cell.Y != Row())
@@ -219,6 +232,13 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
             }
         }
         if (FOptions.Contains(dgColumnResize) || Designing()) {
+            if (Button == mbLeft && cell.X < FIndicatorOffset && FOptions.Contains(dgMultiSelect) &&
+                DataLinkReady() && FAllowedSelections.Contains(gstAll)) {
+                if (Selection()->SelectionType() != gstNon)
+                    Selection()->Clear();
+                else
+                    Selection()->SelectAll();
+            }
             if (DataLinkReady())
                 FDataLink->UpdateRecord();
             const int movedFrom = cell.X;

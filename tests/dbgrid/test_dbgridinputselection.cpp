@@ -180,3 +180,35 @@ TEST(DBGridInputSelection, ADragBelowTheDataAreaScrollsFasterTheFurtherOutItIs)
     }
     SetTimerClock(nullptr);
 }
+
+TEST(DBGridInputSelection, SelectAllByCtrlAOrTheIndicatorTitle)
+{
+    TMultiSelectGrid f;
+    // Ctrl+A needs its edit action.
+    f.Key('A', Qt::ControlModifier);
+    EXPECT_EQ(f.Selection()->SelectionType(), gstNon);
+    f.Grid->SetEditActions({geaSelectAllLt});
+    f.Key('A', Qt::ControlModifier);
+    EXPECT_EQ(f.Selection()->SelectionType(), gstAll);
+    // The indicator's title clears a selection, then selects all.
+    f.Click(f.Centre(0, 0));
+    EXPECT_EQ(f.Selection()->SelectionType(), gstNon);
+    f.Click(f.Centre(0, 0));
+    EXPECT_EQ(f.Selection()->SelectionType(), gstAll);
+    f.Grid->SetAllowedSelections({gstRecordBookmarks});
+    f.Click(f.Centre(0, 0));
+    EXPECT_EQ(f.Selection()->SelectionType(), gstNon);
+}
+
+TEST(DBGridInputSelection, FittingAColumnWidthFitsTheSelectedColumnsToo)
+{
+    TMultiSelectGrid f;
+    f.Grid->SetOptionsLt(f.Grid->OptionsLt() + TDBGridLtOptions{dghDblClickOptimizeColWidth});
+    f.Selection()->ColumnList()->SelectColumn(f.Column(0), false);
+    for (int i = 0; i < 3; ++i)
+        f.Column(i)->SetWidth(150);
+    QTest::mouseDClick(f.Grid->Widget(), Qt::LeftButton, {}, f.TitleBorder(f.Grid->DataToRawColumn(2)));
+    EXPECT_LT(f.Column(0)->Width(), 150);
+    EXPECT_EQ(f.Column(1)->Width(), 150);
+    EXPECT_LT(f.Column(2)->Width(), 150);
+}
