@@ -164,6 +164,24 @@ TEST(FilterRow, EditorKeysMoveBetweenFilterCells)
     EXPECT_TRUE(WaitUntil([&] { return f.Grid->Focused(); }));
 }
 
+TEST(FilterRow, TheEditorsHolderReportsAPressOnce)
+{
+    TFilterGrid f;
+    f.Grid->RememberMouseDown(TPoint{40, 50}, 1234);
+    TPoint at;
+    int time = -1;
+    f.Grid->GetLastMouseDown(at, time);
+    EXPECT_EQ(at.X, 40);
+    EXPECT_EQ(at.Y, 50);
+    EXPECT_EQ(time, 1234);
+    f.Grid->GetLastMouseDown(at, time);
+    EXPECT_EQ(time, 0) << "so a click becomes a double click at most once";
+    f.Grid->SetReadOnly(true);
+    f.Grid->ShowFilterEditor(f.Column(kName));
+    QTest::keyClicks(f.Editor()->Widget(), "ab");
+    EXPECT_EQ(f.Editor()->Text(), "ab") << "the filter row is typed into on a read-only grid";
+}
+
 TEST(FilterRow, HidingTheRowStoresAndHidesItsEditor)
 {
     TFilterGrid f;
