@@ -92,7 +92,6 @@ LT_IMPLEMENT_CLASS(TDBGridColumnLt, TColumnLt)
     P.Property("WordWrap", &C::WordWrap, &C::SetWordWrap)
         .StoredIf(StoredWhenExplicit<C, cevWordWrap, &C::WordWrap, &C::DefaultWordWrap>);
     P.Property("OnGetCellParams", &C::OnGetCellParams, &C::SetOnGetCellParams);
-    P.Property("OnNotInList", &C::OnNotInList, &C::SetOnNotInList);
     P.Property("OnUpdateData", &C::OnUpdateData, &C::SetOnUpdateData);
     P.Property("EditButtons", &C::EditButtons, &C::SetEditButtons);
     P.Property("MRUList", &C::MRUList, &C::SetMRUList);
@@ -741,7 +740,6 @@ void TColumnLt::Assign(const TPersistent* Source)
             SetDropDownShowTitles(source->DropDownShowTitles());
         FOnGetCellParams = source->FOnGetCellParams;
         FOnUpdateData = source->FOnUpdateData;
-        FOnNotInList = source->FOnNotInList;
         FDisplayFormat = source->FDisplayFormat;
         FEditMask = source->FEditMask;
         FShowImageAndText = source->FShowImageAndText;

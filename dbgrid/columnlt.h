@@ -32,8 +32,6 @@ class TPopupDataGridLt;
 class TField;
 
 using TGetColCellParamsEventLt = std::function<void(TObject* Sender, bool EditMode, TColCellParamsLt* Params)>;
-using TColumnNotInListEventLt =
-    std::function<void(TObject* Sender, const std::string& NewText, bool& RecheckInList)>;
 using TColCellUpdateDataEventLt =
     std::function<void(TObject* Sender, std::string& Text, Variant& Value, bool& UseText, bool& Handled)>;
 // May turn the in-place editor's required-value mark on or off.
@@ -161,10 +159,6 @@ public:
     // The column's filter cell.
     TSTColumnFilterLt* STFilter() const { return FSTFilter.get(); }
     void SetSTFilter(const TSTColumnFilterLt* Value) { FSTFilter->Assign(Value); }
-    // A committed text that the pick list (or the lookup list) lacks;
-    // RecheckInList searches the lists again afterwards.
-    const TColumnNotInListEventLt& OnNotInList() const { return FOnNotInList; }
-    void SetOnNotInList(TColumnNotInListEventLt Value) { FOnNotInList = std::move(Value); }
 
     // What the grid asks.
     TColumnKindLt ColumnKind() const;
@@ -310,7 +304,6 @@ private:
     TButtonDownEventLt FOnEditButtonDown;
     TOnColumnCheckDrawRequiredStateEventLt FOnCheckDrawRequiredState;
     std::unique_ptr<TSTColumnFilterLt> FSTFilter = std::make_unique<TSTColumnFilterLt>(this);
-    TColumnNotInListEventLt FOnNotInList;
 };
 
 // The column the data grid's collection makes; it publishes the settings.

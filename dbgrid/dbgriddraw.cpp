@@ -44,19 +44,6 @@ void TCustomDBGridLt::SetStyle(TDBGridLtStyle* Value)
     Invalidate();
 }
 
-void TCustomDBGridLt::SetPressedTitleColumn(int Value)
-{
-    if (FPressedTitleCol == Value)
-        return;
-    const int old = FPressedTitleCol;
-    FPressedTitleCol = Value;
-    if (FTitleOffset == 0)
-        return;
-    for (const int col : {old, Value})
-        if (col >= 0 && col < FullColCount())
-            RepaintCell(col, 0);
-}
-
 bool TCustomDBGridLt::CellIs3D(const TDBGridCellTypeLt& Cell, int DataCol) const
 {
     if (Cell.RowPart == crpFilterLt && Cell.ColPart == ccpDataColLt && DataCol < FColumns->Count() &&

@@ -113,8 +113,11 @@ bool TCustomDBGridLt::CanEditAcceptKey(char32_t Key)
 void TCustomDBGridLt::UpdateData()
 {
     TColumnLt* column = SelectedColumn();
-    if (column && InplaceEditor())
-        CommitEditText(column, InplaceEditor()->Text(), Variant::Null());
+    if (!column || !InplaceEditor())
+        return;
+    // A lookup cell's editor knows the key of the row chosen from its list.
+    const Variant key = column->ColumnKind() == ckLookupLt ? FEditKeyValue : Variant::Null();
+    CommitEditText(column, InplaceEditor()->Text(), key);
 }
 
 void TCustomDBGridLt::CommitEditText(TColumnLt* Column, const std::string& Text, const Variant& KeyValue)

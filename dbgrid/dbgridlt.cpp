@@ -367,19 +367,6 @@ void TCustomDBGridLt::SetEditText(int ACol, int ARow, const std::string& Value)
     FDataLink->CellModified();
 }
 
-void TCustomDBGridLt::UpdateData()
-{
-    TColumnLt* column = SelectedColumn();
-    if (!column || !InplaceEditor())
-        return;
-    const std::string text = InplaceEditor()->Text();
-    if (column->ColumnKind() == ckLookupLt) {
-        column->StoreValue(text, FEditKeyValue, false);
-        return;
-    }
-    column->StoreValue(text, Variant(text), true);
-}
-
 TInplaceEdit* TCustomDBGridLt::CreateEditor()
 {
     return new TDBGridInplaceEdit(this);

@@ -234,9 +234,6 @@ public:
     // The style that colours highlighted cells; none: the plain colours.
     TDBGridLtStyle* Style() const { return FStyle; }
     void SetStyle(TDBGridLtStyle* Value);
-    // The title column drawn pressed (a held title button), -1 when none.
-    int PressedTitleColumn() const { return FPressedTitleCol; }
-    void SetPressedTitleColumn(int Value);
     // The multi-level title bands and each column's leaf among them.
     const THeadTreeNode* TitleTree() const { return FTitleTree.get(); }
     const std::vector<THeadTreeNode*>& TitleLeaves() const { return FTitleLeaves; }
@@ -684,7 +681,6 @@ private:
     TNotifyEvent FOnColEnter;
     TNotifyEvent FOnColExit;
     TDragModeLt FDragMode = TDragModeLt::None;
-    int FPressedTitleCol = -1;
     bool FTitleButtonDown = false;
     TGridCoordLt FCheckCellDown{-1, -1};
     bool FSortChangePending = false;
