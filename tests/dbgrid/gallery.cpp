@@ -127,6 +127,7 @@ int main(int argc, char** argv)
     plain->Columns()->Items(2)->Title()->SetCaption("Название");
     plain->Columns()->Items(1)->Title()->SetSortMarker(smDownLt);
     plain->Columns()->Items(2)->Title()->SetSortMarker(smUpLt);
+    plain->Columns()->Items(1)->SetWidth(110);
     plain->Columns()->Items(2)->SetWidth(120);
     plain->SetFooterRowCount(1);
     plain->SumList()->SetActive(true);
