@@ -1,5 +1,6 @@
 #include "dbgrid/gridimport.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "dbgrid/columnlt.h"
@@ -69,6 +70,13 @@ void TDBGridLtImport::LoadFromFile(const std::string& FileName, bool ForAll)
 {
     TFileStream file(FileName, fmOpenRead | fmShareDenyWrite);
     LoadFromStream(file, ForAll);
+}
+
+std::string TDBGridLtImport::ReadRest()
+{
+    std::string bytes(static_cast<std::size_t>(std::max<int64_t>(FStream->Size() - FStream->Position(), 0)), '\0');
+    bytes.resize(static_cast<std::size_t>(FStream->Read(bytes.data(), static_cast<int64_t>(bytes.size()))));
+    return bytes;
 }
 
 void TDBGridLtImport::ReadNewRecords(TDataSet& DataSet, const TColumnsLtList& Columns, bool Appending)

@@ -39,6 +39,8 @@ protected:
     virtual void GetRecord(const TColumnsLtList& Columns) = 0;
 
     TStream& Stream() const { return *FStream; }
+    // The bytes from the stream's position to its end.
+    std::string ReadRest();
     // No more data to read.
     bool Eos() const { return FEos; }
     void SetEos() { FEos = true; }

@@ -1,16 +1,15 @@
 #include "dbgrid/gridimporttext.h"
 
+#include <algorithm>
+
 #include "dbgrid/columnlt.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
 #include "platform/rtl/exceptions.h"
-#include "platform/rtl/streams.h"
 
 void TDBGridLtImportAsText::GetPrefix()
 {
-    TStream& stream = Stream();
-    FData.resize(static_cast<std::size_t>(std::max<int64_t>(stream.Size() - stream.Position(), 0)));
-    FData.resize(static_cast<std::size_t>(stream.Read(FData.data(), static_cast<int64_t>(FData.size()))));
+    FData = ReadRest();
     FData.resize(std::min(FData.find('\0'), FData.size()));
     FPos = 0;
     if (FData.empty())

@@ -8,7 +8,6 @@
 #include "dbgrid/vcldbifformat.h"
 #include "platform/data/field.h"
 #include "platform/rtl/exceptions.h"
-#include "platform/rtl/streams.h"
 
 using namespace VCLDBIF;
 
@@ -47,9 +46,7 @@ uint32_t TDBGridLtImportAsVCLDBIF::TakeUInt32()
 
 void TDBGridLtImportAsVCLDBIF::GetPrefix()
 {
-    TStream& stream = Stream();
-    FData.resize(static_cast<std::size_t>(std::max<int64_t>(stream.Size() - stream.Position(), 0)));
-    FData.resize(static_cast<std::size_t>(stream.Read(FData.data(), static_cast<int64_t>(FData.size()))));
+    FData = ReadRest();
     FPos = 0;
     if (FData.size() < kHeaderSize || FData.compare(0, kSignatureSize, kSignature) != 0)
         FormatError();
