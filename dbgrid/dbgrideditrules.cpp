@@ -97,6 +97,10 @@ std::string TCustomDBGridLt::GetEditMask(int ACol, int ARow)
 
 int TCustomDBGridLt::GetEditLimit()
 {
+    // A key list's cell edits the shown pick text, not the stored key.
+    const TColumnLt* column = SelectedColumn();
+    if (column && column->HasKeyList())
+        return 0;
     const TField* field = SelectedField();
     return field && field->DataType() == ftString ? field->Size() : 0;
 }

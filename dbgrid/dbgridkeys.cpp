@@ -3,6 +3,8 @@
 // keys of a check-box or image cell.
 #include <algorithm>
 
+#include <QApplication>
+
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/inplaceedit.h"
@@ -348,6 +350,13 @@ void TCustomDBGridLt::KeyUp(unsigned& Key, TShiftState Shift)
 
 void TCustomDBGridLt::DoExit()
 {
+    // The focus moving on to the grid's own in-place editor stays in the
+    // grid: the row is neither posted nor cancelled for it.
+    const TControl* focused = FindControl(QApplication::focusWidget());
+    if (focused && focused != this && ContainsControl(focused)) {
+        TCustomGridLt::DoExit();
+        return;
+    }
     AnnounceHeldSortMarking();
     if (FOptions.Contains(dgRowSelect))
         RepaintRow(Row());

@@ -186,8 +186,7 @@ void TCustomDBGridLt::InternalLayout()
                 columns.Delete(i);
 
     FIndicatorOffset = FOptions.Contains(dgIndicator) ? 1 : 0;
-    FTitleOffset = (FOptions.Contains(dgTitles) ? 1 : 0) + ExtraFixedRowCount();
-    FTitleOffset = (FOptions.Contains(dgTitles) ? 1 : 0) + FilterRowCount();
+    FTitleOffset = (FOptions.Contains(dgTitles) ? 1 : 0) + FilterRowCount() + ExtraFixedRowCount();
     columns.BeginUpdate();
     try {
         DefineFieldMap();

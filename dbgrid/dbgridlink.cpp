@@ -11,7 +11,6 @@
 void TCustomDBGridLt::UpdateBufferCount()
 {
     int titleHeight = 0;
-    for (int i = 0; i < FTitleOffset && i < RowCount(); ++i)
     for (int i = 0; i < std::min(FTitleOffset, RowCount()); ++i)
         titleHeight += RowHeights(i);
     const int rowHeight = std::max(DefaultRowHeight(), 1);

@@ -143,6 +143,22 @@ void TInplaceEdit::KeyDown(unsigned& Key, TShiftState Shift)
         TCustomMaskEdit::KeyDown(Key, Shift);
 }
 
+bool TInplaceEdit::BeginModify()
+{
+    // Putting the record in edit reloads the editor; when that leaves the
+    // text as it was, what the operator selected stays selected.
+    const std::string text = Text();
+    const int selStart = SelStart();
+    const int selLength = SelLength();
+    if (!FGrid->CanEditModify())
+        return false;
+    if (Text() == text && (SelStart() != selStart || SelLength() != selLength)) {
+        SetSelStart(selStart);
+        SetSelLength(selLength);
+    }
+    return true;
+}
+
 void TInplaceEdit::KeyPress(char32_t& Key)
 {
     FGrid->GridKeyPress(Key);
@@ -151,7 +167,7 @@ void TInplaceEdit::KeyPress(char32_t& Key)
         MessageBeep(0);
     }
     const bool modifying = Key == 8 || Key == 22 || Key == 24 || Key >= 32;
-    if (modifying && !FGrid->CanEditModify())
+    if (modifying && !BeginModify())
         Key = 0;
     if (Key == VK_RETURN) {
         const int length = static_cast<int>(Text().size());

@@ -27,6 +27,9 @@ public:
 
 protected:
     virtual void BoundsChanged();
+    // Asks the grid whether the cell may change (which may put its record in
+    // edit), keeping the selection when the text stays the same.
+    bool BeginModify();
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void KeyUp(unsigned& Key, TShiftState Shift) override;

@@ -280,6 +280,12 @@ void TDBGridInplaceEdit::KeyPress(char32_t& Key)
         return;
     }
     if (Key >= 32 && IsListColumn()) {
+        // The record goes into edit before the typed text is looked up, so
+        // that the key the lookup chooses is not reloaded from the field.
+        if (!BeginModify()) {
+            Key = 0;
+            return;
+        }
         std::string typed = Utf32ToUtf8(std::u32string(1, Key));
         FilterTypedText(typed);
         if (typed.empty()) {
