@@ -1,6 +1,4 @@
 object frmMain: TfrmMain
-  Left = 192
-  Top = 114
   BorderIcons = [biSystemMenu]
   BorderStyle = bsSingle
   Caption = 'Kalvor Lighting — программирование световых контроллеров'

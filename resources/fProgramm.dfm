@@ -1,6 +1,4 @@
 object frmProgramm: TfrmProgramm
-  Left = 0
-  Top = 0
   BorderIcons = [biSystemMenu]
   BorderStyle = bsSingle
   Caption = ' Программирование'

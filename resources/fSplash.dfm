@@ -1,6 +1,4 @@
 object frmSplash: TfrmSplash
-  Left = 0
-  Top = 0
   BorderIcons = []
   BorderStyle = bsNone
   ClientHeight = 122
