@@ -8,6 +8,7 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/controlsdisabled.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/fieldkinds.h"
 #include "dbgrid/filterexprtext.h"
 #include "platform/data/datasource.h"
 #include "platform/rtl/classbuilder.h"
@@ -43,31 +44,23 @@ uint8_t ExpressionTypeOf(const TField* Field)
 {
     if (!Field)
         return fetOtherLt;
-    switch (Field->DataType()) {
+    const TFieldType type = Field->DataType();
+    switch (type) {
     case ftString:
     case ftFixedChar:
     case ftWideString:
     case ftMemo:
     case ftFmtMemo:
         return fetStringLt;
-    case ftSmallint:
-    case ftInteger:
-    case ftWord:
-    case ftFloat:
-    case ftCurrency:
-    case ftBCD:
     case ftAutoInc:
     case ftLargeint:
-    case ftFMTBcd:
         return fetNumberLt;
-    case ftDate:
-    case ftTime:
-    case ftDateTime:
-    case ftTimeStamp:
-        return fetDateTimeLt;
     default:
-        return fetOtherLt;
+        break;
     }
+    if (IsNumericType(type))
+        return fetNumberLt;
+    return IsDateTimeType(type) ? fetDateTimeLt : fetOtherLt;
 }
 } // namespace
 
