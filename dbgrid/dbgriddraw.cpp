@@ -40,7 +40,11 @@ void TCustomDBGridLt::SetStyle(TDBGridLtStyle* Value)
 {
     if (FStyle == Value)
         return;
+    if (FStyle)
+        FStyle->UnfollowStyle(this);
     FStyle = Value;
+    if (FStyle)
+        FStyle->FollowStyle(this);
     Invalidate();
 }
 

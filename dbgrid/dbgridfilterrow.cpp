@@ -7,7 +7,6 @@
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/filterrowcolor.h"
 #include "dbgrid/griddataservice.h"
-#include "dbgrid/gridlibrarysetup.h"
 #include "dbgrid/gridstylelt.h"
 #include "dbgrid/inplacefilteredit.h"
 #include "platform/data/datasource.h"
@@ -163,8 +162,7 @@ void TCustomDBGridLt::FilterItemChosen(int Code)
 
 bool TCustomDBGridLt::FilterApplyOnCloseUp() const
 {
-    const TDBGridLtStyle* style = DefaultGridStyle();
-    return style && style->FilterApplyOnCloseUp();
+    return FStyle && FStyle->FilterApplyOnCloseUp();
 }
 
 void TCustomDBGridLt::HideFilterEditor()

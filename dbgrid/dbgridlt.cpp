@@ -6,6 +6,8 @@
 #include "dbgrid/columndefvalueslt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridinplaceedit.h"
+#include "dbgrid/gridlibrarysetup.h"
+#include "dbgrid/gridstylelt.h"
 #include "dbgrid/inplaceedit.h"
 #include "platform/data/field.h"
 #include "platform/ui/imglist.h"
@@ -27,12 +29,14 @@ TCustomDBGridLt::TCustomDBGridLt(TComponent* AOwner)
     FFooterFont->SetOnChange([this](TGraphicsObject*) { Invalidate(); });
     FTitleImages.SetOnFreed([this] { LayoutChanged(); });
     OptionsToEngine();
+    SetStyle(DefaultGridStyle());
     LayoutChanged();
 }
 
 TCustomDBGridLt::~TCustomDBGridLt()
 {
     FOnSelectionChanged = nullptr;
+    SetStyle(nullptr);
     FDataLink->SetDataSource(nullptr);
     FSumList->SetDataSet(nullptr);
     FColumns->Clear();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "dbgrid/dbgridlt.h"
 #include "platform/rtl/classbuilder.h"
 
 LT_IMPLEMENT_CLASS(TDBGridLtStyle, TPersistent)
@@ -36,6 +37,28 @@ TColor BlendColor(TColor Color, TColor GlassColor, bool Ungray)
 }
 
 TDBGridLtStyle::TDBGridLtStyle() = default;
+
+TDBGridLtStyle::~TDBGridLtStyle()
+{
+    while (!FGrids.empty())
+        FGrids.back()->SetStyle(nullptr);
+}
+
+void TDBGridLtStyle::FollowStyle(TCustomDBGridLt* Grid)
+{
+    if (!FollowsStyle(Grid))
+        FGrids.push_back(Grid);
+}
+
+void TDBGridLtStyle::UnfollowStyle(TCustomDBGridLt* Grid)
+{
+    std::erase(FGrids, Grid);
+}
+
+bool TDBGridLtStyle::FollowsStyle(const TCustomDBGridLt* Grid) const
+{
+    return std::find(FGrids.begin(), FGrids.end(), Grid) != FGrids.end();
+}
 
 void TDBGridLtStyle::ScreenColorsChanged(int ColorCount)
 {

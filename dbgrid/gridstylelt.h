@@ -3,6 +3,8 @@
 // true-colour screen a selected cell's own background is tinted towards the
 // highlight colour (BlendSelection); otherwise the flat system colours are
 // used.
+#include <vector>
+
 #include "dbgrid/gridtypes.h"
 #include "platform/rtl/persistent.h"
 #include "platform/ui/graphics.h"
@@ -11,6 +13,8 @@
 // towards 225, and with Ungray pushed a quarter further from the middle grey
 // (122); rounded and limited to 0..255.
 TColor BlendColor(TColor Color, TColor GlassColor, bool Ungray);
+
+class TCustomDBGridLt;
 
 // What decides the highlight of one data cell.
 struct TDataCellHighlightLt {
@@ -39,6 +43,15 @@ class TDBGridLtStyle : public TPersistent {
     LT_CLASS(TDBGridLtStyle)
 public:
     TDBGridLtStyle();
+    // The grids still following the style fall back to no style.
+    ~TDBGridLtStyle() override;
+    TDBGridLtStyle(const TDBGridLtStyle&) = delete;
+    TDBGridLtStyle& operator=(const TDBGridLtStyle&) = delete;
+
+    // The grids that follow the style (a grid's SetStyle calls these).
+    void FollowStyle(TCustomDBGridLt* Grid);
+    void UnfollowStyle(TCustomDBGridLt* Grid);
+    bool FollowsStyle(const TCustomDBGridLt* Grid) const;
 
     bool BlendSelection() const { return FBlendSelection; }
     void SetBlendSelection(bool Value) { FBlendSelection = Value; }
@@ -62,6 +75,7 @@ public:
 private:
     bool TrueColor() const { return FScreenColorCount == -1; }
 
+    std::vector<TCustomDBGridLt*> FGrids;   // not owned
     bool FBlendSelection = true;
     bool FFilterApplyOnCloseUp = false;
     bool FFocusFrames = true;

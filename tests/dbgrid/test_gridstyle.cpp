@@ -1,8 +1,13 @@
 // The grid style: colour blending and the highlight of data and fixed cells
-// on true-colour and 256-colour screens.
+// on true-colour and 256-colour screens; the grids that follow a style.
+#include <memory>
+
+#include <QWidget>
 #include <gtest/gtest.h>
 
+#include "dbgrid/gridlibrarysetup.h"
 #include "dbgrid/gridstylelt.h"
+#include "tests/dbgrid/dbgridtesting.h"
 
 TEST(BlendColor, BlendsEachChannelTowardsTheGlassAndPale)
 {
@@ -135,4 +140,34 @@ TEST(GridStyle, DataCells)
         EXPECT_TRUE(style.HighlightDataCellColor(alwaysOther, &font, background));
         EXPECT_EQ(background, colors == -1 ? BlendColor(window, clBtnShadow, false) : clBtnFace);
     }
+}
+
+TEST(GridStyle, GridsFollowTheDefaultStyleUntilGivenAnotherAndADestroyedStyleLetsThemGo)
+{
+    TStepsGrid f;
+    TDBGridLtStyle* standard = DefaultGridStyle();
+    ASSERT_NE(standard, nullptr);
+    EXPECT_EQ(f.Grid->Style(), standard);
+    EXPECT_TRUE(standard->FollowsStyle(f.Grid));
+
+    auto own = std::make_unique<TDBGridLtStyle>();
+    auto* second = new TDBGridLt(f.Form.get());
+    second->SetParent(f.Form.get());
+    f.Grid->SetStyle(own.get());
+    second->SetStyle(own.get());
+    EXPECT_FALSE(standard->FollowsStyle(f.Grid));
+    EXPECT_TRUE(own->FollowsStyle(f.Grid));
+    EXPECT_TRUE(own->FollowsStyle(second));
+
+    own.reset();
+    EXPECT_EQ(f.Grid->Style(), nullptr);
+    EXPECT_EQ(second->Style(), nullptr);
+    // Without a style the grid paints in the plain colours.
+    f.Grid->Widget()->grab();
+
+    f.Grid->SetStyle(standard);
+    const TDBGridLt* gone = second;
+    delete second;
+    EXPECT_FALSE(standard->FollowsStyle(gone)) << "a destroyed grid leaves its style";
+    EXPECT_TRUE(standard->FollowsStyle(f.Grid));
 }
