@@ -1,6 +1,6 @@
-// Tool tips of the data grid's cells: a data cell of a column with ToolTips
-// and a title with ToolTips (and no Hint of its own) show their whole text
-// over the cell when the cell cannot show all of it. The tip comes as soon
+// Tool tips of the data grid's cells: a data cell of a column with ToolTips,
+// a title with ToolTips (and no Hint of its own) and a footer with ToolTips
+// show their whole text over the cell when the cell cannot show all of it. The tip comes as soon
 // as the mouse enters such a cell; elsewhere the grid's hint waits as usual.
 // A title's Hint shows its short form instead.
 #include "dbcontrols/tooltipswindow.h"
@@ -33,7 +33,7 @@ std::string PickListEntry(const TColumnLt& Column, int Index)
 std::string TCustomDBGridLt::CellToolTipText(int ACol, int ARow)
 {
     const int dataCol = RawToDataColumn(ACol);
-    if (ACol < FIndicatorOffset || dataCol >= FColumns->Count() || ARow < 0 || ARow >= RowCount())
+    if (ACol < FIndicatorOffset || dataCol >= FColumns->Count() || ARow < 0 || ARow >= FullRowCount())
         return {};
     TColumnLt* column = FColumns->Items(dataCol);
     TRect cell = CellBounds(ACol, ARow);
@@ -52,6 +52,20 @@ std::string TCustomDBGridLt::CellToolTipText(int ACol, int ARow)
         const std::string text = title->Caption();
         FToolTipFont->Assign(title->Font());
         return TextNeedsToolTip(canvas, room, text, {}) ? text : std::string();
+    }
+    if (ARow >= RowCount()) {
+        const int footerRow = ARow - RowCount();
+        const TColumnFooterLt* footer = column->FooterOfRow(footerRow);
+        if (!footer->ToolTips())
+            return {};
+        // Measured as painted: the footer handlers may change font and text.
+        std::string text = GetFooterValue(footerRow, column);
+        canvas->Font()->Assign(footer->Font());
+        TColor background = footer->Color();
+        TAlignment alignment = footer->Alignment();
+        DoGetFooterParams(dataCol, footerRow, column, canvas->Font(), background, alignment, {}, text);
+        FToolTipFont->Assign(canvas->Font());
+        return TextNeedsToolTip(canvas, cell, text, {footer->WordWrap()}) ? text : std::string();
     }
     const int record = ARow - FTitleOffset;
     if (!column->ToolTips() || !FDataLink->Active() || record >= FDataLink->RecordCount())

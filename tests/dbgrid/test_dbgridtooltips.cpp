@@ -1,7 +1,8 @@
 // Tool tips of the data grid's cells, shown on the window system in use
 // (offscreen, and on an X server of their own): a cell whose text does not
 // fit shows it whole in a tip window laid over the cell as soon as the mouse
-// enters; a cell that fits shows none; leaving hides it.
+// enters; a cell that fits shows none; leaving hides it. Titles and footers
+// with ToolTips do the same.
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -118,6 +119,39 @@ TEST(DBGridToolTips, CheckBoxAndImageCellsShowThePickListEntryOfTheirValue)
     f.MoveOver(kChannelCol, 2);
     ASSERT_NE(f.ShownTip(), nullptr);
     EXPECT_EQ(f.ShownTip()->Caption(), "нет");
+}
+
+TEST(DBGridToolTips, FooterWithToolTipsShowsATruncatedTextAsPaintedOnly)
+{
+    TToolTipGrid f;
+    f.Grid->SetFooterRowCount(1);
+    const int footerRow = f.Grid->RowCount();
+    TColumnFooterLt* footer = f.Column(2)->Footer();
+    footer->SetValueType(fvtStaticText);
+    footer->SetValue("Итого по всем схемам");
+    f.MoveOver(kNameCol, footerRow);
+    EXPECT_EQ(Application->HintWindow(), nullptr) << "the footer has no ToolTips";
+
+    footer->SetToolTips(true);
+    f.MoveOver(kNameCol, 1);
+    f.MoveOver(kNameCol, footerRow);
+    ASSERT_NE(f.ShownTip(), nullptr);
+    EXPECT_EQ(f.ShownTip()->Caption(), "Итого по всем схемам");
+    const TPoint cellOnScreen = f.Grid->ClientToScreen(f.Grid->CellBounds(kNameCol, footerRow).TopLeft());
+    EXPECT_EQ((TPoint{f.ShownTip()->Left(), f.ShownTip()->Top()}), cellOnScreen);
+
+    footer->SetValue("Σ");
+    f.MoveOver(kNameCol, 1);
+    f.MoveOver(kNameCol, footerRow);
+    EXPECT_EQ(Application->HintWindow(), nullptr) << "a footer that fits shows no tip";
+
+    // The footer handler's text is the one measured and shown.
+    f.Grid->SetOnGetFooterParams([](TObject*, int, int, TColumnLt*, TFont*, TColor&, TAlignment&, TGridDrawState,
+                                    std::string& Text) { Text = "Сумма задержек всех шагов"; });
+    f.MoveOver(kNameCol, 1);
+    f.MoveOver(kNameCol, footerRow);
+    ASSERT_NE(f.ShownTip(), nullptr);
+    EXPECT_EQ(f.ShownTip()->Caption(), "Сумма задержек всех шагов");
 }
 
 TEST(DBGridToolTips, TextNeedsToolTipComparesWithTheCellsRoom)
