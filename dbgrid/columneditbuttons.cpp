@@ -1,10 +1,13 @@
 // What a column tells the in-place editor: its edit buttons, the room its
-// buttons take and the dataset its lookup list shows.
+// buttons take, the dataset its lookup list shows and that list's settings.
 #include "dbcontrols/buttonpaint.h"
+#include "dbcontrols/extravaluerow.h"
+#include "dbgrid/columndropdownboxlt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/inplaceeditstyle.h"
 #include "dbgrid/popupdatagridlt.h"
+#include "platform/data/datasource.h"
 #include "platform/data/fields.h"
 #include "platform/ui/sysmetrics.h"
 
@@ -37,6 +40,8 @@ int TColumnLt::EditButtonsWidth() const
 
 TDataSet* TColumnLt::LookupSourceDataSet() const
 {
+    if (const TDataSource* source = FDropDownBox->ListSource())
+        return source->DataSet();
     const TField* field = BoundField();
     return field ? field->LookupDataSet() : nullptr;
 }
@@ -48,4 +53,21 @@ TPopupDataGridLt* TColumnLt::LookupPopupGrid() const
         FLookupPopupGrid->SetName("DataList");
     }
     return FLookupPopupGrid.get();
+}
+
+void TColumnLt::SetDropDownBox(const TColumnDropDownBoxLt* Value)
+{
+    FDropDownBox->Assign(Value);
+}
+
+void TColumnLt::SetDropDownSpecRow(const TSpecRowLt* Value)
+{
+    FDropDownSpecRow->Assign(Value);
+}
+
+void TColumnLt::SpecRowChanged()
+{
+    Changed(false);
+    if (FLookupPopupGrid)
+        FLookupPopupGrid->SetSpecRow(FDropDownSpecRow.get());
 }

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
+#include "dbcontrols/extravaluerow.h"
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columndefvalueslt.h"
+#include "dbgrid/columndropdownboxlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/fontfollow.h"
 #include "dbgrid/popupdatagridlt.h"
@@ -53,11 +55,13 @@ LT_IMPLEMENT_CLASS(TDBGridColumnLt, TColumnLt)
     P.Property("DblClickNextVal", &C::DblClickNextVal, &C::SetDblClickNextVal)
         .StoredIf(StoredWhenFlagged<C, cevDblClickNextVal>);
     P.Property("DisplayFormat", &C::DisplayFormat, &C::SetDisplayFormat);
+    P.Property("DropDownBox", &C::DropDownBox, &C::SetDropDownBox);
     P.Property("DropDownRows", &C::DropDownRows, &C::SetDropDownRows).Default(7);
     P.Property("DropDownShowTitles", &C::DropDownShowTitles, &C::SetDropDownShowTitles)
         .StoredIf(StoredWhenFlagged<C, cevDropDownShowTitles>);
     P.Property("DropDownSizing", &C::DropDownSizing, &C::SetDropDownSizing)
         .StoredIf(StoredWhenFlagged<C, cevDropDownSizing>);
+    P.Property("DropDownSpecRow", &C::DropDownSpecRow, &C::SetDropDownSpecRow);
     P.Property("DropDownWidth", &C::DropDownWidth, &C::SetDropDownWidth).Default(0);
     P.Property("EditMask", &C::EditMask, &C::SetEditMask);
     P.Property("EndEllipsis", &C::EndEllipsis, &C::SetEndEllipsis).StoredIf(StoredWhenFlagged<C, cevEndEllipsis>);
@@ -101,8 +105,11 @@ LT_IMPLEMENT_CLASS(TDBGridColumnLt, TColumnLt)
     P.Property("OnCheckDrawRequiredState", &C::OnCheckDrawRequiredState, &C::SetOnCheckDrawRequiredState);
 }
 
-TColumnLt::TColumnLt(TCollection* Collection) : TCollectionItem(Collection), FFont(std::make_unique<TFont>())
+TColumnLt::TColumnLt(TCollection* Collection)
+    : TCollectionItem(Collection), FFont(std::make_unique<TFont>()),
+      FDropDownBox(std::make_unique<TColumnDropDownBoxLt>(this)), FDropDownSpecRow(std::make_unique<TSpecRowLt>())
 {
+    FDropDownSpecRow->SetOnChange([this](TObject*) { SpecRowChanged(); });
     FFont->Assign(DefaultFont());
     FFont->SetOnChange([this](TGraphicsObject*) { FontEdited(); });
     FTitle = CreateTitle();
@@ -750,6 +757,7 @@ void TColumnLt::Assign(const TPersistent* Source)
         FOnEditButtonClick = source->FOnEditButtonClick;
         FOnEditButtonDown = source->FOnEditButtonDown;
         SetEditButtons(source->EditButtons());
+        FDropDownBox->Assign(source->FDropDownBox.get());
         FMRUList->Assign(source->FMRUList.get());
     } catch (...) {
         if (columns)

@@ -25,11 +25,13 @@
 
 class TColCellParamsLt;
 class TColumnDefValuesLt;
+class TColumnDropDownBoxLt;
 class TCustomDBGridLt;
 class TCustomImageList;
 class TDataSet;
 class TPopupDataGridLt;
 class TField;
+class TSpecRowLt;
 
 using TGetColCellParamsEventLt = std::function<void(TObject* Sender, bool EditMode, TColCellParamsLt* Params)>;
 using TColCellUpdateDataEventLt =
@@ -211,6 +213,14 @@ public:
     TDataSet* LookupSourceDataSet() const;
     // The lookup column's drop-down list, made on first use.
     TPopupDataGridLt* LookupPopupGrid() const;
+    bool LookupPopupGridMade() const { return FLookupPopupGrid != nullptr; }
+    // The settings of that list: its columns, options and list source.
+    TColumnDropDownBoxLt* DropDownBox() const { return FDropDownBox.get(); }
+    void SetDropDownBox(const TColumnDropDownBoxLt* Value);
+    // The lookup list's special row; the cell shows its first cell text for
+    // its Value (and, with ShowIfNotInKeyList, for keys not in the list).
+    TSpecRowLt* DropDownSpecRow() const { return FDropDownSpecRow.get(); }
+    void SetDropDownSpecRow(const TSpecRowLt* Value);
     const TNotInListEventLt& OnNotInList() const { return FOnNotInList; }
     void SetOnNotInList(TNotInListEventLt Value) { FOnNotInList = std::move(Value); }
     const TButtonClickEventLt& OnEditButtonClick() const { return FOnEditButtonClick; }
@@ -231,6 +241,8 @@ protected:
     virtual std::unique_ptr<TColumnFooterLt> CreateFooter();
     virtual std::unique_ptr<TColumnFootersLt> CreateFooters();
     virtual void DoGetCellParams(bool EditMode, TColCellParamsLt* Params);
+    // Reports a change and hands the special row to the lookup list.
+    virtual void SpecRowChanged();
 
 private:
     friend class TColumnTitleLt;
@@ -244,6 +256,7 @@ private:
     void StepList(const TStrings& List, bool Forward, bool UseText);
     void StepLookup(TField& Field, bool Forward);
     std::string FormattedText(const TField& Field) const;
+    bool ShowsSpecRowText(const TField& Field) const;
 
     std::unique_ptr<TColumnTitleLt> FTitle;
     std::unique_ptr<TColumnFooterLt> FFooter;
@@ -298,6 +311,8 @@ private:
     // The in-place editor's settings.
     mutable std::unique_ptr<TEditButtonsLt> FEditButtons;
     mutable std::unique_ptr<TPopupDataGridLt> FLookupPopupGrid;
+    std::unique_ptr<TColumnDropDownBoxLt> FDropDownBox;
+    std::unique_ptr<TSpecRowLt> FDropDownSpecRow;
     std::unique_ptr<TMRUListLt> FMRUList = std::make_unique<TMRUListLt>();
     TNotInListEventLt FOnNotInList;
     TButtonClickEventLt FOnEditButtonClick;

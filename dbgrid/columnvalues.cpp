@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "dbcontrols/extravaluerow.h"
+#include "dbcontrols/variantsmatch.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/fieldkinds.h"
@@ -87,7 +89,23 @@ std::string TColumnLt::CellText() const
     const TCustomDBGridLt* grid = OwnerGrid();
     if (grid && grid->DrawMemoText() && field->DataType() == ftMemo)
         return field->AsString();
+    if (ShowsSpecRowText(*field))
+        return FDropDownSpecRow->CellTextAt(0);
     return FormattedText(*field);
+}
+
+// A lookup cell stands for the special row when its key is the row's Value,
+// or, with ShowIfNotInKeyList, when the list holds no row of its key.
+bool TColumnLt::ShowsSpecRowText(const TField& Field) const
+{
+    if (!FDropDownSpecRow->Visible() || ColumnKind() != ckLookupLt || !Field.DataSet())
+        return false;
+    const Variant key = Field.DataSet()->FieldValues(Field.KeyFields());
+    if (VariantsMatch(key, FDropDownSpecRow->Value()))
+        return true;
+    const TDataSet* lookup = LookupSourceDataSet();
+    return FDropDownSpecRow->ShowIfNotInKeyList() && lookup && lookup->Active() &&
+           lookup->Lookup(Field.LookupKeyFields(), key, Field.LookupKeyFields()).IsNull();
 }
 
 int TColumnLt::CellImageIndex() const

@@ -131,6 +131,8 @@ private:
     void PlaceList(TWinControl* List);
     bool HandleDropDownKey(unsigned& Key, TShiftState Shift);
     bool HandleDropDownChar(char32_t& Key);
+    // The lookup column's special row shortcut writes the row's value.
+    bool SpecRowShortCut(unsigned Key, TShiftState Shift);
 
     // Typing (inplaceeditkeys.cpp).
     bool GridAllowsEditing() const;

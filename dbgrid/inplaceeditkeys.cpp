@@ -246,6 +246,11 @@ void TDBGridInplaceEdit::KeyDown(unsigned& Key, TShiftState Shift)
         Key = 0;
         return;
     }
+    // Before Delete: the special row's shortcut is Alt+Delete unless set.
+    if (SpecRowShortCut(Key, Shift)) {
+        Key = 0;
+        return;
+    }
     if (HandleDeleteKey(Key, Shift))
         return;
     if (IsKeyedListColumn() && ((Key == 'V' && ctrlOnly) || (Key == VK_INSERT && Shift == TShiftState{ssShift}))) {

@@ -1,14 +1,17 @@
-// The data grid editor's drop-downs: the pick list, the month calendar and
-// the calculator; opening them under the editor, the keys they take while
-// open, and closing them with or without their choice.
+// The data grid editor's drop-downs: the pick list, the lookup list (with
+// the column's special row), the month calendar and the calculator;
+// opening them under the editor, the keys they take while open, and closing
+// them with or without their choice.
 #include <algorithm>
 
 #include "dbcontrols/comboitems.h"
+#include "dbcontrols/extravaluerow.h"
 #include "dbcontrols/dropdownplace.h"
 #include "dbcontrols/popupcalculatorlt.h"
 #include "dbcontrols/popuplistboxlt.h"
 #include "dbcontrols/popupmonthcalendarlt.h"
 #include "dbcontrols/sizegriplt.h"
+#include "dbgrid/columndropdownboxlt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
@@ -20,6 +23,7 @@
 #include "platform/rtl/datetime.h"
 #include "platform/rtl/floatformat.h"
 #include "platform/rtl/strutils.h"
+#include "platform/ui/shortcuts.h"
 #include "platform/ui/widgetbridge.h"
 
 namespace {
@@ -116,20 +120,24 @@ void TDBGridInplaceEdit::DropDownDataList()
     if (!FLookupSource)
         FLookupSource = std::make_unique<TDataSource>(nullptr);
     FLookupSource->SetDataSet(lookup);
+    const TColumnDropDownBoxLt* box = column->DropDownBox();
     FDataList->SetColor(Color());
     FDataList->SetFont(Font());
+    FDataList->SetSpecRow(column->DropDownSpecRow());
+    const int records = lookup && lookup->Active() ? lookup->RecordCount() : 0;
+    const int rows = records > 0 && records < column->DropDownRows() ? records : column->DropDownRows();
+    FDataList->SetRowCount(rows);
     FDataList->SetShowTitles(column->DropDownShowTitles());
     FDataList->SetListSource(FLookupSource.get());
     FDataList->SetKeyField(field->LookupKeyFields());
     FDataList->SetListField(column->LookupDisplayFields());
-    const int records = lookup && lookup->Active() ? lookup->RecordCount() : 0;
-    const int rows = records > 0 && records < column->DropDownRows() ? records : column->DropDownRows();
-    FDataList->SetRowCount(rows);
+    FDataList->SetUseMultiTitle(box->UseMultiTitle());
     int width = column->DropDownWidth() > 0 ? column->DropDownWidth() : Width();
     if (column->DropDownWidth() == -1)
         width = FDataList->Width();
     FDataList->SetWidth(std::max(width, Width()));
     FDataList->SetSelectedKey(DBGrid()->EditKeyValue());
+    FDataList->SetAutoFitColWidths(box->AutoFitColWidths());
 }
 
 // Writes the chosen key into the record; an error shows what the field
@@ -278,6 +286,10 @@ void TDBGridInplaceEdit::CloseUp(bool Accept)
             column->SetDropDownRows(FDataList->RowCount());
             column->SetDropDownWidth(FDataList->Width());
         }
+        // Moving the list's columns moved their special-row cells.
+        const std::string& cells = FDataList->SpecRow()->CellsText();
+        if (cells != column->DropDownSpecRow()->CellsText())
+            column->DropDownSpecRow()->SetCellsText(cells);
     }
     list->Hide();
     FIsDroppedDown = false;
@@ -341,6 +353,25 @@ void TDBGridInplaceEdit::AcceptCalculator()
     SetTextFromCode(FloatToStr(value.AsDouble()));
     TellGridText();
     SelectAll();
+}
+
+bool TDBGridInplaceEdit::SpecRowShortCut(unsigned Key, TShiftState Shift)
+{
+    TColumnLt* column = Column();
+    if (FEditStyle != iesDataListLt || !column)
+        return false;
+    const TSpecRowLt* specRow = column->DropDownSpecRow();
+    if (!specRow->Visible() || ShortCut(Key, Shift) != specRow->ShortCut())
+        return false;
+    if (!GridAllowsEditing() || !column->CanEditValue(true))
+        return true;
+    DBGrid()->SetEditKeyValue(specRow->Value());
+    SetTextFromCode(specRow->CellTextAt(0));
+    TellGridText();
+    if (FDataList && FListShown)
+        FDataList->SetSelectedKey(specRow->Value());
+    SelectAll();
+    return true;
 }
 
 // After a key moved through the open pick list, the editor shows its item.
