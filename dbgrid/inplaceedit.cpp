@@ -59,7 +59,7 @@ void TInplaceEdit::SetFocus()
 
 void TInplaceEdit::Deselect()
 {
-    SetSelStart(static_cast<int>(Text().size()));
+    SetSelStart(Utf8Length(Text()));
     SetSelLength(0);
 }
 
@@ -94,7 +94,7 @@ void TInplaceEdit::KeyDown(unsigned& Key, TShiftState Shift)
         SetPassToWidget(false);
     };
     const bool alwaysShown = FGrid->Options().Contains(goAlwaysShowEditor);
-    const int length = static_cast<int>(Text().size());
+    const int length = Utf8Length(Text());
     const bool atStart = SelStart() == 0 && (SelLength() == 0 || SelLength() == length);
     const bool atEnd = SelStart() + SelLength() == length && (SelLength() == 0 || SelLength() == length);
     switch (Key) {
@@ -170,7 +170,7 @@ void TInplaceEdit::KeyPress(char32_t& Key)
     if (modifying && !BeginModify())
         Key = 0;
     if (Key == VK_RETURN) {
-        const int length = static_cast<int>(Text().size());
+        const int length = Utf8Length(Text());
         if (SelStart() == 0 && SelLength() == length)
             Deselect();
         else

@@ -412,3 +412,20 @@ TEST(DBGridInplaceEdit, AFailingLookupWriteShowsTheFieldTextAndPassesTheErrorOn)
     }
     EXPECT_EQ(editor->Text(), "Утро ");
 }
+
+// Caret and selection count characters, not the bytes of Russian text.
+TEST(DBGridInplaceEdit, ArrowsAndEnterTreatARussianTextByItsCharacters)
+{
+    TProgrammeGrid f;
+    f.Grid->SetOptions(f.Grid->Options() + TDBGridOptions{dgAlwaysShowEditor});
+    TDBGridInplaceEdit* editor = f.EditColumn(TProgrammeGrid::cNote);
+    ASSERT_EQ(editor->Text(), "первая");
+    editor->SelectAll();
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Return);
+    EXPECT_EQ(editor->SelLength(), 0) << "Enter on the whole text leaves the caret";
+    EXPECT_EQ(editor->SelStart(), 6);
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Return);
+    EXPECT_EQ(editor->SelLength(), 6) << "and selects it all again";
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Left);
+    EXPECT_EQ(f.Grid->SelectedIndex(), TProgrammeGrid::cState) << "Left on the whole text goes to the grid";
+}
