@@ -287,7 +287,7 @@ void TDBGridInplaceEdit::CloseUp(bool Accept)
             column->SetDropDownWidth(FDataList->Width());
         }
         // Moving the list's columns moved their special-row cells.
-        const std::string& cells = FDataList->SpecRow()->CellsText();
+        const std::string cells = FDataList->SpecRow()->CellsText();
         if (cells != column->DropDownSpecRow()->CellsText())
             column->DropDownSpecRow()->SetCellsText(cells);
     }

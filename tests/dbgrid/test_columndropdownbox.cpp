@@ -181,6 +181,25 @@ TEST(ColumnDropDownBox, SpecialRowStandsForItsValueAndForKeysNotInTheList)
     EXPECT_EQ(list->SpecRow()->CellsText(), "<пусто>");
 }
 
+TEST(ColumnDropDownBox, MovingTheListsColumnsCarriesTheSpecialRowCellsBackToTheColumn)
+{
+    TProgrammeGrid f;
+    TColumnLt* column = f.Column(TProgrammeGrid::cSchemeName);
+    column->DropDownBox()->Columns()->Add()->SetFieldName("FNAME");
+    column->DropDownBox()->Columns()->Add()->SetFieldName("FSCHEME");
+    column->DropDownSpecRow()->SetCellsText("<нет схемы>;0");
+    column->DropDownSpecRow()->SetVisible(true);
+    TDBGridInplaceEdit* editor = f.EditColumn(TProgrammeGrid::cSchemeName);
+    TPopupDataGridLt* list = OpenList(editor);
+    ASSERT_NE(list, nullptr);
+    list->MoveColumn(0, 1);
+    ASSERT_EQ(list->Columns()->Items(0)->FieldName(), "FSCHEME");
+    EXPECT_EQ(list->SpecRow()->CellsText(), "0;<нет схемы>");
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Escape);
+    EXPECT_FALSE(editor->ListShown());
+    EXPECT_EQ(column->DropDownSpecRow()->CellsText(), "0;<нет схемы>");
+}
+
 TEST(ColumnDropDownBox, AssignCopiesTheBoxButNotTheSpecialRow)
 {
     TProgrammeGrid f;
