@@ -14,6 +14,7 @@
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/ui/imglist.h"
+#include "platform/ui/menus.h"
 
 namespace {
 template <class T, auto Flag, auto Get, auto Default>
@@ -83,6 +84,7 @@ LT_IMPLEMENT_CLASS(TDBGridColumnLt, TColumnLt)
     P.Property("MinWidth", &C::MinWidth, &C::SetMinWidth).Default(0);
     P.Property("NotInKeyListIndex", &C::NotInKeyListIndex, &C::SetNotInKeyListIndex).Default(-1);
     P.Property("PickList", &C::PickList, &C::SetPickList);
+    P.Property("PopupMenu", &C::PopupMenu, &C::SetPopupMenu);
     P.Property("STFilter", &C::STFilter, &C::SetSTFilter);
     P.Property("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
         .StoredIf(StoredWhenExplicit<C, cevReadOnly, &C::ReadOnly, &C::DefaultReadOnly>);
@@ -711,6 +713,7 @@ void TColumnLt::Assign(const TPersistent* Source)
         FDropDownRows = source->FDropDownRows;
         FButtonStyle = source->FButtonStyle;
         SetPickList(source->FPickList.get());
+        FPopupMenu.Set(source->PopupMenu());
         FFitBaseWidth = source->FFitBaseWidth;
         FAutoFitColWidth = source->FAutoFitColWidth;
         if (source->IsExplicit(cevWordWrap))

@@ -30,6 +30,7 @@ class TCustomDBGridLt;
 class TCustomImageList;
 class TDataSet;
 class TPopupDataGridLt;
+class TPopupMenu;
 class TField;
 class TSpecRowLt;
 
@@ -124,6 +125,9 @@ public:
     void SetHideDuplicates(bool Value);
     TCustomImageList* ImageList() const { return FImageList.Get(); }
     void SetImageList(TCustomImageList* Value);
+    // The menu a right click on the column's cells or title shows.
+    TPopupMenu* PopupMenu() const { return FPopupMenu.Get(); }
+    void SetPopupMenu(TPopupMenu* Value) { FPopupMenu.Set(Value); }
     double Increment() const { return FIncrement; }
     void SetIncrement(double Value) { FIncrement = Value; }
     // Made on first read.
@@ -293,6 +297,7 @@ private:
     std::string FEditMask;
     bool FHideDuplicates = false;
     TComponentRef<TCustomImageList> FImageList;
+    TComponentRef<TPopupMenu> FPopupMenu;
     double FIncrement = 1.0;
     mutable std::unique_ptr<TStringList> FKeyList;
     mutable std::unique_ptr<TStringList> FPickList;

@@ -6,7 +6,9 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/inplacefilteredit.h"
+#include "platform/data/dataset.h"
 #include "platform/rtl/strutils.h"
+#include "platform/ui/keys.h"
 #include "platform/ui/messages.h"
 
 namespace {
@@ -48,6 +50,28 @@ void TCustomDBGridLt::MoveFilterEditor(int Step, bool Wrap)
     const int target = Wrap ? ((at + Step) % count + count) % count : std::clamp(at + Step, 0, count - 1);
     if (cells[static_cast<std::size_t>(target)] != current)
         ShowFilterEditor(cells[static_cast<std::size_t>(target)]);
+}
+
+// Up on the first record, or Ctrl+Up anywhere, goes up into the filter
+// row: to the current column's filter cell, else the next one to the right
+// (round to the first).
+bool TCustomDBGridLt::FilterRowKeyDown(unsigned Key, TShiftState Modifiers)
+{
+    if (Key != VK_UP || FilterRowCount() == 0 || !(Modifiers.Empty() || Modifiers == TShiftState{ssCtrl}))
+        return false;
+    const TDataSet* dataSet = FDataLink->DataSet();
+    if (Modifiers.Empty() && !dataSet->Bof() && dataSet->RecNo() != 1)
+        return false;
+    const int count = FVisibleColumns.Count();
+    const int from = CurrentColumnPosition();
+    for (int i = 0; i < count; ++i) {
+        TColumnLt* column = FVisibleColumns.Items((from + i) % count);
+        if (HasFilterCell(column)) {
+            ShowFilterEditor(column);
+            return true;
+        }
+    }
+    return false;
 }
 
 void TCustomDBGridLt::EditorKeyDown(TWinControl* Editor, unsigned& Key, TShiftState Shift)

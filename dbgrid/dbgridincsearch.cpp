@@ -90,11 +90,6 @@ void TCustomDBGridLt::StopInplaceSearch()
 bool TCustomDBGridLt::InplaceSearchKeyDown(unsigned Key, TShiftState Modifiers)
 {
     const bool ctrl = Modifiers == TShiftState{ssCtrl};
-    if (ctrl && Key == 'F') {
-        if (FOptionsLt.Contains(dghIncSearch) && !FInplaceSearching)
-            StartInplaceSearch({}, 0, ltdAllLt);
-        return true;
-    }
     if (!FInplaceSearching)
         return false;
     const unsigned timeOut = FInplaceSearchTimer.Running() ? kInplaceSearchTimeOut : 0;
@@ -115,11 +110,29 @@ bool TCustomDBGridLt::InplaceSearchKeyDown(unsigned Key, TShiftState Modifiers)
         RepaintRow(Row());
         return true;
     }
-    if (ctrl && Key == 'V') {
+    if ((ctrl && Key == 'V') || (Modifiers == TShiftState{ssShift} && Key == VK_INSERT)) {
         StartInplaceSearch(Clipboard()->AsText(), timeOut, ltdAllLt);
         return true;
     }
     return false;
+}
+
+// Ctrl+F starts a search without a time-out (dghIncSearch) or opens the
+// find dialog (dghDialogFind), from a running search with its text.
+bool TCustomDBGridLt::FindKeyDown(unsigned Key, TShiftState Modifiers)
+{
+    if (Key != 'F' || Modifiers != TShiftState{ssCtrl})
+        return false;
+    if (FOptionsLt.Contains(dghIncSearch) && !FInplaceSearching) {
+        StartInplaceSearch({}, 0, ltdAllLt);
+        return true;
+    }
+    if (!FOptionsLt.Contains(dghDialogFind))
+        return true;
+    const std::string text = FInplaceSearchText;
+    StopInplaceSearch();
+    ShowFindDialog(text, false);
+    return true;
 }
 
 void TCustomDBGridLt::KeyPress(char32_t& Key)

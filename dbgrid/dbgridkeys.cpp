@@ -242,9 +242,7 @@ bool TCustomDBGridLt::CtrlKeyDown(unsigned& Key, TShiftState Shift)
             DeleteRecordsConfirmed();
         return true;
     case 'A':
-        if (FEditActions.Contains(geaSelectAllLt) && !FDataLink->DataSet()->IsEmpty() &&
-            FAllowedSelections.Contains(gstAll))
-            Selection()->SelectAll();
+        RunEditAction(geaSelectAllLt);
         return true;
     default:
         return false;
@@ -332,7 +330,8 @@ void TCustomDBGridLt::KeyDown(unsigned& Key, TShiftState Shift)
         Key = 0;
         return;
     }
-    if (InplaceSearchKeyDown(Key, modifiers)) {
+    if (InplaceSearchKeyDown(Key, modifiers) || FindKeyDown(Key, modifiers) || FilterRowKeyDown(Key, modifiers) ||
+        ClipboardKeyDown(Key, modifiers)) {
         Key = 0;
         return;
     }

@@ -365,10 +365,10 @@ bool TCustomDBGridLt::CanEditModify()
 
 void TCustomDBGridLt::SetEditText(int ACol, int ARow, const std::string& Value)
 {
-    (void)ACol;
-    (void)ARow;
-    (void)Value;
-    FDataLink->CellModified();
+    // The engine hands the text back also when it merely hides the editor:
+    // an editor still showing the cell's own text changed nothing.
+    if (Value != GetEditText(ACol, ARow))
+        FDataLink->CellModified();
 }
 
 TInplaceEdit* TCustomDBGridLt::CreateEditor()

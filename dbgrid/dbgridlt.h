@@ -395,6 +395,19 @@ public:
     // Opens the find dialog through the data service.
     void ShowFindDialog(const std::string& Text, bool Modal);
 
+    // ---- Clipboard keys and edit actions (dbgridclipboardkeys.cpp) ----
+    // Whether the edit command is in EditActions and can act now: copy
+    // needs a selection, cut and delete a selection the grid may delete or
+    // clear, paste a modifiable dataset and something readable on the
+    // clipboard, select all a record and gstAll allowed.
+    bool EditActionAllowed(TDBGridLtEditAction Action) const;
+    // Runs the command when it is allowed; false when it is not.
+    bool RunEditAction(TDBGridLtEditAction Action);
+    // The standard edit actions: the dataset is asked first, then, while the
+    // grid has the focus, the edit commands that EditActions holds.
+    bool ExecuteAction(TBasicAction* Action) override;
+    bool UpdateAction(TBasicAction* Action) override;
+
     // ---- Editing rules (dbgrideditrules.cpp) ----
     std::string GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
@@ -648,6 +661,15 @@ private:
     bool CtrlKeyDown(unsigned& Key, TShiftState Shift);
     bool PlainKeyDown(unsigned& Key, TShiftState Shift);
     bool InplaceSearchKeyDown(unsigned Key, TShiftState Modifiers);
+    // The clipboard keys, the filter row's Up and Ctrl+F; true when the key
+    // was theirs.
+    bool ClipboardKeyDown(unsigned Key, TShiftState Modifiers);
+    bool FilterRowKeyDown(unsigned Key, TShiftState Modifiers);
+    bool FindKeyDown(unsigned Key, TShiftState Modifiers);
+    bool SelectionCanBeDeleted() const;
+    bool CanPasteFromClipboard() const;
+    // A right click on a column with an automatic popup menu shows it.
+    bool PopupColumnMenu(const TGridCoordLt& Cell, int X, int Y);
     void TabToNextCell(bool Forward);
     bool InplaceSearchStep(const std::string& Text, TLocateTextDirectionLt Direction);
     void ClearSelectionForMove(TShiftState Shift);

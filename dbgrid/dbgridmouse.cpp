@@ -8,6 +8,8 @@
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/inplaceedit.h"
 #include "platform/data/field.h"
+#include "platform/rtl/clocks.h"
+#include "platform/ui/menus.h"
 
 namespace {
 // How far a held title button moves before it becomes a column move.
@@ -180,6 +182,8 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         }
     }
     FDragStart = FDragMouse = {X, Y};
+    if (Button == mbLeft)
+        RememberMouseDown(ClientToScreen(TPoint{X, Y}), static_cast<int>(GetTickCount()));
     FCheckCellDown = {-1, -1};
     FClickedSelectedRow = false;
     const TGridCoordLt cell = MouseToCell(X, Y);
@@ -187,6 +191,8 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     const bool titleCell = cell.Y >= 0 && cell.Y < FTitleOffset;
     if (FInplaceSearching && dataCell)
         StopInplaceSearch();
+    if (FilterEditMode() && cell.Y != FilterRow())
+        HideFilterEditor();
 
     if (Button == mbLeft && Shift.Contains(ssDouble)) {
         HideEditor();
@@ -221,6 +227,15 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
             TCustomGridLt::MouseDown(Button, Shift, X, Y);
         }
         return;
+    }
+
+    if (Button == mbLeft && cell.Y == FilterRow() && cell.X >= FIndicatorOffset) {
+        TColumnLt* column = FColumns->Items(RawToDataColumn(cell.X));
+        if (HasFilterCell(column)) {
+            ShowFilterEditor(column);
+            TCustomControl::MouseDown(Button, Shift, X, Y);
+            return;
+        }
     }
 
     if (titleCell) {
@@ -304,6 +319,25 @@ void TCustomDBGridLt::MouseMove(TShiftState Shift, int X, int Y)
     TCustomGridLt::MouseMove(Shift, X, Y);
 }
 
+bool TCustomDBGridLt::PopupColumnMenu(const TGridCoordLt& Cell, int X, int Y)
+{
+    if (Cell.X < FIndicatorOffset || Cell.Y < 0 || Cell.Y >= RowCount())
+        return false;
+    const TDBGridCellTypeLt type = GetCellType(Cell.X, Cell.Y);
+    if (type.RowPart != crpTitleLt && type.RowPart != crpDataLt)
+        return false;
+    const int dataCol = RawToDataColumn(Cell.X);
+    if (dataCol >= FColumns->Count())
+        return false;
+    TPopupMenu* menu = FColumns->Items(dataCol)->PopupMenu();
+    if (!menu || !menu->AutoPopup())
+        return false;
+    const TPoint at = ClientToScreen(TPoint{X, Y});
+    menu->SetPopupComponent(this);
+    menu->Popup(at.X, at.Y);
+    return true;
+}
+
 void TCustomDBGridLt::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     const TGridCoordLt cell = MouseToCell(X, Y);
@@ -320,13 +354,15 @@ void TCustomDBGridLt::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     FMovingColumnIndex = -1;
     const TGridCoordLt checkCell = FCheckCellDown;
     FCheckCellDown = {-1, -1};
+    if (Button == mbRight && !sizingEnded && !moved && PopupColumnMenu(cell, X, Y))
+        return;
     if (Button != mbLeft || sizingEnded || moved || cell.X < FIndicatorOffset)
         return;
     const int dataCol = RawToDataColumn(cell.X);
     if (dataCol >= FColumns->Count())
         return;
     TColumnLt* column = FColumns->Items(dataCol);
-    if (cell.Y >= 0 && cell.Y < FTitleOffset) {
+    if (cell.Y >= 0 && cell.Y < FTitleOffset && cell.Y != FilterRow()) {
         TitleClick(column);
     } else if (cell.Y >= FTitleOffset && cell.Y < RowCount()) {
         CellClick(column);

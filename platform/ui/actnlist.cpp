@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QApplication>
+
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
@@ -155,13 +157,28 @@ bool TContainedAction::Suspended() const
     return FActionList && FActionList->State() != asNormal;
 }
 
+namespace {
+// Offers an action to the focused control, then to its parents, until one
+// takes it.
+template <class F>
+bool OfferToFocusedControl(F Take)
+{
+    for (TControl* control = FindControl(QApplication::focusWidget()); control; control = control->Parent())
+        if (Take(*control))
+            return true;
+    return false;
+}
+} // namespace
+
 bool TContainedAction::Execute()
 {
     if (Suspended())
         return false;
     if (FActionList && FActionList->ExecuteAction(this))
         return true;
-    return TBasicAction::Execute();
+    if (TBasicAction::Execute())
+        return true;
+    return OfferToFocusedControl([this](TControl& Control) { return Control.ExecuteAction(this); });
 }
 
 bool TContainedAction::Update()
@@ -170,7 +187,9 @@ bool TContainedAction::Update()
         return false;
     if (FActionList && FActionList->UpdateAction(this))
         return true;
-    return TBasicAction::Update();
+    if (TBasicAction::Update())
+        return true;
+    return OfferToFocusedControl([this](TControl& Control) { return Control.UpdateAction(this); });
 }
 
 TComponent* TContainedAction::GetParentComponent() const

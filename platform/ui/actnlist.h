@@ -66,6 +66,11 @@ public:
     virtual bool Execute();
     // OnUpdate; true when something handled it.
     virtual bool Update();
+    // Whether the action acts on Target (a control that has the focus, a
+    // dataset), and what it does there; the standard actions answer.
+    virtual bool HandlesTarget(TObject*) { return false; }
+    virtual void ExecuteTarget(TObject*) {}
+    virtual void UpdateTarget(TObject*) {}
     // The component that ran the action last (a button, a menu item).
     TComponent* ActionComponent() const { return FActionComponent.Get(); }
     void SetActionComponent(TComponent* Value) { FActionComponent.Set(Value); }
@@ -88,7 +93,9 @@ private:
 };
 
 // An action that belongs to an action list, which sees its Execute and
-// Update first; in a description it stands inside its list.
+// Update first; in a description it stands inside its list. When neither
+// the list nor the action's own handler takes it, the focused control and
+// then its parents are offered it (TControl::ExecuteAction).
 class TContainedAction : public TBasicAction {
     LT_CLASS(TContainedAction)
 public:

@@ -6,6 +6,7 @@
 
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/actnlist.h"
 #include "platform/ui/qtconvert.h"
 #include "platform/ui/widgetbridge.h"
 
@@ -453,6 +454,22 @@ LRESULT TControl::Perform(uint32_t Msg, WPARAM WParam, LPARAM LParam)
     WndProc(m);
     FPassToWidget = pass;
     return m.Result;
+}
+
+bool TControl::ExecuteAction(TBasicAction* Action)
+{
+    if (!Action->HandlesTarget(this))
+        return false;
+    Action->ExecuteTarget(this);
+    return true;
+}
+
+bool TControl::UpdateAction(TBasicAction* Action)
+{
+    if (!Action->HandlesTarget(this))
+        return false;
+    Action->UpdateTarget(this);
+    return true;
 }
 
 void TControl::Dispatch(TMessage& Message)

@@ -17,6 +17,7 @@
 #include "platform/ui/messages.h"
 
 class QWidget;
+class TBasicAction;
 class TWinControl;
 class TWidgetBridge;
 
@@ -129,6 +130,12 @@ public:
     // What happens to a message nobody handles: the widget gets the event.
     virtual void DefaultHandler(TMessage& Message);
     LRESULT Perform(uint32_t Msg, WPARAM WParam = 0, LPARAM LParam = 0);
+
+    // An action that nothing else ran or updated is offered to the focused
+    // control and its parents: by default a control takes the actions
+    // that name it their target (TBasicAction::HandlesTarget).
+    virtual bool ExecuteAction(TBasicAction* Action);
+    virtual bool UpdateAction(TBasicAction* Action);
 
     void Invalidate();
     void Update();
