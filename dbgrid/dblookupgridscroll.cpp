@@ -1,7 +1,8 @@
 // The lookup grid's vertical bar: the lines and pages move the list by
 // whole windows of rows around the current row, the thumb puts a sequenced
 // list on its record number, top and bottom go to the ends. Unlike the data
-// grid's bar it works without the focus, as a popup never has it.
+// grid's bar it does not ask whether the grid can take the focus: a popup
+// never takes it.
 #include <algorithm>
 
 #include "dbgrid/dblookupgridlt.h"
