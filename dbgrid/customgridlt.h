@@ -156,6 +156,9 @@ public:
     // Scroll requests of the window's scroll bars (TScrollCode's codes, the
     // thumb on 0..127).
     virtual void ScrollRequest(bool Vertical, TScrollCode Code, int Thumb);
+    // A gesture on Bar (the window's bar or one that stands for it) as a
+    // scroll request; Pos becomes where the bar ended up.
+    void ScrollFromBar(const TScrollBar& Bar, bool Vertical, TScrollCode Code, int& Pos);
     TScrollBar* HorzScrollBarControl() const { return FHorzBar; }
     TScrollBar* VertScrollBarControl() const { return FVertBar; }
 
@@ -210,6 +213,10 @@ protected:
     void UpdateScrollBars();
     // What the vertical bar shows; the engine's rows on a 0..127 scale.
     virtual TScrollBarStateLt VertScrollBarState(const TGridAxisLt& V);
+    // After the window's bars were set.
+    virtual void ScrollBarsUpdated() {}
+    // Writes what changed of State into Bar.
+    static void ApplyScrollBarState(TScrollBar& Bar, const TScrollBarStateLt& State);
     // The grid holds the focus (the active control of its window).
     virtual bool IsActiveControl() const;
     bool Designing() const { return ComponentState().Contains(csDesigning); }

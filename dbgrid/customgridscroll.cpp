@@ -5,11 +5,7 @@
 #include "dbgrid/customgridlt.h"
 #include "platform/ui/sysmetrics.h"
 
-namespace {
-constexpr int kScrollScale = 127;
-
-// Writes what changed of State into Bar.
-void ApplyScrollBarState(TScrollBar& Bar, const TScrollBarStateLt& State)
+void TCustomGridLt::ApplyScrollBarState(TScrollBar& Bar, const TScrollBarStateLt& State)
 {
     if (Bar.Min() != State.Min || Bar.Max() != State.Max || Bar.Position() != State.Position)
         Bar.SetParams(State.Position, State.Min, State.Max);
@@ -18,7 +14,15 @@ void ApplyScrollBarState(TScrollBar& Bar, const TScrollBarStateLt& State)
     if (Bar.Enabled() != State.Enabled)
         Bar.SetEnabled(State.Enabled);
 }
-} // namespace
+
+void TCustomGridLt::ScrollFromBar(const TScrollBar& Bar, bool Vertical, TScrollCode Code, int& Pos)
+{
+    const int before = Bar.Position();
+    ScrollRequest(Vertical, Code, Pos);
+    // A drag that scrolled nothing leaves the thumb under the mouse.
+    if (Code != scTrack || Bar.Position() != before)
+        Pos = Bar.Position();
+}
 
 void TCustomGridLt::UpdateScrollBars()
 {
@@ -34,12 +38,7 @@ void TCustomGridLt::UpdateScrollBars()
         bar->SetKind(vertical ? sbVertical : sbHorizontal);
         bar->SetParent(this);
         bar->SetOnScroll([this, vertical](TObject*, TScrollCode code, int& pos) {
-            const TScrollBar* self = vertical ? FVertBar : FHorzBar;
-            const int before = self->Position();
-            ScrollRequest(vertical, code, pos);
-            // A drag that scrolled nothing leaves the thumb under the mouse.
-            if (code != scTrack || self->Position() != before)
-                pos = self->Position();
+            ScrollFromBar(vertical ? *FVertBar : *FHorzBar, vertical, code, pos);
         });
     };
     make(FHorzBar, false);
@@ -71,15 +70,16 @@ void TCustomGridLt::UpdateScrollBars()
         FHorzBar->SetParams(FHorzPixelOffset, 0, std::max(0, ColWidths(0) - ClientWidth()));
     } else {
         const TGridAxisLt h = HorzAxis();
-        FHorzBar->SetParams(h.ScrollBarPosition(), 0, h.CanScroll() ? kScrollScale : 0);
+        FHorzBar->SetParams(h.ScrollBarPosition(), 0, h.ScrollBarMax());
     }
+    ScrollBarsUpdated();
     FUpdatingScrollBars = false;
 }
 
 TScrollBarStateLt TCustomGridLt::VertScrollBarState(const TGridAxisLt& V)
 {
     const bool scrolls = V.CanScroll();
-    return {0, scrolls ? kScrollScale : 0, 0, V.ScrollBarPosition(), scrolls, true};
+    return {0, V.ScrollBarMax(), 0, V.ScrollBarPosition(), scrolls, true};
 }
 
 void TCustomGridLt::PlaceScrollBars()

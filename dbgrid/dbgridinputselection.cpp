@@ -207,7 +207,13 @@ void TCustomDBGridLt::DataAutoScroll()
         return;
     }
     const int distance = std::max(std::abs(dx), std::abs(dy));
-    ExtendDragSelection(Sign(dy) * std::min(kMaxScrollRecords, std::abs(dy) / 6), Sign(dx));
+    if (FDragMode == TDragModeLt::RecordMoving) {
+        // Record moving scrolls a row at a time and moves its line along.
+        ScrollRequest(true, dy < 0 ? scLineUp : scLineDown, 0);
+        TrackRecordMoving(FDragMouse.X, FDragMouse.Y);
+    } else {
+        ExtendDragSelection(Sign(dy) * std::min(kMaxScrollRecords, std::abs(dy) / 6), Sign(dx));
+    }
     const unsigned interval = static_cast<unsigned>(std::max(0, 200 - 15 * distance));
     if (FDataScrollTimer.Interval() != interval)
         FDataScrollTimer.SetInterval(interval);

@@ -73,6 +73,23 @@ void TCustomDBGridLt::LayoutChanged()
 
 void TCustomDBGridLt::Dispatch(TMessage& Message)
 {
+    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && DragMode() == dmAutomatic &&
+        FOptions.Contains(dgMultiSelect)) {
+        // The press selects as in manual mode; only a row already selected
+        // is dragged (once the mouse moves).
+        SetDragMode(dmManual);
+        FAutoDragPress = true;
+        try {
+            Dispatch(Message);
+        } catch (...) {
+            FAutoDragPress = false;
+            SetDragMode(dmAutomatic);
+            throw;
+        }
+        FAutoDragPress = false;
+        SetDragMode(dmAutomatic);
+        return;
+    }
     if (DispatchGridMessage(Message))
         return;
     if (Message.Msg == CM_DBGRIDLAYOUTLT) {

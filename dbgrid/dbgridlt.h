@@ -32,6 +32,7 @@ class TCustomImageList;
 class TDBGridLtColumnDefValuesLt;
 class TDBGridLtStyle;
 class TField;
+class TGridGuideLineLt;
 class TInplaceFilterEditLt;
 class TSTColumnFilterLt;
 struct THintInfo;
@@ -450,6 +451,15 @@ public:
     void SetOnColEnter(TNotifyEvent Value) { FOnColEnter = std::move(Value); }
     const TNotifyEvent& OnColExit() const { return FOnColExit; }
     void SetOnColExit(TNotifyEvent Value) { FOnColExit = std::move(Value); }
+    // Record moving (dghRecordMoving): the rows dragged by their indicator
+    // go where the insertion line stands (dbgridrecordmoving.cpp).
+    const TGridMoveRecordsEventLt& OnMoveRecords() const { return FOnMoveRecords; }
+    void SetOnMoveRecords(TGridMoveRecordsEventLt Value) { FOnMoveRecords = std::move(Value); }
+    // While rows are dragged: the record number they would go before, -1
+    // while the mouse stands where no drop is allowed; -1 when no rows are
+    // dragged.
+    int RecordMovingTarget() const { return FMoveToRecNo; }
+    bool RecordMoving() const { return FDragMode == TDragModeLt::RecordMoving; }
 
     // Incremental search in the current column: the prefix found so far.
     bool InplaceSearching() const { return FInplaceSearching; }
@@ -495,6 +505,8 @@ protected:
 
     // Scroll bars and messages.
     TScrollBarStateLt VertScrollBarState(const TGridAxisLt& V) override;
+    // The external bars follow the window's.
+    void ScrollBarsUpdated() override;
     // The engine's bars from the settings: the horizontal one unless the
     // widths fit automatically.
     void UpdateScrollBarStyle();
@@ -569,6 +581,14 @@ protected:
     virtual void DoSortMarkingChanged();
     // The auto-scroll of selection drags.
     virtual void DataAutoScroll();
+    // Moves the rows of BookmarkList before record ToRecNo (TreeLevel: 0
+    // outside tree mode); CheckOnly only asks whether that is allowed.
+    // OnMoveRecords when assigned, else DefaultMoveRecords.
+    virtual bool MoveRecords(TBMListLt* BookmarkList, int ToRecNo, int TreeLevel, bool CheckOnly);
+    // The data service's record move (for datasets whose registered
+    // features move records); after a move the grid shows the same record
+    // number at the same place in its window.
+    virtual bool DefaultMoveRecords(TBMListLt* BookmarkList, int ToRecNo, int TreeLevel, bool CheckOnly);
 
 private:
     void TitleFontChanged();
@@ -640,7 +660,7 @@ private:
     int FIndicatorOffset = 1;
 
     // ---- keyboard and mouse ----
-    enum class TDragModeLt { None, RowSelect, RectSelect, ColSizing };
+    enum class TDragModeLt { None, RowSelect, RectSelect, ColSizing, RecordMoving };
     static constexpr int kWholeDataSet = 1 << 30;
     bool DataLinkReady() const;
     bool CanModifyDataSet() const;
@@ -720,6 +740,25 @@ private:
     bool FKeySelecting = false;
     int FSizingCol = -1;     // the grid column sized live
     int FSizingStart = 0;    // the mouse position that would make it 0 wide
+    // Record moving: the rows dragged, where they would go, the line.
+    bool StartRecordMoving(TShiftState Shift, const TGridCoordLt& Cell);
+    void TrackRecordMoving(int X, int Y);
+    void EndRecordMoving(bool Drop);
+    // The record number of a data row of the window (-1 when it has none).
+    int RecNoOfRow(int DataRow);
+    void ShowRecordMovingLine(int Y);
+    void HideRecordMovingLine();
+    // The list of the current row alone, when no row is marked.
+    std::unique_ptr<TBMListLt> FCurrentRowList;
+    TBMListLt* FMovingRows = nullptr;
+    int FMoveToRecNo = -1;
+    TGridGuideLineLt* FMovingLine = nullptr;   // children of the grid
+    TGridGuideLineLt* FMovingTick = nullptr;
+    TGridMoveRecordsEventLt FOnMoveRecords;
+    // A press of an automatic-drag grid with dgMultiSelect is handled as
+    // manual; a press on a selected row then drags the rows once moved.
+    bool FAutoDragPress = false;
+    bool FRowDragPending = false;
 
     // Selection.
     void RefreshSelection();

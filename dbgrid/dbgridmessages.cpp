@@ -29,6 +29,11 @@ bool TCustomDBGridLt::DispatchGridMessage(TMessage& Message)
     case WM_ERASEBKGND:
         Message.Result = 1;
         return true;
+    case WM_CANCELMODE:
+    case CM_CANCELMODE:
+        // The grid's own drags end too; the engine drops its own after.
+        CancelMouseOperation();
+        return false;
     case WM_GETDLGCODE:
         TCustomGridLt::Dispatch(Message);
         if (FOptionsLt.Contains(dghPreferIncSearch))

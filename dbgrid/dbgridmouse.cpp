@@ -161,11 +161,14 @@ void TCustomDBGridLt::ReleaseTitle(TShiftState Shift, const TGridCoordLt& Cell)
 
 void TCustomDBGridLt::CancelMouseOperation()
 {
+    if (FDragMode == TDragModeLt::RecordMoving)
+        EndRecordMoving(false);
     FDragMode = TDragModeLt::None;
     FDataScrollTimer.Stop();
     FMovingColumn = nullptr;
     FCheckCellDown = {-1, -1};
     FClickedSelectedRow = false;
+    FRowDragPending = false;
     if (FPressedTitleCol >= 0)
         RepaintCell(FPressedTitleCol, 0);
     FPressedTitleCol = -1;
@@ -186,6 +189,7 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         RememberMouseDown(ClientToScreen(TPoint{X, Y}), static_cast<int>(GetTickCount()));
     FCheckCellDown = {-1, -1};
     FClickedSelectedRow = false;
+    FRowDragPending = false;
     const TGridCoordLt cell = MouseToCell(X, Y);
     const bool dataCell = cell.X >= FIndicatorOffset && cell.Y >= FTitleOffset && cell.Y < RowCount();
     const bool titleCell = cell.Y >= 0 && cell.Y < FTitleOffset;
@@ -266,6 +270,10 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         return;
     }
 
+    if (Button == mbLeft && StartRecordMoving(Shift, cell)) {
+        TCustomControl::MouseDown(Button, Shift, X, Y);
+        return;
+    }
     if (cell.Y >= FTitleOffset && cell.X >= 0 && DataLinkReady())
         ClickDataCell(Button, Shift, cell);
     TCustomControl::MouseDown(Button, Shift, X, Y);
@@ -281,6 +289,7 @@ void TCustomDBGridLt::ClickDataCell(TMouseButton Button, TShiftState Shift, cons
     if (Cell.X >= FIndicatorOffset)
         FocusCell(Cell.X, Row(), true, true);
     SelectByClick(Button, Shift, Cell);
+    FRowDragPending = FClickedSelectedRow && FAutoDragPress;
     if (Button == mbLeft && IsCheckOrImageCell(Cell.X) &&
         !FColumns->Items(RawToDataColumn(Cell.X))->DblClickNextVal()) {
         FCheckCellDown = Cell;
@@ -293,6 +302,14 @@ void TCustomDBGridLt::ClickDataCell(TMouseButton Button, TShiftState Shift, cons
 void TCustomDBGridLt::MouseMove(TShiftState Shift, int X, int Y)
 {
     FDragMouse = {X, Y};
+    if (FRowDragPending &&
+        (std::abs(X - FDragStart.X) > kTitleMoveThreshold || std::abs(Y - FDragStart.Y) > kTitleMoveThreshold)) {
+        // The selected rows are dragged; the release is the drag's.
+        FRowDragPending = false;
+        FClickedSelectedRow = false;
+        BeginDrag(true);
+        return;
+    }
     if (FTitleButtonDown && FOptions.Contains(dgColumnResize) &&
         (std::abs(X - FDragStart.X) > kTitleMoveThreshold || std::abs(Y - FDragStart.Y) > kTitleMoveThreshold)) {
         const int pressed = FPressedTitleCol;
@@ -311,6 +328,10 @@ void TCustomDBGridLt::MouseMove(TShiftState Shift, int X, int Y)
     case TDragModeLt::RowSelect:
     case TDragModeLt::RectSelect:
         DragSelectionTo(X, Y);
+        TCustomControl::MouseMove(Shift, X, Y);
+        return;
+    case TDragModeLt::RecordMoving:
+        TrackRecordMoving(X, Y);
         TCustomControl::MouseMove(Shift, X, Y);
         return;
     default:
@@ -343,8 +364,11 @@ void TCustomDBGridLt::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     const TGridCoordLt cell = MouseToCell(X, Y);
     const TDragModeLt mode = FDragMode;
     FDragMode = TDragModeLt::None;
+    FRowDragPending = false;
     FDataScrollTimer.Stop();
     const bool sizingEnded = mode == TDragModeLt::ColSizing || GridState() == gsColSizing;
+    if (mode == TDragModeLt::RecordMoving)
+        EndRecordMoving(!FClickedSelectedRow);
     if (FClickedSelectedRow)
         ReleaseOnSelectedRow(Shift);
     ReleaseTitle(Shift, cell);

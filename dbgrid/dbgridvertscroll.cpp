@@ -2,7 +2,10 @@
 // around the current record, so its vertical bar is the dataset's position:
 // record numbers on a sequenced dataset, five stops (start, page up,
 // elsewhere, page down, end) on one without record numbers; its gestures
-// move the dataset. The horizontal bar is the engine's.
+// move the dataset. The horizontal bar is the engine's. An external scroll
+// bar takes the place of either: the window's bar is left empty and the
+// external one shows the same range (the horizontal one on the 0..127
+// scale, a page of the columns shown).
 #include <algorithm>
 
 #include "dbgrid/dbgridlt.h"
@@ -21,9 +24,9 @@ std::unique_ptr<TDBGridLtScrollBar> TCustomDBGridLt::CreateScrollBar(bool Vertic
 {
     std::unique_ptr<TDBGridLtScrollBar> bar;
     if (Vertical)
-        bar = std::make_unique<TVertDBGridLtScrollBar>();
+        bar = std::make_unique<TVertDBGridLtScrollBar>(this);
     else
-        bar = std::make_unique<TDBGridLtScrollBar>();
+        bar = std::make_unique<TDBGridLtScrollBar>(this, sbHorizontal);
     bar->SetOnChange([this] {
         UpdateScrollBarStyle();
         UpdateScrollBars();
@@ -39,8 +42,9 @@ int TCustomDBGridLt::VisibleDataRowCount() const
 
 void TCustomDBGridLt::UpdateScrollBarStyle()
 {
-    const bool horz = FHorzScrollBar->Visible() && (!FAutoFitColWidths || Designing());
-    const bool vert = FVertScrollBar->Visible();
+    const bool horz =
+        FHorzScrollBar->Visible() && (!FAutoFitColWidths || Designing()) && !FHorzScrollBar->ExtScrollBar();
+    const bool vert = FVertScrollBar->Visible() && !FVertScrollBar->ExtScrollBar();
     const TScrollStyle style = horz ? (vert ? ssBoth : ssHorizontal) : (vert ? ssVertical : ssNone);
     if (ScrollBars() != style)
         SetScrollBars(style);
@@ -58,7 +62,7 @@ TScrollBarStateLt TCustomDBGridLt::VertScrollBarState(const TGridAxisLt&)
         state.Page = page;
         state.Max = std::max(state.Min, dataSet->RecordCount() + page - 1);
         const bool editing = dataSet->State() == dsEdit || dataSet->State() == dsInsert;
-        const TScrollBar* bar = VertScrollBarControl();
+        const TScrollBar* bar = FVertScrollBar->ExtScrollBar() ? FVertScrollBar->ExtScrollBar() : VertScrollBarControl();
         state.Position = editing && bar ? bar->Position() : dataSet->RecNo();
     } else {
         state = {kStopFirst, kStopLast, 0, kStopElsewhere};
@@ -77,6 +81,19 @@ TScrollBarStateLt TCustomDBGridLt::VertScrollBarState(const TGridAxisLt&)
     case sbAutoShowLt: state.Shown = scrolls; break;
     }
     return state;
+}
+
+void TCustomDBGridLt::ScrollBarsUpdated()
+{
+    if (TScrollBar* bar = FVertScrollBar->ExtScrollBar()) {
+        TScrollBarStateLt state = VertScrollBarState(VertAxis());
+        state.Enabled = bar->Enabled();
+        ApplyScrollBarState(*bar, state);
+    }
+    if (TScrollBar* bar = FHorzScrollBar->ExtScrollBar()) {
+        const TGridAxisLt h = HorzAxis();
+        ApplyScrollBarState(*bar, {0, h.ScrollBarMax(), h.PageSize(), h.ScrollBarPosition(), true, bar->Enabled()});
+    }
 }
 
 void TCustomDBGridLt::ScrollRequest(bool Vertical, TScrollCode Code, int Thumb)

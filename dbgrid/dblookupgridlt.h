@@ -109,6 +109,8 @@ public:
 
     // The height becomes whole rows.
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // The vertical bar moves the list (dblookupgridscroll.cpp).
+    void ScrollRequest(bool Vertical, TScrollCode Code, int Thumb) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
     void Dispatch(TMessage& Message) override;

@@ -153,6 +153,11 @@ int TGridAxisLt::ScrollBarPosition() const
     return std::clamp(MulDiv(FirstShown - FixedCount, kScrollScale, last - FixedCount), 0, kScrollScale);
 }
 
+int TGridAxisLt::ScrollBarMax() const
+{
+    return CanScroll() ? kScrollScale : 0;
+}
+
 int TGridAxisLt::FirstFromThumb(int Thumb) const
 {
     const int last = LastScrollPosition();

@@ -74,8 +74,10 @@ struct TGridAxisLt {
     bool CanScroll() const { return LastScrollPosition() > FixedCount; }
     // Fully shown scrolling cells, at least 1.
     int PageSize() const;
-    // The scroll bar's position on the 0..127 scale, and back.
+    // The scroll bar's position on the 0..127 scale, and back; the scale's
+    // end (0 when there is nothing to scroll).
     int ScrollBarPosition() const;
+    int ScrollBarMax() const;
     int FirstFromThumb(int Thumb) const;
     // From Target, the nearest shown cell going in Direction (+1 or -1)
     // within the scrolling range; the other way when none lies ahead; -1

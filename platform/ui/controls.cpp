@@ -40,6 +40,10 @@ LT_IMPLEMENT_CLASS(TControl, TComponent)
     P.Property("OnMouseLeave", &TControl::OnMouseLeave, &TControl::SetOnMouseLeave);
     P.Property("OnMouseMove", &TControl::OnMouseMove, &TControl::SetOnMouseMove);
     P.Property("OnMouseUp", &TControl::OnMouseUp, &TControl::SetOnMouseUp);
+    P.Property("DragMode", &TControl::DragMode, &TControl::SetDragMode).Default(dmManual);
+    P.Property("OnDragDrop", &TControl::OnDragDrop, &TControl::SetOnDragDrop);
+    P.Property("OnDragOver", &TControl::OnDragOver, &TControl::SetOnDragOver);
+    P.Property("OnEndDrag", &TControl::OnEndDrag, &TControl::SetOnEndDrag);
 }
 
 LT_IMPLEMENT_CLASS(TWinControl, TControl)
@@ -145,6 +149,7 @@ TControl::~TControl()
 {
     if (gCaptureControl == this)
         gCaptureControl = nullptr;
+    DragControlFreed();
     if (FParent)
         FParent->RemoveControl(this);
     if (FWidget) {
@@ -507,8 +512,15 @@ void TControl::Dispatch(TMessage& Message)
 
 void TControl::HandleMouseMessage(TMessage& Message)
 {
+    if (DragMouseMessage(Message))
+        return;
     const TPoint p = PointFromLParam(Message.LParam);
     TShiftState shift = MouseShiftState(Message.WParam);
+    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && FDragMode == dmAutomatic &&
+        !ComponentState().Contains(csDesigning)) {
+        BeginDrag(false);
+        return;
+    }
     switch (Message.Msg) {
     case WM_LBUTTONDOWN:
         if (FControlStyle.Contains(csCaptureMouse))

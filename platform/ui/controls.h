@@ -43,6 +43,17 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 using TKeyEvent = std::function<void(TObject* Sender, unsigned& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;
 
+// Dragging a control onto another: started by the code (BeginDrag) or, with
+// dmAutomatic, by a left press; the control under the mouse is asked
+// whether it takes the drag and gets it on release.
+enum TDragMode { dmManual, dmAutomatic };
+LT_ENUM_INFO(TDragMode, dmManual, dmAutomatic)
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+using TDragOverEvent =
+    std::function<void(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+
 class TControl : public TComponent {
     LT_CLASS(TControl)
 public:
@@ -124,6 +135,23 @@ public:
     const TNotifyEvent& OnMouseLeave() const { return FOnMouseLeave; }
     void SetOnMouseLeave(TNotifyEvent Value) { FOnMouseLeave = std::move(Value); }
 
+    // Drag and drop (dragcontrol.cpp).
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode Value) { FDragMode = Value; }
+    // Starts dragging the control: at once, or once the mouse has moved a
+    // few pixels with the button held.
+    void BeginDrag(bool Immediate);
+    // Ends the drag; with Drop the control under the mouse takes it when it
+    // accepts it.
+    void EndDrag(bool Drop);
+    bool Dragging() const;
+    const TDragOverEvent& OnDragOver() const { return FOnDragOver; }
+    void SetOnDragOver(TDragOverEvent Value) { FOnDragOver = std::move(Value); }
+    const TDragDropEvent& OnDragDrop() const { return FOnDragDrop; }
+    void SetOnDragDrop(TDragDropEvent Value) { FOnDragDrop = std::move(Value); }
+    const TEndDragEvent& OnEndDrag() const { return FOnEndDrag; }
+    void SetOnEndDrag(TEndDragEvent Value) { FOnEndDrag = std::move(Value); }
+
     // Messages.
     virtual void WndProc(TMessage& Message);
     virtual void Dispatch(TMessage& Message);
@@ -157,6 +185,12 @@ protected:
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
+    // Source dragged over the control; Accept starts true when OnDragOver
+    // is assigned (which decides), false otherwise.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(TObject* Source, int X, int Y);
+    // The drag of this control ended on Target (nullptr: not dropped).
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
     virtual void DblClick();
     virtual void FontChanged();
     virtual void ColorChanged();
@@ -172,6 +206,12 @@ private:
     friend class TWinControl;
     friend class TWidgetBridge;
     void HandleMouseMessage(TMessage& Message);
+    // The drag takes the mouse messages of the control dragged: true when
+    // it took this one. Moves the drag over the control at a screen point.
+    bool DragMouseMessage(const TMessage& Message);
+    static void DragTo(const TPoint& Screen);
+    // A control freed while dragged or dragged over leaves the drag.
+    void DragControlFreed();
     void ApplyFont();
     void ApplyColor();
 
@@ -196,6 +236,10 @@ private:
     TNotifyEvent FOnClick, FOnDblClick, FOnMouseEnter, FOnMouseLeave;
     TMouseEvent FOnMouseDown, FOnMouseUp;
     TMouseMoveEvent FOnMouseMove;
+    TDragMode FDragMode = dmManual;
+    TDragOverEvent FOnDragOver;
+    TDragDropEvent FOnDragDrop;
+    TEndDragEvent FOnEndDrag;
 };
 
 class TWinControl : public TControl {

@@ -381,7 +381,9 @@ private:
 };
 
 // A scroll bar. Every change of Position raises OnChange; the user's
-// scrolling raises OnScroll first, whose handler may move ScrollPos.
+// scrolling raises OnScroll first, whose handler may move ScrollPos. Another
+// control may take the bar over (a grid's external bar): its scroll hook
+// hears every gesture before OnScroll.
 class TScrollBar : public TWinControl {
     LT_CLASS(TScrollBar)
 public:
@@ -411,6 +413,10 @@ public:
     void SetOnScroll(TScrollEvent Value) { FOnScroll = std::move(Value); }
     TPopupMenu* PopupMenu() const { return FPopup.Menu(); }
     void SetPopupMenu(TPopupMenu* Value) { FPopup.SetMenu(Value); }
+    // The control that took the bar over; nullptr drops the hook.
+    using TScrollHook = std::function<void(TScrollCode ScrollCode, int& ScrollPos)>;
+    bool ScrollHooked() const { return static_cast<bool>(FScrollHook); }
+    void SetScrollHook(TScrollHook Value) { FScrollHook = std::move(Value); }
 
 protected:
     QWidget* CreateWidget() override;
@@ -430,6 +436,7 @@ private:
     bool FApplying = false;
     TNotifyEvent FOnChange;
     TScrollEvent FOnScroll;
+    TScrollHook FScrollHook;
     TControlPopup FPopup{this};
     TConnections FConnections;
 };

@@ -138,6 +138,8 @@ void TScrollBar::Change()
 
 void TScrollBar::Scroll(TScrollCode ScrollCode, int& ScrollPos)
 {
+    if (FScrollHook)
+        FScrollHook(ScrollCode, ScrollPos);
     if (FOnScroll)
         FOnScroll(this, ScrollCode, ScrollPos);
 }

@@ -1,10 +1,15 @@
 // The data grid's vertical bar is the dataset's position: its range and
 // page from the record count and the rows shown, its gestures (through the
 // real scroll bar widget) moving the dataset, five stops on a dataset
-// without record numbers, and the wheel stepping records.
+// without record numbers, and the wheel stepping records. External scroll
+// bars of the form stand in for the window's bars.
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <memory>
+
+#include "platform/ui/stdctrls.h"
 #include "tests/dbgrid/dbgridtesting.h"
 
 namespace {
@@ -251,4 +256,126 @@ TEST(DBGridWheel, NotchesStepRecordsAndStopAtTheEnds)
     EXPECT_EQ(f.Table->RecNo(), 100);
     EXPECT_TRUE(f.Table->Eof());
     EXPECT_EQ(f.Bar().Position(), 100);
+}
+
+namespace {
+// A scroll bar of the form, outside the grid, owned by the test.
+std::unique_ptr<TScrollBar> FormBar(TForm& Form, TScrollBarKind Kind, const char* Name)
+{
+    auto bar = std::make_unique<TScrollBar>(nullptr);
+    bar->SetName(Name);
+    bar->SetKind(Kind);
+    bar->SetParent(&Form);
+    bar->SetBounds(0, 0, 17, 150);
+    return bar;
+}
+
+QScrollBar& WidgetOf(TScrollBar& Bar)
+{
+    return *static_cast<QScrollBar*>(Bar.Widget());
+}
+} // namespace
+
+TEST(DBGridExtScrollBar, AnExternalVerticalBarShowsAndMovesTheDatasetInsteadOfTheWindowsBar)
+{
+    TScrollingGrid f;
+    std::unique_ptr<TScrollBar> ext = FormBar(*f.Form, sbVertical, "ExtBar");
+    f.Grid->VertScrollBar()->SetTracking(true);
+    f.Grid->VertScrollBar()->SetExtScrollBar(ext.get());
+    // The window's bar is left empty and hidden.
+    EXPECT_FALSE(f.Bar().Visible());
+    EXPECT_EQ(f.Bar().Min(), f.Bar().Max());
+    EXPECT_EQ(ext->Min(), 1);
+    EXPECT_EQ(ext->Max(), 109);
+    EXPECT_EQ(ext->PageSize(), 10);
+    EXPECT_EQ(ext->Position(), 1);
+    EXPECT_TRUE(f.Grid->VertScrollBar()->BarShown());
+    const TScrollBarStateLt info = f.Grid->VertScrollBar()->ReadScrollInfo();
+    EXPECT_EQ(info.Max, 109);
+    EXPECT_EQ(info.Page, 10);
+
+    f.Table->SetRecNo(37);
+    EXPECT_EQ(ext->Position(), 37);
+    // Its gestures move the dataset as the window's bar would.
+    DragThumb(WidgetOf(*ext), 50, false);
+    EXPECT_EQ(f.Table->RecNo(), 50);
+    WidgetOf(*ext).setSliderDown(false);
+    EXPECT_EQ(f.Table->RecNo(), 50);
+    // The thumb brought record 50 in at the bottom: a line down shows 51.
+    WidgetOf(*ext).triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.Table->RecNo(), 51);
+    EXPECT_EQ(ext->Position(), 51);
+    WidgetOf(*ext).triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(f.Table->RecNo(), 1);
+
+    // Hidden with the setting; freed, the window's bar comes back.
+    f.Grid->VertScrollBar()->SetVisible(false);
+    EXPECT_FALSE(ext->Visible());
+    EXPECT_FALSE(f.Grid->VertScrollBar()->BarShown());
+    f.Grid->VertScrollBar()->SetVisible(true);
+    ext.reset();
+    EXPECT_EQ(f.Grid->VertScrollBar()->ExtScrollBar(), nullptr);
+    EXPECT_TRUE(f.Bar().Visible());
+    EXPECT_EQ(f.Bar().Max(), 109);
+    EXPECT_EQ(f.Bar().Position(), 1);
+}
+
+TEST(DBGridExtScrollBar, ABarTakenOverByAnotherGridIsRefusedUntilItIsFree)
+{
+    TScrollingGrid f;
+    std::unique_ptr<TScrollBar> ext = FormBar(*f.Form, sbVertical, "ExtBar");
+    f.Grid->VertScrollBar()->SetExtScrollBar(ext.get());
+    {
+        TStepsGrid other(3);
+        try {
+            other.Grid->VertScrollBar()->SetExtScrollBar(ext.get());
+            ADD_FAILURE() << "attached twice";
+        } catch (const Exception& e) {
+            EXPECT_STREQ(e.what(), "Possible ExtBar already attached to the other control.");
+        }
+        EXPECT_EQ(other.Grid->VertScrollBar()->ExtScrollBar(), nullptr);
+        // Given up by the first grid, the bar serves the other one; copying
+        // the settings copies the bar too, which stays with its grid.
+        f.Grid->VertScrollBar()->SetExtScrollBar(nullptr);
+        other.Grid->VertScrollBar()->SetExtScrollBar(ext.get());
+        EXPECT_EQ(ext->Max(), 3 + other.Grid->VisibleDataRowCount() - 1);
+        TDBGridLtScrollBar copy;
+        copy.Assign(other.Grid->VertScrollBar());
+        EXPECT_EQ(copy.ExtScrollBar(), ext.get());
+    }
+    // The other grid is gone: the bar is nobody's, and moving it is harmless.
+    EXPECT_FALSE(ext->ScrollHooked());
+    WidgetOf(*ext).triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    f.Grid->VertScrollBar()->SetExtScrollBar(ext.get());
+    EXPECT_EQ(ext->Max(), 109);
+}
+
+TEST(DBGridExtScrollBar, AnExternalHorizontalBarUsesTheScaleOf127)
+{
+    TStepsGrid f(5, 150, 200);
+    std::unique_ptr<TScrollBar> ext = FormBar(*f.Form, sbHorizontal, "HorzBar");
+    f.Grid->HorzScrollBar()->SetExtScrollBar(ext.get());
+    EXPECT_FALSE(f.Grid->HorzScrollBarControl()->Visible());
+    const TGridAxisLt h = f.Grid->HorzAxis();
+    ASSERT_TRUE(h.CanScroll());
+    EXPECT_EQ(ext->Min(), 0);
+    EXPECT_EQ(ext->Max(), 127);
+    EXPECT_EQ(ext->PageSize(), h.PageSize());
+    EXPECT_EQ(ext->Position(), 0);
+
+    const int fixed = h.FixedCount, last = h.LastScrollPosition();
+    WidgetOf(*ext).triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(f.Grid->FirstShownCol(), fixed + 1);
+    EXPECT_EQ(ext->Position(), static_cast<int>(std::lround(127.0 / (last - fixed))));
+    WidgetOf(*ext).triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(f.Grid->FirstShownCol(), last);
+    EXPECT_EQ(ext->Position(), 127);
+    // The grid's own scrolling moves the external bar too.
+    f.Grid->ScrollRequest(false, scTop, 0);
+    EXPECT_EQ(ext->Position(), 0);
+
+    // All columns shown: nothing to scroll.
+    f.Grid->SetWidth(600);
+    EXPECT_EQ(ext->Max(), 0);
+    EXPECT_EQ(ext->Position(), 0);
 }

@@ -2,9 +2,10 @@
 // the focus, hot tracking, the user's choices reported, and closing by the
 // pointer (released on a row: accept; outside the window: decline). The
 // pointer goes through the window system (offscreen, and on an X server in
-// dbgrid_popups_x11).
+// dbgrid_popups_x11). Its vertical bar moves the list by windows of rows.
 #include <gtest/gtest.h>
 
+#include <QScrollBar>
 #include <QTest>
 #include <QWindow>
 
@@ -150,4 +151,43 @@ TEST_F(PopupDataGrid, ShowingAndClickingNeverTakesTheFocus)
     QTest::qWait(100);
     EXPECT_TRUE(edit->Focused());
     EXPECT_EQ(Popup().SelectedText(), "Alpha");
+}
+
+TEST_F(PopupDataGrid, ItsScrollBarMovesTheListByWindowsOfRows)
+{
+    ShowPopup();
+    Popup().SetSelectedKey(2);
+    F->Schemes->First();
+    TScrollBar* bar = Popup().VertScrollBarControl();
+    ASSERT_TRUE(bar->Visible());
+    EXPECT_EQ(bar->Min(), 1);
+    EXPECT_EQ(bar->Max(), 6 + 4 - 1);
+    EXPECT_EQ(bar->PageSize(), 4);
+    auto& q = *static_cast<QScrollBar*>(bar->Widget());
+    struct TStep {
+        QAbstractSlider::SliderAction Action;
+        int RecNo;
+    };
+    // Rows 1-4 shown: a line down brings in record 5, a line up the record
+    // above the window again; a page up from the end goes back a whole
+    // window of rows less one.
+    const TStep steps[] = {
+        {QAbstractSlider::SliderSingleStepAdd, 5}, {QAbstractSlider::SliderSingleStepSub, 1},
+        {QAbstractSlider::SliderToMaximum, 6},     {QAbstractSlider::SliderPageStepSub, 1},
+        {QAbstractSlider::SliderPageStepAdd, 6},
+    };
+    for (const TStep& s : steps) {
+        q.triggerAction(s.Action);
+        EXPECT_EQ(F->Schemes->RecNo(), s.RecNo) << s.Action;
+        EXPECT_EQ(bar->Position(), s.RecNo) << s.Action;
+    }
+    // The thumb puts the list on its record number as it is dragged.
+    q.setSliderDown(true);
+    q.setSliderPosition(3);
+    EXPECT_EQ(F->Schemes->RecNo(), 3);
+    q.setSliderDown(false);
+    EXPECT_EQ(F->Schemes->RecNo(), 3);
+    // Scrolling chooses nothing.
+    EXPECT_EQ(Popup().SelectedKey().AsInteger(), 2);
+    EXPECT_EQ(UserSelects, 0);
 }
