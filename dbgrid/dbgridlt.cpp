@@ -364,7 +364,10 @@ void TCustomDBGridLt::SetEditText(int ACol, int ARow, const std::string& Value)
     (void)ACol;
     (void)ARow;
     (void)Value;
-    FDataLink->CellModified();
+    // A row being browsed has nothing to take: the editor's text is the
+    // field's own until an edit starts.
+    if (FDataLink->Editing())
+        FDataLink->CellModified();
 }
 
 TInplaceEdit* TCustomDBGridLt::CreateEditor()

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QTest>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,6 +14,17 @@
 
 #include "app/fDM.h"
 #include "dbgrid/dbgridlt.h"
+
+// Types each character to whichever widget of Window has the keyboard at
+// that moment: the first one opens a grid's editor, the rest go to it.
+inline void TypeInto(QWidget* Window, const char* Text)
+{
+    for (const QChar ch : QString::fromUtf8(Text)) {
+        QWidget* target = Window->focusWidget() ? Window->focusWidget() : Window;
+        QTest::sendKeyEvent(QTest::Press, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, target, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
 
 // The grid row that shows record RecNo while the first record is at the top.
 inline int GridRowOf(const TDBGridLt* Grid, int RecNo)

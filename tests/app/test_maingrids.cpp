@@ -71,6 +71,26 @@ TEST_F(MainGrids, ADoubleClickOnAChannelCellTogglesThatChannelOfTheClickedStep)
     }
 }
 
+TEST_F(MainGrids, AfterADelayIsTypedAndTheRowLeftADoubleClickTogglesAnotherStepsChannel)
+{
+    frmMain->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain->Widget()));
+    TDBGridLt* grid = frmMain->grdLighting;
+    DM->cdsLighting->First();
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, CellCentre(grid, 0, 2));
+    TypeInto(frmMain->Widget(), "500");
+    // Down stores the delay and leaves the editor open on the next step.
+    QTest::keyClick(frmMain->Widget()->focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(DM->cdsLighting->RecNo(), 3);
+    std::vector<std::string> expected = StepChannels();
+    expected[0][2] = expected[0][2] == '1' ? '0' : '1';
+    QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, CellCentre(grid, 3, 1));
+    EXPECT_TRUE(Asked.empty()) << Asked.front().Text;
+    EXPECT_EQ(DM->cdsLighting->RecNo(), 1);
+    EXPECT_EQ(StepChannels(), expected);
+    EXPECT_EQ(Steps()[1].second, 500);
+}
+
 TEST_F(MainGrids, RowsWithPendingChangesArePaintedInTheirTablesColourUntilAppliedOrCancelled)
 {
     MakeProgrammeAndTimeTable();

@@ -33,15 +33,7 @@ protected:
         QWidget* focus = frmMain->Widget()->focusWidget();
         return focus ? focus : frmMain->Widget();
     }
-    // Each character to whichever widget has the keyboard at that moment:
-    // the first one opens a grid's editor.
-    void Type(const char* Text)
-    {
-        for (const QChar ch : QString::fromUtf8(Text)) {
-            QTest::sendKeyEvent(QTest::Press, KeyTarget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, KeyTarget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        }
-    }
+    void Type(const char* Text) { TypeInto(frmMain->Widget(), Text); }
     void Key(Qt::Key Key, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
     {
         QTest::keyClick(KeyTarget(), Key, Modifiers);
