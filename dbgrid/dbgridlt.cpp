@@ -350,7 +350,10 @@ bool TCustomDBGridLt::SelectCell(int ACol, int ARow)
 bool TCustomDBGridLt::CanEditShow()
 {
     const TColumnLt* column = SelectedColumn();
-    return column && FDataLink->Active() && !FReadOnly && !FilterEditMode() && TCustomGridLt::CanEditShow();
+    // A check box or image cell changes by click, double click or space,
+    // never through a text editor.
+    return column && FDataLink->Active() && !FReadOnly && !FilterEditMode() && !IsCheckOrImageCell(Col()) &&
+           TCustomGridLt::CanEditShow();
 }
 
 bool TCustomDBGridLt::CanEditModify()

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/inplaceedit.h"
 #include "tests/app/maingridtesting.h"
 
 namespace {
@@ -91,6 +92,8 @@ TEST_F(MainGrids, AfterADelayIsTypedAndTheRowLeftADoubleClickTogglesAnotherSteps
     EXPECT_TRUE(Asked.empty()) << Asked.front().Text;
     EXPECT_EQ(DM->cdsLighting->RecNo(), 1);
     QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, channel);
+    // No text editor covers the channel's image.
+    EXPECT_FALSE(grid->InplaceEditor()->Visible());
     EXPECT_EQ(StepChannels(), expected);
     EXPECT_EQ(Steps()[1].second, 500);
 }
