@@ -1,6 +1,8 @@
 // The grid's keyboard and the life cycle of its in-place editor.
 #include <algorithm>
 
+#include <QWidget>
+
 #include "dbgrid/customgridlt.h"
 #include "dbgrid/inplaceedit.h"
 
@@ -19,9 +21,20 @@ bool TCustomGridLt::CanEditShow()
     return FOptions.Contains(goAlwaysShowEditor) || IsActiveControl();
 }
 
+namespace {
+// Whether the control is the one its window gives the keyboard to, the
+// window active or not: focusing it on a click counts before the window
+// system has made the window active.
+bool IsWindowFocus(const TWinControl& Control)
+{
+    const QWidget* widget = Control.Widget();
+    return widget->window()->focusWidget() == widget;
+}
+} // namespace
+
 bool TCustomGridLt::IsActiveControl() const
 {
-    return Focused() || (FInplaceEdit && FInplaceEdit->Focused());
+    return IsWindowFocus(*this) || (FInplaceEdit && IsWindowFocus(*FInplaceEdit));
 }
 
 std::string TCustomGridLt::GetEditText(int, int)

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "dbgrid/customgridlt.h"
+#include "dbgrid/inplaceedit.h"
 
 namespace {
 // The band holds the fixed cells before the frozen ones.
@@ -188,7 +189,10 @@ void TCustomGridLt::PaintCell(int ACol, int ARow, const TRect& ARect)
     const bool selected = ACol >= selection.Left && ACol <= selection.Right && ARow >= selection.Top &&
                           ARow <= selection.Bottom;
     const bool focused = FPaintingActive && ACol == FCurrent.X && ARow == FCurrent.Y;
-    if (focused && FOptions.Contains(goEditing) && FEditorMode && !Designing())
+    // The editor covers the focused cell only while it is shown there: a
+    // cell it does not open on (an image, a check box) paints itself.
+    if (focused && FOptions.Contains(goEditing) && FEditorMode && FInplaceEdit && FInplaceEdit->Visible() &&
+        !Designing())
         return;
     TGridDrawState state;
     if (fixed)

@@ -170,6 +170,9 @@ void TCustomDBGridLt::FocusCell(int ACol, int ARow, bool MoveAnchor, bool Show)
         return;
     if (!FOptions.Contains(dgAlwaysShowEditor))
         HideEditor();
+    // What was typed goes into the field of the column being left.
+    if (FDataLink->Editing())
+        FDataLink->UpdateRecord();
     TCustomGridLt::FocusCell(target, ARow, MoveAnchor, Show);
     if (FOptions.Contains(dgAlwaysShowEditor) && !IsCheckOrImageCell(Col()))
         ShowEditor();

@@ -354,7 +354,10 @@ bool TCustomDBGridLt::SelectCell(int ACol, int ARow)
 bool TCustomDBGridLt::CanEditShow()
 {
     const TColumnLt* column = SelectedColumn();
-    return column && FDataLink->Active() && !FReadOnly && !FilterEditMode() && TCustomGridLt::CanEditShow();
+    // A check box or image cell changes by click, double click or space,
+    // never through a text editor.
+    return column && FDataLink->Active() && !FReadOnly && !FilterEditMode() && !IsCheckOrImageCell(Col()) &&
+           TCustomGridLt::CanEditShow();
 }
 
 bool TCustomDBGridLt::CanEditModify()
@@ -366,8 +369,9 @@ bool TCustomDBGridLt::CanEditModify()
 void TCustomDBGridLt::SetEditText(int ACol, int ARow, const std::string& Value)
 {
     // The engine hands the text back also when it merely hides the editor:
-    // an editor still showing the cell's own text changed nothing.
-    if (Value != GetEditText(ACol, ARow))
+    // a row being browsed has nothing to take, and an editor still showing
+    // the cell's own text changed nothing.
+    if (FDataLink->Editing() && Value != GetEditText(ACol, ARow))
         FDataLink->CellModified();
 }
 

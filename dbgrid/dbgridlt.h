@@ -700,6 +700,7 @@ private:
     void PressTitle(const TGridCoordLt& Cell);
     void ReleaseTitle(TShiftState Shift, const TGridCoordLt& Cell);
     void ClickDataCell(TMouseButton Button, TShiftState Shift, const TGridCoordLt& Cell);
+    void PressPaintedEditButton(const TGridCoordLt& Cell, int X);
     // Shift+click in the indicator (or with dgRowSelect) extends the rows.
     bool ExtendRowSelectionByClick(TShiftState Shift, const TGridCoordLt& Cell);
     void SelectByClick(TMouseButton Button, TShiftState Shift, const TGridCoordLt& Cell);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "dbgrid/columnlt.h"
+#include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/inplaceedit.h"
 #include "platform/data/field.h"
@@ -274,9 +275,27 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         TCustomControl::MouseDown(Button, Shift, X, Y);
         return;
     }
-    if (cell.Y >= FTitleOffset && cell.X >= 0 && DataLinkReady())
+    if (cell.Y >= FTitleOffset && cell.X >= 0 && DataLinkReady()) {
         ClickDataCell(Button, Shift, cell);
+        if (Button == mbLeft && !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl))
+            PressPaintedEditButton(cell, X);
+    }
     TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+// The edit button a column paints in every cell acts at once: the editor
+// opens on the cell with its list dropped down.
+void TCustomDBGridLt::PressPaintedEditButton(const TGridCoordLt& Cell, int X)
+{
+    const int dataCol = RawToDataColumn(Cell.X);
+    if (Cell.X < FIndicatorOffset || dataCol >= FColumns->Count() || Cell != TGridCoordLt{Col(), Row()})
+        return;
+    if (!FColumns->Items(dataCol)->AlwaysShowEditButton() || X < CellBounds(Cell.X, Cell.Y).Right - EditButtonWidth())
+        return;
+    ShowEditor();
+    if (auto* editor = dynamic_cast<TDBGridInplaceEdit*>(InplaceEditor());
+        editor && editor->Visible() && editor->ActiveList())
+        editor->DropDown();
 }
 
 void TCustomDBGridLt::ClickDataCell(TMouseButton Button, TShiftState Shift, const TGridCoordLt& Cell)

@@ -33,6 +33,19 @@ protected:
         InitLightingResources();
         ASSERT_EQ(RunCreateDatabase(SourceFile("resources/lighting.sql"), Dir.File("lighting.gdb")), 0);
         setenv("LIGHTING_DATABASE", Dir.File("lighting.gdb").c_str(), 1);
+        StartProgram();
+    }
+
+    // Starts the program anew on the same database, as closing it and
+    // starting it again does.
+    void RestartProgram()
+    {
+        App.reset();
+        StartProgram();
+    }
+
+    void StartProgram()
+    {
         App = std::make_unique<TApplication>(nullptr);
         Application->Initialize();
         TApplication::SetMessageBoxHook([this](const std::string& text, const std::string& caption, unsigned flags) {

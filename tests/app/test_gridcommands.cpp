@@ -6,6 +6,7 @@
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/dbgridselection.h"
 #include "platform/ui/dialogs.h"
+#include "tests/app/maingridtesting.h"
 
 namespace {
 
@@ -49,22 +50,6 @@ protected:
         for (const auto& step : Steps())
             delays.push_back(step.second);
         return delays;
-    }
-
-    // The channels of every step as "0"/"1" strings, step by step.
-    std::vector<std::string> Channels() const
-    {
-        std::vector<std::string> rows;
-        TClientDataSet& steps = *DM->cdsLighting;
-        const std::string current = steps.Bookmark();
-        for (steps.First(); !steps.Eof(); steps.Next()) {
-            std::string row;
-            for (int c = 1; c <= 16; ++c)
-                row += DM->ChannelField(c)->AsString();
-            rows.push_back(row);
-        }
-        steps.GotoBookmark(current);
-        return rows;
     }
 
     void AnswerDelay(const std::string& Text, bool Ok = true)
@@ -130,13 +115,13 @@ TEST_F(GridCommands, CancellingTheQuestionChangesNothing)
 
 TEST_F(GridCommands, CleanSwitchesOffTheChannelsOfTheSelectedStepsOnly)
 {
-    const std::vector<std::string> before = Channels();
+    const std::vector<std::string> before = StepChannels();
     DM->cdsLighting->SetRecNo(1);
     SelectSteps(2, 3, 4, 4);
     Run("acLightingClean");
     std::vector<std::string> expected = before;
     expected[2] = expected[3] = std::string(16, '0');
-    EXPECT_EQ(Channels(), expected);
+    EXPECT_EQ(StepChannels(), expected);
     EXPECT_NE(before[2], expected[2]);   // the fixture had a channel on there
     EXPECT_EQ(DM->cdsLighting->RecNo(), 1);
     EXPECT_EQ(Delays(), kInitialDelays);
@@ -159,7 +144,7 @@ TEST_F(GridCommands, WithoutARectangleBothCommandsRefuseAndAskNothing)
          }},
         {"everything", [this] { Grid()->Selection()->SelectAll(); }},
     };
-    const std::vector<std::string> channels = Channels();
+    const std::vector<std::string> channels = StepChannels();
     AnswerDelay("250");
     for (const TCase& c : cases) {
         for (const char* command : {"acLightingSetDelay", "acLightingClean"}) {
@@ -176,7 +161,7 @@ TEST_F(GridCommands, WithoutARectangleBothCommandsRefuseAndAskNothing)
     }
     EXPECT_EQ(Questions, 0);
     EXPECT_EQ(Delays(), kInitialDelays);
-    EXPECT_EQ(Channels(), channels);
+    EXPECT_EQ(StepChannels(), channels);
 }
 
 } // namespace

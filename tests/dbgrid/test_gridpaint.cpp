@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "dbgrid/inplaceedit.h"
 #include "tests/dbgrid/gridtesting.h"
 
 namespace {
@@ -86,9 +87,14 @@ TEST(GridPaint, FocusedCellIsLeftToTheEditor)
     TFocusedGrid f(4, 4);
     TRecordingGrid& g = *f.Grid;
     g.SetOptions(g.Options() + TGridOptionsLt{goEditing});
-    g.FEditorMode = true;
+    g.SetEditorMode(true);
+    ASSERT_TRUE(g.InplaceEditor() && g.InplaceEditor()->Visible());
     EXPECT_EQ(Find(g.PaintNow(), 1, 1), nullptr);
-    g.FEditorMode = false;
+    // In editor mode on a cell the editor does not cover, the cell paints itself.
+    g.InplaceEditor()->SetVisible(false);
+    EXPECT_TRUE(g.FEditorMode);
+    EXPECT_NE(Find(g.PaintNow(), 1, 1), nullptr);
+    g.SetEditorMode(false);
     EXPECT_NE(Find(g.PaintNow(), 1, 1), nullptr);
 }
 

@@ -1,0 +1,143 @@
+// The main window's grids on the program's own window and database, driven
+// by the mouse and painted as the operator sees them: a double click on a
+// channel cell toggles the channel, rows with pending changes are painted
+// blue (steps) or red (the other tables) until applied or cancelled.
+#include "tests/app/programtesting.h"
+
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+
+#include "dbgrid/dbgridlt.h"
+#include "dbgrid/inplaceedit.h"
+#include "tests/app/maingridtesting.h"
+
+namespace {
+
+class MainGrids : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        MakeSchemes({{1, 6}, {2, 1}, {3, 1}});
+        DM->cdsSchemes->First();
+        DM->cdsLighting->Last();
+    }
+
+    // Programme rows 1..3 playing scheme 1 and time-table rows 1..3, stored.
+    void MakeProgrammeAndTimeTable()
+    {
+        for (int id = 1; id <= 3; ++id) {
+            DM->cdsProgramm->Append();
+            DM->cdsProgrammFID->SetAsInteger(id);
+            DM->cdsProgrammFSCHEME->SetAsInteger(1);
+            DM->cdsProgrammFCOUNT->SetAsInteger(id);
+            DM->cdsProgramm->Post();
+            DM->cdsTime->Append();
+            DM->cdsTimeFID->SetAsInteger(id);
+            DM->cdsTimeFONHOUR->SetAsInteger(id);
+            DM->cdsTime->Post();
+        }
+        DM->cdsProgramm->ApplyUpdates(-1);
+        DM->cdsTime->ApplyUpdates(-1);
+        DM->cdsProgramm->First();
+        DM->cdsTime->First();
+    }
+};
+
+TEST_F(MainGrids, ADoubleClickOnAChannelCellTogglesThatChannelOfTheClickedStep)
+{
+    // As the program starts: the window is shown but the window system has
+    // not made it the active window yet.
+    TDBGridLt* grid = frmMain->grdLighting;
+    ASSERT_EQ(DM->cdsLighting->RecNo(), 6);
+    struct TCase {
+        int Step;
+        int Channel;
+    };
+    for (const TCase c : {TCase{2, 3}, TCase{5, 16}, TCase{1, 1}}) {
+        SCOPED_TRACE("step " + std::to_string(c.Step) + ", channel " + std::to_string(c.Channel));
+        const std::vector<std::string> before = StepChannels();
+        const QPoint at = CellCentre(grid, c.Channel, c.Step);
+        QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(DM->cdsLighting->RecNo(), c.Step);
+        std::vector<std::string> expected = before;
+        char& channel = expected[c.Step - 1][c.Channel - 1];
+        channel = channel == '1' ? '0' : '1';
+        EXPECT_EQ(StepChannels(), expected);
+        QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(StepChannels(), before);
+    }
+}
+
+TEST_F(MainGrids, AfterADelayIsTypedAndTheRowLeftADoubleClickTogglesAnotherStepsChannel)
+{
+    frmMain->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain->Widget()));
+    TDBGridLt* grid = frmMain->grdLighting;
+    DM->cdsLighting->First();
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, CellCentre(grid, 0, 2));
+    TypeInto(frmMain->Widget(), "500");
+    // Down stores the delay and leaves the editor open on the next step.
+    QTest::keyClick(frmMain->Widget()->focusWidget(), Qt::Key_Down);
+    ASSERT_EQ(DM->cdsLighting->RecNo(), 3);
+    std::vector<std::string> expected = StepChannels();
+    expected[0][2] = expected[0][2] == '1' ? '0' : '1';
+    // The first press of the double click moves to the step, the second
+    // toggles the channel.
+    const QPoint channel = CellCentre(grid, 3, 1);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, channel);
+    EXPECT_TRUE(Asked.empty()) << Asked.front().Text;
+    EXPECT_EQ(DM->cdsLighting->RecNo(), 1);
+    QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, channel);
+    // No text editor covers the channel's image.
+    EXPECT_FALSE(grid->InplaceEditor()->Visible());
+    EXPECT_EQ(StepChannels(), expected);
+    EXPECT_EQ(Steps()[1].second, 500);
+}
+
+TEST_F(MainGrids, RowsWithPendingChangesArePaintedInTheirTablesColourUntilAppliedOrCancelled)
+{
+    MakeProgrammeAndTimeTable();
+    struct TCase {
+        const char* Table;
+        TDBGridLt* Grid;
+        TClientDataSet* DataSet;
+        int DataCol;
+        std::function<void()> Change;   // of the second row
+        QColor Colour;
+    };
+    const std::vector<TCase> cases{
+        {"Schemes", frmMain->grdSchemes, DM->cdsSchemes, 0, [] { DM->cdsSchemesFNAME->SetAsString("Схема 2а"); },
+         Qt::red},
+        {"Lighting", frmMain->grdLighting, DM->cdsLighting, 0, [] { DM->cdsLightingFDELAY->SetAsInteger(777); },
+         Qt::blue},
+        {"Programm", frmMain->grdProgramm, DM->cdsProgramm, 1, [] { DM->cdsProgrammFCOUNT->SetAsInteger(9); },
+         Qt::red},
+        {"Time", frmMain->grdTime, DM->cdsTime, 0, [] { DM->cdsTimeFONHOUR->SetAsInteger(9); }, Qt::red},
+    };
+    for (const TCase& c : cases) {
+        DM->cdsSchemes->First();
+        for (const char* ending : {"ApplyAll", "CancelAll"}) {
+            SCOPED_TRACE(std::string(c.Table) + ", " + ending);
+            // The second row changes; the first stays current, so neither
+            // row compared is painted as the selected cell.
+            c.DataSet->SetRecNo(2);
+            c.DataSet->Edit();
+            c.Change();
+            c.DataSet->Post();
+            c.DataSet->First();
+            const auto ink = [&](int RecNo) { return InkOfCell(c.Grid, c.DataCol, RecNo); };
+            EXPECT_TRUE(IsColour(ink(2), c.Colour)) << ink(2).name().toStdString();
+            EXPECT_TRUE(IsColour(ink(3), Qt::black)) << ink(3).name().toStdString();
+            Run(std::string("ac") + c.Table + ending);
+            EXPECT_EQ(c.DataSet->ChangeCount(), 0);
+            c.DataSet->First();
+            EXPECT_TRUE(IsColour(ink(2), Qt::black)) << ink(2).name().toStdString();
+        }
+    }
+}
+
+} // namespace
