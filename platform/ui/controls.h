@@ -167,6 +167,9 @@ private:
     void HandleMouseMessage(TMessage& Message);
     void ApplyFont();
     void ApplyColor();
+    // Replaces the widget by a new one made with the current parameters;
+    // the children's widgets move over to it.
+    void RecreateWidget();
 
     mutable QPointer<QWidget> FWidget;
     mutable std::unique_ptr<TWidgetBridge> FBridge;
@@ -189,6 +192,11 @@ private:
     TNotifyEvent FOnClick, FOnDblClick, FOnMouseEnter, FOnMouseLeave;
     TMouseEvent FOnMouseDown, FOnMouseUp;
     TMouseMoveEvent FOnMouseMove;
+};
+
+// What a windowed control asks of the window it gets (window style bits).
+struct TCreateParams {
+    unsigned Style = 0;
 };
 
 class TWinControl : public TControl {
@@ -218,6 +226,10 @@ public:
     void EnableAlign();
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
 
+    // Makes the window anew (CM_RECREATEWND) when it exists, as
+    // CreateParams now describe it.
+    void RecreateWnd();
+
     const TKeyEvent& OnKeyDown() const { return FOnKeyDown; }
     void SetOnKeyDown(TKeyEvent Value) { FOnKeyDown = std::move(Value); }
     const TKeyEvent& OnKeyUp() const { return FOnKeyUp; }
@@ -232,6 +244,9 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
+    // The window style of a new window; controls that honour style bits
+    // read it when they make their widget.
+    virtual void CreateParams(TCreateParams&) {}
     virtual void KeyDown(unsigned& Key, TShiftState Shift);
     virtual void KeyUp(unsigned& Key, TShiftState Shift);
     virtual void KeyPress(char32_t& Key);

@@ -7,6 +7,7 @@
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/strutils.h"
 #include "platform/ui/beep.h"
+#include "platform/ui/multilineedit.h"
 #include "platform/ui/qtconvert.h"
 
 LT_IMPLEMENT_CLASS(TCustomMaskEdit, TEdit) {}
@@ -32,6 +33,8 @@ TCustomMaskEdit::~TCustomMaskEdit() = default;
 QWidget* TCustomMaskEdit::CreateWidget()
 {
     QWidget* widget = TEdit::CreateWidget();
+    if (!FWidgetFrame)
+        SetWidgetFrame(false);
     if (FHasEditRect)
         SetEditRect(FEditRect);
     return widget;
@@ -44,7 +47,7 @@ void TCustomMaskEdit::SetEditMask(const std::string& Value)
     const std::string text = Text();
     FEditMask = Value;
     FMask = TEditMask(Value);
-    if (IsMasked())
+    if (IsMasked() && !IsMultiLine())
         LineEdit(*this)->setMaxLength(FMask.Length());
     else
         SetMaxLength(MaxLength());
@@ -107,6 +110,11 @@ void TCustomMaskEdit::SetEditRect(const TRect& Value)
     FEditRect = Value;
     FHasEditRect = true;
     const TRect client = ClientRect();
+    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget())) {
+        memo->SetTextMargins(Value.Left - client.Left, Value.Top - client.Top, client.Right - Value.Right,
+                             client.Bottom - Value.Bottom);
+        return;
+    }
     QLineEdit* edit = LineEdit(*this);
     edit->setTextMargins(Value.Left - client.Left, Value.Top - client.Top, client.Right - Value.Right,
                          client.Bottom - Value.Bottom);
@@ -115,11 +123,25 @@ void TCustomMaskEdit::SetEditRect(const TRect& Value)
 
 void TCustomMaskEdit::SetWidgetFrame(bool Value)
 {
-    LineEdit(*this)->setFrame(Value);
+    FWidgetFrame = Value;
+    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget()))
+        memo->SetFrame(Value);
+    else
+        LineEdit(*this)->setFrame(Value);
 }
 
 void TCustomMaskEdit::ChangeEditText(const std::u32string& Value, int Caret)
 {
+    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget())) {
+        const QString text = ToQString(Utf32ToUtf8(Value));
+        if (text != memo->Text()) {
+            SetModified(true);
+            memo->SetText(text);
+            SetModified(true);
+        }
+        memo->SetSelection(Caret, 0);
+        return;
+    }
     QLineEdit* edit = LineEdit(*this);
     const QString text = ToQString(Utf32ToUtf8(Value));
     if (text != edit->text()) {

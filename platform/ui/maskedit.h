@@ -60,6 +60,7 @@ private:
     TEditMask FMask;
     TRect FEditRect;
     bool FHasEditRect = false;
+    bool FWidgetFrame = true;
 };
 
 class TMaskEdit : public TCustomMaskEdit {
