@@ -33,10 +33,9 @@ TCustomMaskEdit::~TCustomMaskEdit() = default;
 QWidget* TCustomMaskEdit::CreateWidget()
 {
     QWidget* widget = TEdit::CreateWidget();
-    if (!FWidgetFrame)
-        SetWidgetFrame(false);
+    ApplyFrame(widget);
     if (FHasEditRect)
-        SetEditRect(FEditRect);
+        ApplyEditRect(widget);
     return widget;
 }
 
@@ -109,13 +108,19 @@ void TCustomMaskEdit::SetEditRect(const TRect& Value)
 {
     FEditRect = Value;
     FHasEditRect = true;
+    ApplyEditRect(Widget());
+}
+
+void TCustomMaskEdit::ApplyEditRect(QWidget* Widget) const
+{
     const TRect client = ClientRect();
-    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget())) {
+    const TRect& Value = FEditRect;
+    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget)) {
         memo->SetTextMargins(Value.Left - client.Left, Value.Top - client.Top, client.Right - Value.Right,
                              client.Bottom - Value.Bottom);
         return;
     }
-    QLineEdit* edit = LineEdit(*this);
+    auto* edit = static_cast<QLineEdit*>(Widget);
     edit->setTextMargins(Value.Left - client.Left, Value.Top - client.Top, client.Right - Value.Right,
                          client.Bottom - Value.Bottom);
     edit->setCursorPosition(edit->cursorPosition());
@@ -124,10 +129,15 @@ void TCustomMaskEdit::SetEditRect(const TRect& Value)
 void TCustomMaskEdit::SetWidgetFrame(bool Value)
 {
     FWidgetFrame = Value;
-    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget()))
-        memo->SetFrame(Value);
+    ApplyFrame(Widget());
+}
+
+void TCustomMaskEdit::ApplyFrame(QWidget* Widget) const
+{
+    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget))
+        memo->SetFrame(FWidgetFrame);
     else
-        LineEdit(*this)->setFrame(Value);
+        static_cast<QLineEdit*>(Widget)->setFrame(FWidgetFrame);
 }
 
 void TCustomMaskEdit::ChangeEditText(const std::u32string& Value, int Caret)
