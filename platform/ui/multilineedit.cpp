@@ -49,6 +49,13 @@ void TMultiLineEditWidget::SetText(const QString& Value)
     ApplyMargins();
 }
 
+void TMultiLineEditWidget::SetTextQuietly(const QString& Value)
+{
+    const QSignalBlocker blocker(this);
+    SetText(Value);
+    FLastText = Text();
+}
+
 void TMultiLineEditWidget::SetMaxLength(int Value)
 {
     FMaxLength = Value;

@@ -18,6 +18,8 @@ public:
     QString Text() const { return toPlainText(); }
     // Sets the text as the program does: no edit notification.
     void SetText(const QString& Value);
+    // Sets the text without any notification (a new window taking over).
+    void SetTextQuietly(const QString& Value);
     // 0 or less: no limit.
     void SetMaxLength(int Value);
     int SelStart() const;

@@ -176,7 +176,14 @@ void TEdit::RecreateKeepingText(TMessage& Message)
     const bool readOnly = ReadOnly();
     const bool modified = FModified;
     TWinControl::Dispatch(Message);
-    SetText(text);
+    // The new window takes the text over: no change of text to tell.
+    const QString shown = ToQString(text);
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        memo->SetTextQuietly(shown);
+    } else {
+        const QSignalBlocker blocker(Widget());
+        LineEdit(*this)->setText(shown);
+    }
     SetReadOnly(readOnly);
     SetSelStart(selStart);
     SetSelLength(selLength);

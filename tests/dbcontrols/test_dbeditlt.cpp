@@ -563,6 +563,8 @@ TEST_F(BoundEdit, WordWrapMakesAMultiLineWindowThatKeepsButtonsAndPostsTypedText
     Edit->SetWordWrap(true);
     ASSERT_TRUE(Edit->IsMultiLine());
     EXPECT_EQ(Edit->Text(), "lamp");
+    EXPECT_FALSE(Edit->Modified()) << "a new window changes nothing";
+    EXPECT_EQ(Table->State(), dsBrowse);
     EXPECT_EQ(Edit->EditRect(), editRect) << "the text keeps clear of the buttons";
     for (const auto& pair : Edit->ButtonControls())
         EXPECT_EQ(pair.EditButtonControl->Widget()->parentWidget(), Edit->Widget());

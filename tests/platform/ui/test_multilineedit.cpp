@@ -147,6 +147,8 @@ TEST(MultiLineEdit, SwitchingModesKeepsTextSelectionFocusStateAndChildren)
     edit->SetSelLength(5);
     edit->SetReadOnly(true);
     edit->SetModified(true);
+    int changes = 0;
+    edit->SetOnChange([&](TObject*) { ++changes; });
 
     for (const bool multiLine : {true, false, true}) {
         SCOPED_TRACE(multiLine);
@@ -161,6 +163,7 @@ TEST(MultiLineEdit, SwitchingModesKeepsTextSelectionFocusStateAndChildren)
         EXPECT_EQ(edit->SelText(), "свет ");
         EXPECT_TRUE(edit->ReadOnly());
         EXPECT_TRUE(edit->Modified());
+        EXPECT_EQ(changes, 0) << "the new window's text is no change";
         EXPECT_TRUE(edit->Focused());
         EXPECT_EQ(edit->Widget()->geometry(), QRect(0, 0, 120, 80));
         EXPECT_EQ(child->Widget()->parentWidget(), edit->Widget()) << "children move to the new window";
