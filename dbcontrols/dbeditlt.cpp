@@ -3,7 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include <QLineEdit>
 
 #include "dbcontrols/mrulistboxlt.h"
 #include "dbcontrols/updatedata.h"
@@ -53,8 +52,6 @@ TCustomDBEditLt::TCustomDBEditLt(TComponent* AOwner)
     FMRUList->SetOnDropDown([this](TObject*) { DropDownMRUList(); });
     FMRUList->SetOnCloseUp([this](TObject*, bool Accept) { CloseUpMRUList(Accept); });
     FMRUList->SetKeyWaiting([this] { return IsMessagePending(this, WM_CHAR) || IsMessagePending(this, WM_KEYDOWN); });
-    auto* edit = static_cast<QLineEdit*>(Widget());
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { Guarded(this, [this] { TypedTextChanged(); }); });
     Bridge().SetNonClientFrame(true);
     SetWidgetFrame(true);
     RefreshReadOnly();
@@ -162,8 +159,17 @@ bool TCustomDBEditLt::CanPressButtons() const
 
 // ---- window ---------------------------------------------------------------
 
+void TCustomDBEditLt::CreateParams(TCreateParams& Params)
+{
+    TCustomMaskEdit::CreateParams(Params);
+    if (FWordWrap)
+        Params.Style = (Params.Style | ES_MULTILINE) & ~ES_AUTOHSCROLL;
+}
+
 void TCustomDBEditLt::RecreateEditorWindow()
 {
+    if (IsMultiLine() != FWordWrap)
+        RecreateWnd();
     SetWidgetFrame(FBorderStyle == bsSingle && FCtl3D && !FFlat);
     RebuildButtonControls();
     RefreshFixedHeight();
@@ -224,9 +230,7 @@ void TCustomDBEditLt::SetAlignment(TAlignment Value)
 {
     FAlignment = Value;
     FAlignmentAssigned = true;
-    static_cast<QLineEdit*>(Widget())->setAlignment(Value == taRightJustify ? Qt::AlignRight | Qt::AlignVCenter
-                                                    : Value == taCenter     ? Qt::AlignHCenter | Qt::AlignVCenter
-                                                                            : Qt::AlignLeft | Qt::AlignVCenter);
+    SetTextAlignment(Value);
     Invalidate();
 }
 

@@ -170,7 +170,10 @@ public:
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
+    // Multi-line without automatic horizontal scroll with WordWrap.
+    void CreateParams(TCreateParams& Params) override;
     void Change() override;
+    void TextEdited() override { TypedTextChanged(); }
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void KeyUp(unsigned& Key, TShiftState Shift) override;

@@ -20,7 +20,7 @@ constexpr int kTextMargin = 2;
 void TCustomDBEditLt::PaintFrameAndMarks()
 {
     TCanvas canvas;
-    canvas.BeginPaint(Widget());
+    canvas.BeginPaint(FaceWidget());
     try {
         const TRect client = ClientRect();
         if (FBorderStyle == bsSingle && FFlat) {

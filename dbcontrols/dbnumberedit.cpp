@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include <QLineEdit>
 
 #include "dbcontrols/numbertext.h"
 #include "dbcontrols/popupcalculatorlt.h"
@@ -191,10 +190,7 @@ TAlignment TCustomDBNumberEditLt::FieldAlignment() const
 
 void TCustomDBNumberEditLt::RefreshWidgetAlignment()
 {
-    const TAlignment alignment = Alignment();
-    static_cast<QLineEdit*>(Widget())->setAlignment(alignment == taRightJustify ? Qt::AlignRight | Qt::AlignVCenter
-                                                    : alignment == taCenter     ? Qt::AlignHCenter | Qt::AlignVCenter
-                                                                                : Qt::AlignLeft | Qt::AlignVCenter);
+    SetTextAlignment(Alignment());
 }
 
 void TCustomDBNumberEditLt::Loaded()

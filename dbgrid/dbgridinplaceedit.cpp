@@ -96,6 +96,7 @@ void TDBGridInplaceEdit::LoadCell()
         const bool wordWrap = grid->CanWordWrap() && column->WordWrap();
         if (wordWrap != FWordWrap) {
             FWordWrap = wordWrap;
+            RecreateWnd();
             BoundsChanged();
         }
 
@@ -118,6 +119,13 @@ void TDBGridInplaceEdit::LoadCell()
 }
 
 // ---- placing and the text rectangle ------------------------------------------
+
+void TDBGridInplaceEdit::CreateParams(TCreateParams& Params)
+{
+    TInplaceEdit::CreateParams(Params);
+    if (FWordWrap)
+        Params.Style = (Params.Style | ES_MULTILINE) & ~ES_AUTOHSCROLL;
+}
 
 void TDBGridInplaceEdit::Move(const TRect& Rect)
 {
@@ -198,7 +206,7 @@ void TDBGridInplaceEdit::PaintRequiredState(TCanvas* Canvas)
 void TDBGridInplaceEdit::PaintOverlay()
 {
     TCanvas canvas;
-    canvas.BeginPaint(Widget());
+    canvas.BeginPaint(FaceWidget());
     try {
         const TColumnLt* column = Column();
         if (column && column->ShowImageAndText() && column->ImageList() && FImageIndex >= 0) {

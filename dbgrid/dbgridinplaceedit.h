@@ -104,6 +104,8 @@ protected:
     // The user changed the text (typing, deleting, pasting).
     virtual void UserChange();
 
+    // Multi-line without automatic horizontal scroll with WordWrap.
+    void CreateParams(TCreateParams& Params) override;
     void BoundsChanged() override;
     void KeyDown(unsigned& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
@@ -140,6 +142,9 @@ private:
     // list style or a key/pick column).
     bool IsListColumn() const;
     bool IsKeyedListColumn() const;
+    // Up or Down moves the caret between the lines of a wrapped text
+    // rather than reaching the grid.
+    bool MovesBetweenLines(unsigned Key) const;
     void SetTextSelectingFrom(const std::string& Text, int From);
     void SetTextFromCode(const std::string& Text);
     // What completing a typed text from the list did: took it (the editor

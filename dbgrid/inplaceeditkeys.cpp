@@ -253,6 +253,8 @@ void TDBGridInplaceEdit::KeyDown(unsigned& Key, TShiftState Shift)
     }
     if (HandleDeleteKey(Key, Shift))
         return;
+    if (MovesBetweenLines(Key))
+        return;
     if (IsKeyedListColumn() && ((Key == 'V' && ctrlOnly) || (Key == VK_INSERT && Shift == TShiftState{ssShift}))) {
         PasteIntoList();
         Key = 0;
@@ -274,6 +276,15 @@ void TDBGridInplaceEdit::KeyDown(unsigned& Key, TShiftState Shift)
     if (Key == VK_BACK && Text().empty() && FMRUList && FMRUList->Active())
         DropDownMRUList();
     TInplaceEdit::KeyDown(Key, Shift);
+}
+
+bool TDBGridInplaceEdit::MovesBetweenLines(unsigned Key) const
+{
+    if (!FWordWrap || (Key != VK_UP && Key != VK_DOWN) || !DBGrid()->Options().Contains(dgAlwaysShowEditor))
+        return false;
+    if (SelStart() == 0 && SelLength() == Utf8Length(Text()))
+        return false;
+    return Key == VK_UP ? CaretLine() > 0 : CaretLine() < LineCount() - 1;
 }
 
 void TDBGridInplaceEdit::KeyPress(char32_t& Key)

@@ -171,7 +171,8 @@ QWidget* TControl::Widget() const
         QWidget* widget = self->CreateWidget();
         FWidget = widget;
         widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(self)));
-        FBridge = std::make_unique<TWidgetBridge>(self);
+        if (!FBridge)
+            FBridge = std::make_unique<TWidgetBridge>(self);
         widget->installEventFilter(FBridge.get());
         widget->setMouseTracking(true);
         // A control's mouse messages are its own: a press it leaves alone
@@ -192,6 +193,35 @@ QWidget* TControl::Widget() const
             widget->setVisible(FVisible);
     }
     return FWidget.data();
+}
+
+void TControl::RecreateWidget()
+{
+    QPointer<QWidget> old = FWidget;
+    if (!old)
+        return;
+    const bool hadFocus = old->hasFocus();
+    old->setProperty(kControlProperty, QVariant());
+    FWidget = nullptr;
+    QWidget* widget = Widget();
+    widget->stackUnder(old);
+    if (auto* self = dynamic_cast<TWinControl*>(this)) {
+        for (TControl* child : self->FControls)
+            if (child->FWidget) {
+                child->FWidget->setParent(widget);
+                child->FWidget->setVisible(child->FVisible);
+            }
+        if (FParent)
+            FParent->UpdateTabOrder();
+    }
+    // The focus moves over before the old widget hides, so that it does not
+    // wander to a neighbour on the way. Messages posted to the old widget
+    // still reach the control through the bridge, which watches it until it
+    // goes.
+    if (hadFocus)
+        widget->setFocus(Qt::OtherFocusReason);
+    old->hide();
+    old->deleteLater();
 }
 
 TWidgetBridge& TControl::Bridge() const
@@ -750,6 +780,12 @@ void TWinControl::SetFocus()
     Widget()->setFocus(Qt::OtherFocusReason);
 }
 
+void TWinControl::RecreateWnd()
+{
+    if (HasBridge())
+        Perform(CM_RECREATEWND);
+}
+
 void TWinControl::EnableAlign()
 {
     if (FAlignLevel > 0 && --FAlignLevel == 0)
@@ -882,6 +918,9 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_EXIT:
         DoExit();
         DefaultHandler(Message);
+        break;
+    case CM_RECREATEWND:
+        RecreateWidget();
         break;
     default:
         TControl::Dispatch(Message);

@@ -214,6 +214,9 @@ private:
     void DragControlFreed();
     void ApplyFont();
     void ApplyColor();
+    // Replaces the widget by a new one made with the current parameters;
+    // the children's widgets move over to it.
+    void RecreateWidget();
 
     mutable QPointer<QWidget> FWidget;
     mutable std::unique_ptr<TWidgetBridge> FBridge;
@@ -240,6 +243,11 @@ private:
     TDragOverEvent FOnDragOver;
     TDragDropEvent FOnDragDrop;
     TEndDragEvent FOnEndDrag;
+};
+
+// What a windowed control asks of the window it gets (window style bits).
+struct TCreateParams {
+    unsigned Style = 0;
 };
 
 class TWinControl : public TControl {
@@ -269,6 +277,10 @@ public:
     void EnableAlign();
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
 
+    // Makes the window anew (CM_RECREATEWND) when it exists, as
+    // CreateParams now describe it.
+    void RecreateWnd();
+
     const TKeyEvent& OnKeyDown() const { return FOnKeyDown; }
     void SetOnKeyDown(TKeyEvent Value) { FOnKeyDown = std::move(Value); }
     const TKeyEvent& OnKeyUp() const { return FOnKeyUp; }
@@ -283,6 +295,9 @@ public:
     void Dispatch(TMessage& Message) override;
 
 protected:
+    // The window style of a new window; controls that honour style bits
+    // read it when they make their widget.
+    virtual void CreateParams(TCreateParams&) {}
     virtual void KeyDown(unsigned& Key, TShiftState Shift);
     virtual void KeyUp(unsigned& Key, TShiftState Shift);
     virtual void KeyPress(char32_t& Key);

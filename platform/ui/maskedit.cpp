@@ -7,6 +7,7 @@
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/strutils.h"
 #include "platform/ui/beep.h"
+#include "platform/ui/multilineedit.h"
 #include "platform/ui/qtconvert.h"
 
 LT_IMPLEMENT_CLASS(TCustomMaskEdit, TEdit) {}
@@ -32,8 +33,9 @@ TCustomMaskEdit::~TCustomMaskEdit() = default;
 QWidget* TCustomMaskEdit::CreateWidget()
 {
     QWidget* widget = TEdit::CreateWidget();
+    ApplyFrame(widget);
     if (FHasEditRect)
-        SetEditRect(FEditRect);
+        ApplyEditRect(widget);
     return widget;
 }
 
@@ -44,7 +46,7 @@ void TCustomMaskEdit::SetEditMask(const std::string& Value)
     const std::string text = Text();
     FEditMask = Value;
     FMask = TEditMask(Value);
-    if (IsMasked())
+    if (IsMasked() && !IsMultiLine())
         LineEdit(*this)->setMaxLength(FMask.Length());
     else
         SetMaxLength(MaxLength());
@@ -106,8 +108,19 @@ void TCustomMaskEdit::SetEditRect(const TRect& Value)
 {
     FEditRect = Value;
     FHasEditRect = true;
+    ApplyEditRect(Widget());
+}
+
+void TCustomMaskEdit::ApplyEditRect(QWidget* Widget) const
+{
     const TRect client = ClientRect();
-    QLineEdit* edit = LineEdit(*this);
+    const TRect& Value = FEditRect;
+    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget)) {
+        memo->SetTextMargins(Value.Left - client.Left, Value.Top - client.Top, client.Right - Value.Right,
+                             client.Bottom - Value.Bottom);
+        return;
+    }
+    auto* edit = static_cast<QLineEdit*>(Widget);
     edit->setTextMargins(Value.Left - client.Left, Value.Top - client.Top, client.Right - Value.Right,
                          client.Bottom - Value.Bottom);
     edit->setCursorPosition(edit->cursorPosition());
@@ -115,11 +128,30 @@ void TCustomMaskEdit::SetEditRect(const TRect& Value)
 
 void TCustomMaskEdit::SetWidgetFrame(bool Value)
 {
-    LineEdit(*this)->setFrame(Value);
+    FWidgetFrame = Value;
+    ApplyFrame(Widget());
+}
+
+void TCustomMaskEdit::ApplyFrame(QWidget* Widget) const
+{
+    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget))
+        memo->SetFrame(FWidgetFrame);
+    else
+        static_cast<QLineEdit*>(Widget)->setFrame(FWidgetFrame);
 }
 
 void TCustomMaskEdit::ChangeEditText(const std::u32string& Value, int Caret)
 {
+    if (auto* memo = dynamic_cast<TMultiLineEditWidget*>(Widget())) {
+        const QString text = ToQString(Utf32ToUtf8(Value));
+        if (text != memo->Text()) {
+            SetModified(true);
+            memo->SetText(text);
+            SetModified(true);
+        }
+        memo->SetSelection(Caret, 0);
+        return;
+    }
     QLineEdit* edit = LineEdit(*this);
     const QString text = ToQString(Utf32ToUtf8(Value));
     if (text != edit->text()) {

@@ -46,6 +46,9 @@ protected:
 
 private:
     std::u32string EditText32() const;
+    // The frame and the edit rectangle on a new or the current widget.
+    void ApplyFrame(QWidget* Widget) const;
+    void ApplyEditRect(QWidget* Widget) const;
     // Shows a new edit text as the user's change, caret at Caret.
     void ChangeEditText(const std::u32string& Value, int Caret);
     // Blanks the selected editable positions; false without a selection.
@@ -60,6 +63,7 @@ private:
     TEditMask FMask;
     TRect FEditRect;
     bool FHasEditRect = false;
+    bool FWidgetFrame = true;
 };
 
 class TMaskEdit : public TCustomMaskEdit {

@@ -64,6 +64,9 @@ constexpr unsigned MK_LBUTTON = 0x1, MK_RBUTTON = 0x2, MK_SHIFT = 0x4, MK_CONTRO
 constexpr unsigned DLGC_WANTARROWS = 0x1, DLGC_WANTTAB = 0x2, DLGC_WANTALLKEYS = 0x4, DLGC_WANTMESSAGE = 0x4,
                    DLGC_WANTCHARS = 0x80;
 
+// Edit window styles (TCreateParams::Style).
+constexpr unsigned ES_MULTILINE = 0x0004, ES_AUTOHSCROLL = 0x0080;
+
 // Message box flags and answers.
 constexpr unsigned MB_OK = 0x0, MB_OKCANCEL = 0x1, MB_ABORTRETRYIGNORE = 0x2, MB_YESNOCANCEL = 0x3, MB_YESNO = 0x4,
                    MB_RETRYCANCEL = 0x5, MB_YESNOALL = 0x6, MB_ICONERROR = 0x10, MB_ICONSTOP = 0x10, MB_ICONQUESTION = 0x20,

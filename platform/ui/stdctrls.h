@@ -224,6 +224,16 @@ public:
     void SetPasswordCharText(const std::string& Value) { SetPasswordChar(Value.empty() ? '\0' : Value[0]); }
     bool ReadOnly() const;
     void SetReadOnly(bool Value);
+    // The window is multi-line (CreateParams asked for ES_MULTILINE): it
+    // wraps words unless it scrolls horizontally (ES_AUTOHSCROLL).
+    bool IsMultiLine() const;
+    // The widget the text is painted on, for painting over it.
+    QWidget* FaceWidget() const;
+    void SetTextAlignment(TAlignment Value);
+    // Lines as shown (wrapped lines count) and the one holding the caret,
+    // from 0; a one-line window has one.
+    int LineCount() const;
+    int CaretLine() const;
 
     int SelStart() const;
     void SetSelStart(int Value);
@@ -243,20 +253,30 @@ public:
     TPopupMenu* PopupMenu() const { return FPopup.Menu(); }
     void SetPopupMenu(TPopupMenu* Value) { FPopup.SetMenu(Value); }
 
+    void Dispatch(TMessage& Message) override;
+
 protected:
+    // One line with automatic horizontal scroll.
+    void CreateParams(TCreateParams& Params) override;
     QWidget* CreateWidget() override;
     virtual void Change();
+    // The user changed the text (typing, deleting, pasting).
+    virtual void TextEdited() {}
     void DoEnter() override;
     void ColorChanged() override;
 
 private:
     class TCaseValidator;
     std::string Cased(const std::string& Value) const;
+    QWidget* CreateMultiLineWidget(unsigned Style);
+    // A new window keeps text, selection, read-only state and Modified.
+    void RecreateKeepingText(TMessage& Message);
 
     bool FAutoSelect = true;
     TEditCharCase FCharCase = ecNormal;
     int FMaxLength = 0;
     char FPasswordChar = '\0';
+    TAlignment FTextAlignment = taLeftJustify;
     bool FModified = false;
     TNotifyEvent FOnChange;
     TControlPopup FPopup{this};

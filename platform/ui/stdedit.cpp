@@ -5,8 +5,11 @@
 
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/strutils.h"
+#include "platform/ui/multilineedit.h"
 #include "platform/ui/qtconvert.h"
 #include "platform/ui/stdctrls.h"
+#include "platform/ui/viewportmouse.h"
+#include "platform/ui/widgetbridge.h"
 
 LT_IMPLEMENT_CLASS(TEdit, TWinControl)
 {
@@ -44,6 +47,19 @@ QLineEdit* LineEdit(const TEdit& Edit)
     return static_cast<QLineEdit*>(Edit.Widget());
 }
 
+// The multi-line widget, nullptr for a one-line window.
+TMultiLineEditWidget* Memo(const TEdit& Edit)
+{
+    return dynamic_cast<TMultiLineEditWidget*>(Edit.Widget());
+}
+
+Qt::Alignment QtAlignment(TAlignment Value)
+{
+    return Value == taRightJustify ? Qt::AlignRight | Qt::AlignVCenter
+           : Value == taCenter     ? Qt::AlignHCenter | Qt::AlignVCenter
+                                   : Qt::AlignLeft | Qt::AlignVCenter;
+}
+
 // The widget's own limit stands for "no limit".
 constexpr int kNoLimit = 32767;
 } // namespace
@@ -58,8 +74,19 @@ TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner)
 
 TEdit::~TEdit() = default;
 
+void TEdit::CreateParams(TCreateParams& Params)
+{
+    Params.Style |= ES_AUTOHSCROLL;
+}
+
 QWidget* TEdit::CreateWidget()
 {
+    // Signals of a widget this one replaces no longer reach the control.
+    FConnections.Clear();
+    TCreateParams params;
+    CreateParams(params);
+    if (params.Style & ES_MULTILINE)
+        return CreateMultiLineWidget(params.Style);
     auto* edit = new QLineEdit();
     edit->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
     edit->setMaxLength(FMaxLength > 0 ? FMaxLength : kNoLimit);
@@ -68,12 +95,105 @@ QWidget* TEdit::CreateWidget()
     SetBaseColor(edit, Color());
     FConnections += QObject::connect(edit, &QLineEdit::textChanged, edit,
                                      [this](const QString&) { Guarded(this, [this] { Change(); }); });
-    FConnections += QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) { FModified = true; });
+    FConnections += QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString&) {
+        FModified = true;
+        Guarded(this, [this] { TextEdited(); });
+    });
+    if (FTextAlignment != taLeftJustify)
+        edit->setAlignment(QtAlignment(FTextAlignment));
     return edit;
+}
+
+QWidget* TEdit::CreateMultiLineWidget(unsigned Style)
+{
+    auto* memo = new TMultiLineEditWidget(!(Style & ES_AUTOHSCROLL), FCharCase);
+    memo->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+    memo->SetMaxLength(FMaxLength);
+    memo->setAlignment(QtAlignment(FTextAlignment));
+    SetBaseColor(memo, Color());
+    memo->OnEdited = [this] {
+        FModified = true;
+        Guarded(this, [this] { TextEdited(); });
+    };
+    memo->OnPainted = [this] {
+        if (Bridge().NonClientFrame())
+            Perform(WM_NCPAINT);
+    };
+    (new TViewportMouse(this, memo->viewport()))->setParent(memo);
+    memo->OnChanged = [this] { Guarded(this, [this] { Change(); }); };
+    return memo;
+}
+
+bool TEdit::IsMultiLine() const
+{
+    return Memo(*this) != nullptr;
+}
+
+QWidget* TEdit::FaceWidget() const
+{
+    TMultiLineEditWidget* memo = Memo(*this);
+    return memo ? memo->viewport() : Widget();
+}
+
+void TEdit::SetTextAlignment(TAlignment Value)
+{
+    FTextAlignment = Value;
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        QTextCursor cursor = memo->textCursor();
+        memo->selectAll();
+        memo->setAlignment(QtAlignment(Value));
+        memo->setTextCursor(cursor);
+    } else {
+        LineEdit(*this)->setAlignment(QtAlignment(Value));
+    }
+}
+
+int TEdit::LineCount() const
+{
+    const TMultiLineEditWidget* memo = Memo(*this);
+    return memo ? memo->LineCount() : 1;
+}
+
+int TEdit::CaretLine() const
+{
+    const TMultiLineEditWidget* memo = Memo(*this);
+    return memo ? memo->LineOf(memo->textCursor().position()) : 0;
+}
+
+void TEdit::Dispatch(TMessage& Message)
+{
+    if (Message.Msg == CM_RECREATEWND)
+        RecreateKeepingText(Message);
+    else
+        TWinControl::Dispatch(Message);
+}
+
+void TEdit::RecreateKeepingText(TMessage& Message)
+{
+    const std::string text = Text();
+    const int selStart = SelStart();
+    const int selLength = SelLength();
+    const bool readOnly = ReadOnly();
+    const bool modified = FModified;
+    TWinControl::Dispatch(Message);
+    // The new window takes the text over: no change of text to tell.
+    const QString shown = ToQString(text);
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        memo->SetTextQuietly(shown);
+    } else {
+        const QSignalBlocker blocker(Widget());
+        LineEdit(*this)->setText(shown);
+    }
+    SetReadOnly(readOnly);
+    SetSelStart(selStart);
+    SetSelLength(selLength);
+    FModified = modified;
 }
 
 std::string TEdit::Text() const
 {
+    if (const TMultiLineEditWidget* memo = Memo(*this))
+        return FromQString(memo->Text());
     return FromQString(LineEdit(*this)->text());
 }
 
@@ -89,6 +209,14 @@ std::string TEdit::Cased(const std::string& Value) const
 void TEdit::SetText(const std::string& Value)
 {
     const QString text = ToQString(Cased(Value));
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        if (text == memo->Text())
+            return;
+        FModified = false;
+        memo->SetText(text);
+        Perform(CM_TEXTCHANGED);
+        return;
+    }
     QLineEdit* edit = LineEdit(*this);
     if (text == edit->text())
         return;
@@ -108,6 +236,10 @@ void TEdit::SetCharCase(TEditCharCase Value)
 void TEdit::SetMaxLength(int Value)
 {
     FMaxLength = std::max(0, Value);
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        memo->SetMaxLength(FMaxLength);
+        return;
+    }
     LineEdit(*this)->setMaxLength(FMaxLength > 0 ? FMaxLength : kNoLimit);
 }
 
@@ -124,27 +256,46 @@ void TEdit::SetModified(bool Value)
 void TEdit::SetPasswordChar(char Value)
 {
     FPasswordChar = Value;
+    // A multi-line window shows its text whatever the password character.
+    if (IsMultiLine())
+        return;
     LineEdit(*this)->setEchoMode(Value ? QLineEdit::Password : QLineEdit::Normal);
 }
 
 bool TEdit::ReadOnly() const
 {
+    if (const TMultiLineEditWidget* memo = Memo(*this))
+        return memo->isReadOnly();
     return LineEdit(*this)->isReadOnly();
 }
 
 void TEdit::SetReadOnly(bool Value)
 {
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        // A read-only window still shows its caret and lets the text be
+        // selected with the keyboard.
+        memo->setReadOnly(Value);
+        memo->setTextInteractionFlags(Value ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                            : Qt::TextEditorInteraction);
+        return;
+    }
     LineEdit(*this)->setReadOnly(Value);
 }
 
 int TEdit::SelStart() const
 {
+    if (const TMultiLineEditWidget* memo = Memo(*this))
+        return memo->SelStart();
     const QLineEdit* edit = LineEdit(*this);
     return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
 }
 
 void TEdit::SetSelStart(int Value)
 {
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        memo->SetSelection(Value, 0);
+        return;
+    }
     QLineEdit* edit = LineEdit(*this);
     edit->deselect();
     edit->setCursorPosition(Value);
@@ -152,11 +303,17 @@ void TEdit::SetSelStart(int Value)
 
 int TEdit::SelLength() const
 {
+    if (const TMultiLineEditWidget* memo = Memo(*this))
+        return memo->SelLength();
     return LineEdit(*this)->selectionLength();
 }
 
 void TEdit::SetSelLength(int Value)
 {
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        memo->SetSelection(memo->SelStart(), Value);
+        return;
+    }
     QLineEdit* edit = LineEdit(*this);
     const int start = SelStart();
     if (Value <= 0) {
@@ -169,21 +326,33 @@ void TEdit::SetSelLength(int Value)
 
 std::string TEdit::SelText() const
 {
+    if (const TMultiLineEditWidget* memo = Memo(*this))
+        return FromQString(memo->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
     return FromQString(LineEdit(*this)->selectedText());
 }
 
 void TEdit::SetSelText(const std::string& Value)
 {
-    LineEdit(*this)->insert(ToQString(Value));
+    if (TMultiLineEditWidget* memo = Memo(*this))
+        memo->InsertText(ToQString(Value));
+    else
+        LineEdit(*this)->insert(ToQString(Value));
 }
 
 void TEdit::SelectAll()
 {
-    LineEdit(*this)->selectAll();
+    if (TMultiLineEditWidget* memo = Memo(*this))
+        memo->selectAll();
+    else
+        LineEdit(*this)->selectAll();
 }
 
 void TEdit::ClearSelection()
 {
+    if (TMultiLineEditWidget* memo = Memo(*this)) {
+        memo->DeleteSelection();
+        return;
+    }
     QLineEdit* edit = LineEdit(*this);
     if (edit->hasSelectedText())
         edit->del();
@@ -196,17 +365,26 @@ void TEdit::Clear()
 
 void TEdit::CopyToClipboard()
 {
-    LineEdit(*this)->copy();
+    if (TMultiLineEditWidget* memo = Memo(*this))
+        memo->copy();
+    else
+        LineEdit(*this)->copy();
 }
 
 void TEdit::CutToClipboard()
 {
-    LineEdit(*this)->cut();
+    if (TMultiLineEditWidget* memo = Memo(*this))
+        memo->cut();
+    else
+        LineEdit(*this)->cut();
 }
 
 void TEdit::PasteFromClipboard()
 {
-    LineEdit(*this)->paste();
+    if (TMultiLineEditWidget* memo = Memo(*this))
+        memo->paste();
+    else
+        LineEdit(*this)->paste();
 }
 
 void TEdit::Change()

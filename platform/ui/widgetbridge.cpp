@@ -137,7 +137,7 @@ bool TWidgetBridge::Paint(QEvent* Event)
 bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
 {
     if (Watched != FControl->FWidget.data())
-        return false;
+        return Event->type() == TPostedMessageEvent::EventType() && DeliverPosted(Event);
     TMessage m;
     switch (Event->type()) {
     case QEvent::Paint:
@@ -241,18 +241,20 @@ bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
         Event->ignore();
         return true;
     default:
-        if (Event->type() == TPostedMessageEvent::EventType()) {
-            TMessage posted = static_cast<TPostedMessageEvent*>(Event)->Message();
-            --FPending[posted.Msg];
-            if (FRemoved[posted.Msg] > 0) {
-                --FRemoved[posted.Msg];
-                return true;
-            }
-            Deliver(posted);
-            return true;
-        }
-        return false;
+        return Event->type() == TPostedMessageEvent::EventType() && DeliverPosted(Event);
     }
+}
+
+bool TWidgetBridge::DeliverPosted(QEvent* Event)
+{
+    TMessage posted = static_cast<TPostedMessageEvent*>(Event)->Message();
+    --FPending[posted.Msg];
+    if (FRemoved[posted.Msg] > 0) {
+        --FRemoved[posted.Msg];
+        return true;
+    }
+    Deliver(posted);
+    return true;
 }
 
 void PostMessage(TControl* Control, uint32_t Msg, WPARAM WParam, LPARAM LParam)

@@ -25,9 +25,12 @@ public:
     // With a non-client frame the control gets WM_NCPAINT after each paint
     // of its widget, to draw its border over it.
     void SetNonClientFrame(bool Value) { FNonClientFrame = Value; }
+    bool NonClientFrame() const { return FNonClientFrame; }
 
 private:
     bool Deliver(TMessage& Message);
+    // A message posted to the control (also to a widget it replaced).
+    bool DeliverPosted(QEvent* Event);
     bool KeyPress(QKeyEvent* Event);
     bool Paint(QEvent* Event);
     // Whether the control claims the key for itself (WM_GETDLGCODE,

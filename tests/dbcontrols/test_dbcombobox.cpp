@@ -757,3 +757,24 @@ TEST_F(BoundCombo, ATextModeComboPostsTheItemText)
 }
 
 } // namespace
+
+TEST_F(ComboFixture, WithWordWrapUpAndDownStepOnlyWithTheWholeTextSelected)
+{
+    SetItems({"красный свет над сценой", "синий свет над залом", "c"});
+    Combo->SetBounds(10, 10, 120, 60);
+    Combo->SetWordWrap(true);
+    ASSERT_TRUE(Combo->IsMultiLine());
+    ShowAndFocus();
+    Combo->SetItemIndex(0);
+    ASSERT_GE(Combo->LineCount(), 2);
+
+    Combo->SetSelStart(1);
+    QTest::keyClick(Edit(), Qt::Key_Down);
+    EXPECT_EQ(Combo->ItemIndex(), 0) << "the caret moves a line instead";
+    EXPECT_EQ(Combo->CaretLine(), 1);
+
+    Combo->SelectAll();
+    QTest::keyClick(Edit(), Qt::Key_Down);
+    EXPECT_EQ(Combo->ItemIndex(), 1);
+    EXPECT_EQ(Combo->Text(), "синий свет над залом");
+}

@@ -550,6 +550,44 @@ TEST_F(BoundEdit, ShowsTheFieldTypingEditsTheRecordAndLeavingPostsIt)
     EXPECT_EQ(Name->AsString(), "lamps");
 }
 
+TEST_F(BoundEdit, WordWrapMakesAMultiLineWindowThatKeepsButtonsAndPostsTypedText)
+{
+    Edit->SetDataField("NAME");
+    Edit->SetBounds(10, 10, 45, 60);
+    Edit->EditButtons()->Add();
+    Edit->SetFlat(true);
+    const TRect editRect = Edit->EditRect();
+    auto other = new TEdit(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(10, 100, 100, 21);
+    Edit->SetWordWrap(true);
+    ASSERT_TRUE(Edit->IsMultiLine());
+    EXPECT_EQ(Edit->Text(), "lamp");
+    EXPECT_FALSE(Edit->Modified()) << "a new window changes nothing";
+    EXPECT_EQ(Table->State(), dsBrowse);
+    EXPECT_EQ(Edit->EditRect(), editRect) << "the text keeps clear of the buttons";
+    for (const auto& pair : Edit->ButtonControls())
+        EXPECT_EQ(pair.EditButtonControl->Widget()->parentWidget(), Edit->Widget());
+    ShowFocused();
+
+    Edit->SelectAll();
+    const QString typed = QString::fromUtf8("свет вкл");
+    for (const QChar ch : typed) {
+        QTest::sendKeyEvent(QTest::Press, Edit->Widget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, Edit->Widget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    EXPECT_EQ(Edit->Text(), typed.toStdString());
+    EXPECT_GE(Edit->LineCount(), 2) << "the two words wrap in the narrow window";
+    EXPECT_EQ(Table->State(), dsEdit);
+    other->SetFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Name->AsString(), typed.toStdString());
+
+    Edit->SetWordWrap(false);
+    EXPECT_FALSE(Edit->IsMultiLine());
+    EXPECT_EQ(Edit->Text(), typed.toStdString());
+}
+
 TEST_F(BoundEdit, ARefusedCharacterBeepsAndIsDropped)
 {
     Edit->SetDataField("COUNT");
