@@ -2,7 +2,8 @@
 // by the mouse and painted as the operator sees them: a double click on a
 // channel cell toggles the channel, rows with pending changes are painted
 // blue (steps) or red (the other tables) until applied or cancelled. The
-// programme row's list of scheme names appears on the screen.
+// programme row's list of scheme names appears on the screen; the time
+// table's upper title bands reach the top of the title row.
 #include "tests/app/programtesting.h"
 
 #include <QGuiApplication>
@@ -175,6 +176,21 @@ TEST_F(MainGrids, TheSchemeListOfAProgrammeRowIsOnTheScreenBelowItsCell)
         for (int x = 0; x < painted.width(); ++x)
             same += onScreen.pixel(x, y) == painted.pixel(x, y);
     EXPECT_GE(same, painted.width() * painted.height() * 95 / 100);
+}
+
+// The time table's two-level titles: the band over "час." and "мин." covers
+// the line between them up to the top of the title row.
+TEST_F(MainGrids, TheTimeTablesUpperTitleBandsReachTheTopOfTheTitleRow)
+{
+    TDBGridLt* grid = frmMain->grdTime;
+    const QImage image = grid->Widget()->grab().toImage();
+    const TRect hours = grid->CellBounds(grid->DataToRawColumn(0), 0);
+    const TRect minutes = grid->CellBounds(grid->DataToRawColumn(1), 0);
+    ASSERT_LT(hours.Right, minutes.Left);
+    for (int y = hours.Top; y < hours.Top + 4; ++y) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(image.pixel(hours.Right, y), image.pixel(hours.Right - 4, y));
+    }
 }
 
 } // namespace
