@@ -27,6 +27,10 @@ void DrawSingleLine(TCanvas* Canvas, const TRect& Rect, int DX, int DY, const st
             y = (Rect.Top + Rect.Bottom - extent.cy) / 2;
         else if (Layout == tlBottom)
             y = Rect.Bottom - extent.cy;
+    } else if (extent.cy > Rect.Height() - DY) {
+        // A line taller than the room under the inset rises into the inset
+        // (never above the top), so rows as tall as a line keep it whole.
+        y = std::max(Rect.Top, Rect.Bottom - extent.cy);
     }
     Canvas->TextRect(Rect, x, y, text);
 }

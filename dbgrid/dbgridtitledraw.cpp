@@ -124,7 +124,10 @@ void TCustomDBGridLt::DrawTitleBands(int DataCol, const TRect& CellRect, int Lea
     int bottom = LeafTop;
     for (THeadTreeNode* group = leaf->Parent; group && group->Parent; group = group->Parent) {
         const int left = CellRect.Left - OffsetInBand(group, leaf);
-        const TRect band{left, bottom - group->Height, left + group->Width, bottom};
+        // The outermost band reaches the top of the title row, whatever the
+        // heights of the levels leave over.
+        const int top = group->Parent->Parent ? bottom - group->Height : CellRect.Top;
+        const TRect band{left, top, left + group->Width, bottom};
         TRect slice;
         if (IntersectRect(slice, band, TRect{CellRect.Left, band.Top, CellRect.Right + line, band.Bottom})) {
             const TClipWhile clip(&canvas, slice);

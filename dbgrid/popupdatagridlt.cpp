@@ -1,5 +1,7 @@
 #include "dbgrid/popupdatagridlt.h"
 
+#include <QWidget>
+
 #include <algorithm>
 
 #include "dbcontrols/dropdownplace.h"
@@ -44,6 +46,13 @@ void TPopupDataGridLt::Resize()
     if (FSizeGrip)
         FSizeGrip->MoveToCorner();
     FSizeGripResized = true;
+}
+
+void TPopupDataGridLt::VisibleChanged()
+{
+    TDBLookupGridLt::VisibleChanged();
+    if (!Parent())
+        Widget()->setVisible(Visible());
 }
 
 void TPopupDataGridLt::Dispatch(TMessage& Message)

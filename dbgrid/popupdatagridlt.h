@@ -39,6 +39,9 @@ protected:
     QWidget* CreateWidget() override;
     void Paint() override;
     void Resize() override;
+    // A window of its own: shown and hidden with Visible even while it
+    // stands on no parent control, as a column's list does.
+    void VisibleChanged() override;
     bool TakeFocusOnPress() override { return true; }
     void UserAction() override { FUserChange = true; }
     void KeyDown(unsigned& Key, TShiftState Shift) override;

@@ -1,16 +1,23 @@
 // The main window's grids on the program's own window and database, driven
 // by the mouse and painted as the operator sees them: a double click on a
 // channel cell toggles the channel, rows with pending changes are painted
-// blue (steps) or red (the other tables) until applied or cancelled.
+// blue (steps) or red (the other tables) until applied or cancelled. The
+// programme row's list of scheme names appears on the screen; the time
+// table's upper title bands reach the top of the title row.
 #include "tests/app/programtesting.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
 #include <functional>
 
+#include "dbgrid/columnlt.h"
+#include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/popupdatagridlt.h"
 #include "dbgrid/inplaceedit.h"
 #include "tests/app/maingridtesting.h"
 
@@ -137,6 +144,52 @@ TEST_F(MainGrids, RowsWithPendingChangesArePaintedInTheirTablesColourUntilApplie
             c.DataSet->First();
             EXPECT_TRUE(IsColour(ink(2), Qt::black)) << ink(2).name().toStdString();
         }
+    }
+}
+
+// The list is a window of its own with no parent control: the X server
+// must map it where it stands, over the main window, showing what it paints.
+TEST_F(MainGrids, TheSchemeListOfAProgrammeRowIsOnTheScreenBelowItsCell)
+{
+    MakeProgrammeAndTimeTable();
+    TDBGridLt* grid = frmMain->grdProgramm;
+    const TRect name = DataCellBounds(grid, 0, 1);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(name.Right - 3, (name.Top + name.Bottom) / 2));
+    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->ListShown());
+    QWidget* list = editor->Column()->LookupPopupGrid()->Widget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+
+    const QRect area = list->geometry();
+    EXPECT_EQ(area.top(), grid->Widget()->mapToGlobal(QPoint(0, name.Bottom)).y());
+    ASSERT_TRUE(QGuiApplication::primaryScreen()->geometry().contains(area));
+    ASSERT_GT(area.height(), 2 * (name.Bottom - name.Top));
+    const QImage painted = list->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage onScreen = QGuiApplication::primaryScreen()
+                                ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(onScreen.size(), painted.size());
+    int same = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            same += onScreen.pixel(x, y) == painted.pixel(x, y);
+    EXPECT_GE(same, painted.width() * painted.height() * 95 / 100);
+}
+
+// The time table's two-level titles: the band over "час." and "мин." covers
+// the line between them up to the top of the title row.
+TEST_F(MainGrids, TheTimeTablesUpperTitleBandsReachTheTopOfTheTitleRow)
+{
+    TDBGridLt* grid = frmMain->grdTime;
+    const QImage image = grid->Widget()->grab().toImage();
+    const TRect hours = grid->CellBounds(grid->DataToRawColumn(0), 0);
+    const TRect minutes = grid->CellBounds(grid->DataToRawColumn(1), 0);
+    ASSERT_LT(hours.Right, minutes.Left);
+    for (int y = hours.Top; y < hours.Top + 4; ++y) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(image.pixel(hours.Right, y), image.pixel(hours.Right - 4, y));
     }
 }
 

@@ -81,6 +81,27 @@ TEST(DrawCellText, SingleLinePlacedByAlignmentAndLayoutInsideTheCell)
     }
 }
 
+// A row only as tall as a line of its font (the main window's 12-pixel rows)
+// shows the glyphs whole: the inset gives way rather than clipping the
+// bottom of the letters.
+TEST(DrawCellText, ARowAsTallAsALineKeepsItsGlyphsWhole)
+{
+    const std::string text = "Ёлка Звезда";
+    auto roomy = TextBitmap(120, 40);
+    DrawCellText(roomy->Canvas(), TRect{0, 0, 120, 40}, true, 2, 2, text, taLeftJustify, tlTop, false, false, 0, 0);
+    const TRect whole = InkBounds(*roomy);
+    const int lineHeight = roomy->Canvas()->TextHeight(text);
+    for (const TTextLayout layout : {tlTop, tlCenter, tlBottom}) {
+        SCOPED_TRACE(static_cast<int>(layout));
+        const TRect cell{0, 10, 120, 10 + lineHeight};
+        auto bitmap = TextBitmap(120, 40);
+        DrawCellText(bitmap->Canvas(), cell, true, 2, 2, text, taLeftJustify, layout, false, false, 0, 0);
+        const TRect ink = InkBounds(*bitmap);
+        EXPECT_TRUE(Inside(ink, cell));
+        EXPECT_EQ(ink.Height(), whole.Height());
+    }
+}
+
 TEST(DrawCellText, ClipsToTheCellAndFillsOnlyWhenAsked)
 {
     const TRect cell{5, 5, 45, 25};
