@@ -253,9 +253,7 @@ void TDBGridInplaceEdit::Dispatch(TMessage& Message)
         break;
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
-        if (GetCaptureControl() != this &&
-            !PtInRect(GetTextRect(), TPoint{static_cast<int16_t>(LoWord(Message.LParam)),
-                                            static_cast<int16_t>(HiWord(Message.LParam))})) {
+        if (GetCaptureControl() != this && !PtInRect(GetTextRect(), PointFromLParam(Message.LParam))) {
             SetCursor(crArrow);
             return;
         }

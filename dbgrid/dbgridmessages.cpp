@@ -51,9 +51,11 @@ bool TCustomDBGridLt::DispatchGridMessage(TMessage& Message)
             HintShow(*info);
         Message.Result = 0;
         return true;
-    case WM_MOUSEMOVE:
-        TrackToolTip(static_cast<int16_t>(LoWord(Message.LParam)), static_cast<int16_t>(HiWord(Message.LParam)));
+    case WM_MOUSEMOVE: {
+        const TPoint point = PointFromLParam(Message.LParam);
+        TrackToolTip(point.X, point.Y);
         return false;
+    }
     case CM_MOUSELEAVE:
         FToolTipCell = TGridCoordLt{-1, -1};
         HideToolTip();
