@@ -4,33 +4,62 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
-// Each component is computed in double and stored as a single.
+namespace {
+
+template <typename Vector>
+constexpr int ComponentCount = sizeof(Vector) / sizeof(float);
+
+// v1[i] = operation(v1[i], v2[i]) for each component, computed in double and
+// stored as a single.
+template <typename Vector, typename Operation>
+void EachComponent(Vector& v1, const Vector& v2, Operation operation)
+{
+    for (int i = 0; i < ComponentCount<Vector>; ++i)
+        v1[i] = float(operation(double(v1[i]), double(v2[i])));
+}
+
+template <typename Vector, typename Operation>
+Vector EachComponentOf(Vector v1, const Vector& v2, Operation operation)
+{
+    EachComponent(v1, v2, operation);
+    return v1;
+}
+
+// operation(v[i], factor) for each component.
+template <typename Vector, typename Operation>
+void EachComponent(Vector& v, float factor, Operation operation)
+{
+    for (int i = 0; i < ComponentCount<Vector>; ++i)
+        v[i] = float(operation(double(v[i]), double(factor)));
+}
+
+auto AddScaled(float f)
+{
+    return [f](double a, double b) { return a + f * b; };
+}
+
+}  // namespace
 
 TAffineVector VectorAdd(const TAffineVector& v1, const TAffineVector& v2)
 {
-    TAffineVector result = v1;
-    AddVector(result, v2);
-    return result;
+    return EachComponentOf(v1, v2, std::plus<double>());
 }
 
 TVector VectorAdd(const TVector& v1, const TVector& v2)
 {
-    TVector result = v1;
-    AddVector(result, v2);
-    return result;
+    return EachComponentOf(v1, v2, std::plus<double>());
 }
 
 void AddVector(TAffineVector& v1, const TAffineVector& v2)
 {
-    for (int i = 0; i < 3; ++i)
-        v1[i] = float(double(v1[i]) + v2[i]);
+    EachComponent(v1, v2, std::plus<double>());
 }
 
 void AddVector(TVector& v1, const TVector& v2)
 {
-    for (int i = 0; i < 4; ++i)
-        v1[i] = float(double(v1[i]) + v2[i]);
+    EachComponent(v1, v2, std::plus<double>());
 }
 
 void VectorArrayAdd(std::span<const TAffineVector> src, const TAffineVector& delta, std::span<TAffineVector> dest)
@@ -42,50 +71,37 @@ void VectorArrayAdd(std::span<const TAffineVector> src, const TAffineVector& del
 
 TAffineVector VectorSubtract(const TAffineVector& v1, const TAffineVector& v2)
 {
-    TAffineVector result = v1;
-    SubtractVector(result, v2);
-    return result;
+    return EachComponentOf(v1, v2, std::minus<double>());
 }
 
 TVector VectorSubtract(const TVector& v1, const TVector& v2)
 {
-    TVector result = v1;
-    SubtractVector(result, v2);
-    return result;
+    return EachComponentOf(v1, v2, std::minus<double>());
 }
 
 void SubtractVector(TAffineVector& v1, const TAffineVector& v2)
 {
-    for (int i = 0; i < 3; ++i)
-        v1[i] = float(double(v1[i]) - v2[i]);
+    EachComponent(v1, v2, std::minus<double>());
 }
 
 void SubtractVector(TVector& v1, const TVector& v2)
 {
-    for (int i = 0; i < 4; ++i)
-        v1[i] = float(double(v1[i]) - v2[i]);
+    EachComponent(v1, v2, std::minus<double>());
 }
 
 TVector VectorCombine(const TVector& v1, const TVector& v2, float f)
 {
-    TVector result;
-    for (int i = 0; i < 4; ++i)
-        result[i] = float(v1[i] + double(f) * v2[i]);
-    return result;
+    return EachComponentOf(v1, v2, AddScaled(f));
 }
 
 void CombineVector(TAffineVector& v1, const TAffineVector& v2, float f)
 {
-    for (int i = 0; i < 3; ++i)
-        v1[i] = float(v1[i] + double(f) * v2[i]);
+    EachComponent(v1, v2, AddScaled(f));
 }
 
 TAffineVector VectorCombine(const TAffineVector& v1, const TAffineVector& v2, float f1, float f2)
 {
-    TAffineVector result;
-    for (int i = 0; i < 3; ++i)
-        result[i] = float(double(f1) * v1[i] + double(f2) * v2[i]);
-    return result;
+    return EachComponentOf(v1, v2, [f1, f2](double a, double b) { return f1 * a + f2 * b; });
 }
 
 TAffineVector VectorNegate(const TAffineVector& v)
@@ -124,26 +140,22 @@ TVector VectorScale(const TVector& v, float factor)
 
 void ScaleVector(TAffineVector& v, float factor)
 {
-    for (int i = 0; i < 3; ++i)
-        v[i] = float(double(v[i]) * factor);
+    EachComponent(v, factor, std::multiplies<double>());
 }
 
 void ScaleVector(TVector& v, float factor)
 {
-    for (int i = 0; i < 4; ++i)
-        v[i] = float(double(v[i]) * factor);
+    EachComponent(v, factor, std::multiplies<double>());
 }
 
 void ScaleVector(TAffineVector& v, const TAffineVector& factor)
 {
-    for (int i = 0; i < 3; ++i)
-        v[i] = float(double(v[i]) * factor[i]);
+    EachComponent(v, factor, std::multiplies<double>());
 }
 
 void ScaleVector(TVector& v, const TVector& factor)
 {
-    for (int i = 0; i < 4; ++i)
-        v[i] = float(double(v[i]) * factor[i]);
+    EachComponent(v, factor, std::multiplies<double>());
 }
 
 TVector VectorAbs(const TVector& v)
@@ -153,6 +165,5 @@ TVector VectorAbs(const TVector& v)
 
 void MaxVector(TVector& v, const TVector& other)
 {
-    for (int i = 0; i < 4; ++i)
-        v[i] = std::max(v[i], other[i]);
+    EachComponent(v, other, [](double a, double b) { return std::max(a, b); });
 }
