@@ -1,4 +1,4 @@
-#include "scene3d/geometry/vectortypes.h"
+#include "scene3d/geometry/vectorgeometry.h"
 
 #include <gtest/gtest.h>
 

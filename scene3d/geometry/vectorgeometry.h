@@ -1,0 +1,20 @@
+#pragma once
+// The whole of the engine's geometry: include this, or the header of the one
+// family a file needs.
+#include "scene3d/geometry/angles.h"
+#include "scene3d/geometry/cpufeatures.h"
+#include "scene3d/geometry/frustum.h"
+#include "scene3d/geometry/geometryconstants.h"
+#include "scene3d/geometry/matrixarithmetic.h"
+#include "scene3d/geometry/matrixbuild.h"
+#include "scene3d/geometry/matrixinversion.h"
+#include "scene3d/geometry/planes.h"
+#include "scene3d/geometry/raysphere.h"
+#include "scene3d/geometry/scalars.h"
+#include "scene3d/geometry/vectorarithmetic.h"
+#include "scene3d/geometry/vectorcompare.h"
+#include "scene3d/geometry/vectorlength.h"
+#include "scene3d/geometry/vectorlerp.h"
+#include "scene3d/geometry/vectormake.h"
+#include "scene3d/geometry/vectorproducts.h"
+#include "scene3d/geometry/vectortypes.h"
