@@ -9,15 +9,17 @@ namespace {
 std::vector<GLenum> ArbitraryUnits;
 
 // How each set reaches its units. Coord sends coordinates with the plain
-// call or glMultiTexCoord; Server runs a call for each unit made the active
-// texture, Client for each unit made the client-active texture.
+// call or glMultiTexCoord; OnUnits runs a call for each unit, selected with
+// Select (the active or the client-active texture).
+using TSelectUnit = PFNGLACTIVETEXTUREARBPROC TOpenGLProcs::*;
+constexpr TSelectUnit ServerUnit = &TOpenGLProcs::glActiveTextureARB;
+constexpr TSelectUnit ClientUnit = &TOpenGLProcs::glClientActiveTextureARB;
+
 struct TNullRoute {
     template <typename Plain, typename Multi, typename... Args>
     static void Coord(Plain, Multi, Args...) {}
-    template <typename Call>
-    static void Server(Call) {}
-    template <typename Call>
-    static void Client(Call) {}
+    template <TSelectUnit Select, typename Call>
+    static void OnUnits(Call) {}
 };
 
 struct TMainRoute {
@@ -26,13 +28,8 @@ struct TMainRoute {
     {
         (GL.*plain)(args...);
     }
-    template <typename Call>
-    static void Server(Call call)
-    {
-        call();
-    }
-    template <typename Call>
-    static void Client(Call call)
+    template <TSelectUnit Select, typename Call>
+    static void OnUnits(Call call)
     {
         call();
     }
@@ -45,21 +42,13 @@ struct TDualRoute {
         (GL.*plain)(args...);
         (GL.*multi)(GL_TEXTURE1, args...);
     }
-    template <typename Call>
-    static void Server(Call call)
+    template <TSelectUnit Select, typename Call>
+    static void OnUnits(Call call)
     {
         call();
-        GL.glActiveTextureARB(GL_TEXTURE1);
+        (GL.*Select)(GL_TEXTURE1);
         call();
-        GL.glActiveTextureARB(GL_TEXTURE0);
-    }
-    template <typename Call>
-    static void Client(Call call)
-    {
-        call();
-        GL.glClientActiveTextureARB(GL_TEXTURE1);
-        call();
-        GL.glClientActiveTextureARB(GL_TEXTURE0);
+        (GL.*Select)(GL_TEXTURE0);
     }
 };
 
@@ -69,19 +58,12 @@ struct TSecondRoute {
     {
         (GL.*multi)(GL_TEXTURE1, args...);
     }
-    template <typename Call>
-    static void Server(Call call)
+    template <TSelectUnit Select, typename Call>
+    static void OnUnits(Call call)
     {
-        GL.glActiveTextureARB(GL_TEXTURE1);
+        (GL.*Select)(GL_TEXTURE1);
         call();
-        GL.glActiveTextureARB(GL_TEXTURE0);
-    }
-    template <typename Call>
-    static void Client(Call call)
-    {
-        GL.glClientActiveTextureARB(GL_TEXTURE1);
-        call();
-        GL.glClientActiveTextureARB(GL_TEXTURE0);
+        (GL.*Select)(GL_TEXTURE0);
     }
 };
 
@@ -92,23 +74,14 @@ struct TArbitraryRoute {
         for (const GLenum unit : ArbitraryUnits)
             (GL.*multi)(unit, args...);
     }
-    template <typename Call>
-    static void Server(Call call)
+    template <TSelectUnit Select, typename Call>
+    static void OnUnits(Call call)
     {
         for (const GLenum unit : ArbitraryUnits) {
-            GL.glActiveTextureARB(unit);
+            (GL.*Select)(unit);
             call();
         }
-        GL.glActiveTextureARB(GL_TEXTURE0);
-    }
-    template <typename Call>
-    static void Client(Call call)
-    {
-        for (const GLenum unit : ArbitraryUnits) {
-            GL.glClientActiveTextureARB(unit);
-            call();
-        }
-        GL.glClientActiveTextureARB(GL_TEXTURE0);
+        (GL.*Select)(GL_TEXTURE0);
     }
 };
 
@@ -145,47 +118,47 @@ void TexCoord4fv(const GLfloat* v)
 template <typename R>
 void TexGenf(GLenum coord, GLenum pname, GLfloat param)
 {
-    R::Server([=] { GL.glTexGenf(coord, pname, param); });
+    R::template OnUnits<ServerUnit>([=] { GL.glTexGenf(coord, pname, param); });
 }
 template <typename R>
 void TexGenfv(GLenum coord, GLenum pname, const GLfloat* params)
 {
-    R::Server([=] { GL.glTexGenfv(coord, pname, params); });
+    R::template OnUnits<ServerUnit>([=] { GL.glTexGenfv(coord, pname, params); });
 }
 template <typename R>
 void TexGeni(GLenum coord, GLenum pname, GLint param)
 {
-    R::Server([=] { GL.glTexGeni(coord, pname, param); });
+    R::template OnUnits<ServerUnit>([=] { GL.glTexGeni(coord, pname, param); });
 }
 template <typename R>
 void TexGeniv(GLenum coord, GLenum pname, const GLint* params)
 {
-    R::Server([=] { GL.glTexGeniv(coord, pname, params); });
+    R::template OnUnits<ServerUnit>([=] { GL.glTexGeniv(coord, pname, params); });
 }
 template <typename R>
 void TexCoordPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer)
 {
-    R::Client([=] { GL.glTexCoordPointer(size, type, stride, pointer); });
+    R::template OnUnits<ClientUnit>([=] { GL.glTexCoordPointer(size, type, stride, pointer); });
 }
 template <typename R>
 void EnableClientState(GLenum array)
 {
-    R::Client([=] { GL.glEnableClientState(array); });
+    R::template OnUnits<ClientUnit>([=] { GL.glEnableClientState(array); });
 }
 template <typename R>
 void DisableClientState(GLenum array)
 {
-    R::Client([=] { GL.glDisableClientState(array); });
+    R::template OnUnits<ClientUnit>([=] { GL.glDisableClientState(array); });
 }
 template <typename R>
 void Enable(GLenum cap)
 {
-    R::Server([=] { GL.glEnable(cap); });
+    R::template OnUnits<ServerUnit>([=] { GL.glEnable(cap); });
 }
 template <typename R>
 void Disable(GLenum cap)
 {
-    R::Server([=] { GL.glDisable(cap); });
+    R::template OnUnits<ServerUnit>([=] { GL.glDisable(cap); });
 }
 
 template <typename R>

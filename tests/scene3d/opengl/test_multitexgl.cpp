@@ -39,7 +39,9 @@ protected:
     void SetUp() override
     {
         GL.glTexCoord2f = [](GLfloat s, GLfloat t) { Record("TexCoord2f", s, t); };
-        GL.glMultiTexCoord2fARB = [](GLenum unit, GLfloat s, GLfloat t) { Record("MultiTexCoord2f", Unit(unit), s, t); };
+        GL.glMultiTexCoord2fARB = [](GLenum unit, GLfloat s, GLfloat t) {
+            Record("MultiTexCoord2f", Unit(unit), s, t);
+        };
         GL.glActiveTextureARB = [](GLenum unit) { Record("ActiveTexture", Unit(unit)); };
         GL.glClientActiveTextureARB = [](GLenum unit) { Record("ClientActiveTexture", Unit(unit)); };
         GL.glEnable = [](GLenum) { Record("Enable"); };
