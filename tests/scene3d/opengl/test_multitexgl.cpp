@@ -134,7 +134,7 @@ TEST_F(TexCoordRouting, MasksAddUpAndKeepBitsZeroToSeven)
     EXPECT_EQ(GetTexCoordUnitMask(), 0x80);
 }
 
-TEST_F(TexCoordRouting, UnitsBeyondZeroNeedMultitextureAndNullHasNoMask)
+TEST_F(TexCoordRouting, BrokenPreconditionsAreAssertionFailures)
 {
     GLCaps.ARB_multitexture = false;
     const std::function<void()> needing[] = {SetTexCoordDual, SetTexCoordSecond, [] { SetTexCoordUnitMask(1); }};
@@ -153,6 +153,7 @@ TEST_F(TexCoordRouting, UnitsBeyondZeroNeedMultitextureAndNullHasNoMask)
     } catch (const EAssertionFailed& e) {
         EXPECT_THAT(e.Message(), HasSubstr("MultiTexGL"));
     }
+    EXPECT_THROW(EndTexCoordUpdate(), EAssertionFailed) << "no update to end";
 }
 
 // The routing through the real driver: what each unit holds afterwards.
