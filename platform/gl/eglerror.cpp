@@ -2,8 +2,6 @@
 
 #include "platform/rtl/strutils.h"
 
-namespace {
-
 const char* EGLErrorName(EGLint Code)
 {
     switch (Code) {
@@ -25,8 +23,6 @@ const char* EGLErrorName(EGLint Code)
     default: return nullptr;
     }
 }
-
-} // namespace
 
 std::string EGLErrorText(EGLint Code)
 {

@@ -1,5 +1,6 @@
 #include "platform/gl/eglpbuffercontext.h"
 
+#include "platform/gl/eglcompatcontext.h"
 #include "platform/gl/egldisplay.h"
 #include "platform/gl/eglerror.h"
 
@@ -32,12 +33,7 @@ TEGLPbufferContext::TEGLPbufferContext(int Width, int Height) : FDisplay(Surface
     FSurface = eglCreatePbufferSurface(FDisplay, config, size);
     if (FSurface == EGL_NO_SURFACE)
         RaiseLastEGLError("eglCreatePbufferSurface");
-    const EGLint profile[] = {
-        EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
-        EGL_NONE,
-    };
-    if (eglBindAPI(EGL_OPENGL_API))
-        FContext = eglCreateContext(FDisplay, config, EGL_NO_CONTEXT, profile);
+    FContext = CreateCompatibilityContext(FDisplay, config, EGL_NO_CONTEXT);
     if (FContext == EGL_NO_CONTEXT) {
         const EGLint error = eglGetError();
         eglDestroySurface(FDisplay, FSurface);
