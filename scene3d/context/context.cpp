@@ -54,50 +54,42 @@ void T3DContext::CheckInactive() const
 
 void T3DContext::SetColorBits(int Value)
 {
-    CheckInactive();
-    FColorBits = Value;
+    SetFormat(FColorBits, Value);
 }
 
 void T3DContext::SetAlphaBits(int Value)
 {
-    CheckInactive();
-    FAlphaBits = Value;
+    SetFormat(FAlphaBits, Value);
 }
 
 void T3DContext::SetDepthBits(int Value)
 {
-    CheckInactive();
-    FDepthBits = Value;
+    SetFormat(FDepthBits, Value);
 }
 
 void T3DContext::SetStencilBits(int Value)
 {
-    CheckInactive();
-    FStencilBits = Value;
+    SetFormat(FStencilBits, Value);
 }
 
 void T3DContext::SetAccumBits(int Value)
 {
-    CheckInactive();
-    FAccumBits = Value;
+    SetFormat(FAccumBits, Value);
 }
 
 void T3DContext::SetAuxBuffers(int Value)
 {
-    CheckInactive();
-    FAuxBuffers = Value;
+    SetFormat(FAuxBuffers, Value);
 }
 
 void T3DContext::SetOptions(T3DContextOptions Value)
 {
-    CheckInactive();
-    FOptions = Value;
+    SetFormat(FOptions, Value);
 }
 
 void T3DContext::SetAntiAliasing(T3DAntiAliasing Value)
 {
-    CheckInactive();
-    FAntiAliasing = Value;
+    SetFormat(FAntiAliasing, Value);
 }
 
 void T3DContext::CreateContext(TOutputDevice Device)

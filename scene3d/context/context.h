@@ -116,6 +116,12 @@ private:
     friend class T3DContextHandle;
 
     void CheckInactive() const;
+    template <class T>
+    void SetFormat(T& Field, T Value)
+    {
+        CheckInactive();
+        Field = Value;
+    }
     void Created();
     void HandOverOrFreeHandles(std::exception_ptr& Failure);
     void LeaveSharingGroup();

@@ -43,7 +43,8 @@ std::string LastEGLFailure(const char* Call)
     return std::string(Call) + " failed: " + EGLErrorText(eglGetError());
 }
 
-void LoadLibrariesForWindow()
+// OpenGL and GLU, loaded once for the process.
+void LoadLibraries()
 {
     if (!LoadGLLibraries())
         RaiseSystemError(std::string("cannot load ") + OpenGLLibraryName + " and " + GLULibraryName);
@@ -84,7 +85,7 @@ void T3DEGLContext::CreateNativeContext(TOutputDevice Device)
 {
     RegisterContextWindow(Device, this);
     try {
-        LoadLibrariesForWindow();
+        LoadLibraries();
         void* connection = X11Display();
         if (!connection)
             RaiseSystemError("windows take OpenGL only on the X11 window system");
@@ -115,7 +116,7 @@ void T3DEGLContext::CreateNativeContext(TOutputDevice Device)
 
 void T3DEGLContext::CreateNativeMemoryContext(TOutputDevice, int Width, int Height, int BufferCount)
 {
-    LoadLibrariesForWindow();
+    LoadLibraries();
     // One colour buffer: EGL pbuffers have no auxiliary buffers to draw into.
     if (BufferCount > 1)
         throw Exception("Format not supported for pbuffer operation.");

@@ -93,6 +93,28 @@ TEST_F(ContextHandles, AVirtualHandleWithoutAnAllocatorGetsNoOwner)
     context.Deactivate();
 }
 
+TEST_F(ContextHandles, FreeingTheLastContextHandsAFailingHandleToTheApplication)
+{
+    auto context = ContextManager()->CreateContext();
+    context->CreateMemoryContext(0, Width, Height, 1);
+    T3DVirtualHandle failing;
+    failing.SetOnAllocate([](TObject*, GLuint& Handle) { Handle = 3; });
+    failing.SetOnDestroy([](TObject*, GLuint&) { throw Exception("program object lost"); });
+    T3DListHandle list;
+    context->Activate();
+    failing.AllocateHandle();
+    list.AllocateHandle();
+    context->Deactivate();
+
+    const TApplicationExceptions caught;
+    EXPECT_NO_THROW(context.reset());
+    EXPECT_THAT(caught.Messages(), ElementsAre("program object lost"));
+    EXPECT_EQ(failing.Handle(), 0u);
+    EXPECT_EQ(list.Handle(), 0u);
+    EXPECT_EQ(ContextManager()->CreatedCount(), 0);
+    EXPECT_EQ(CurrentContext(), nullptr);
+}
+
 // A virtual handle of the owner context, freed while another context is
 // current two activations deep.
 class HandleOfAnotherContext : public ContextTest {
