@@ -6,7 +6,9 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "scene3d/context/contextmanager.h"
 #include "scene3d/opengl/openglapi.h"
 #include "tests/scene3d/context/contexttesting.h"
 
@@ -151,6 +153,38 @@ TEST_F(ContextActivation, DestroyingAContextGivesTheCurrentOneBackAsDeepAsItWas)
     EXPECT_FALSE(current.Active());
     EXPECT_EQ(CurrentContext(), nullptr);
     EXPECT_EQ(eglGetCurrentContext(), EGL_NO_CONTEXT);
+}
+
+// A context of another window system: created in name only.
+class TOtherSystemContext final : public T3DContext {
+public:
+    TOtherSystemContext() : T3DContext(ContextManager()->shared_from_this()) {}
+    ~TOtherSystemContext() override { DestroyContextOnFree(); }
+    bool HasNativeContext() const override { return FCreated; }
+    void PresentBuffers() override {}
+    TOutputDevice OutputDevice() const override { return 0; }
+
+protected:
+    void ActivateNative() override {}
+    void DeactivateNative() override {}
+    void CreateNativeContext(TOutputDevice) override { FCreated = true; }
+    void CreateNativeMemoryContext(TOutputDevice, int, int, int) override { FCreated = true; }
+    void ShareNativeLists(T3DContext&) override {}
+    void DestroyNativeContext() override { FCreated = false; }
+
+private:
+    bool FCreated = false;
+};
+
+TEST_F(ContextActivation, SharesOnlyWithContextsOfItsOwnDisplay)
+{
+    T3DContext& context = NewMemoryContext();
+    TOtherSystemContext other;
+    other.CreateMemoryContext(0, Width, Height, 1);
+    EXPECT_THAT([&] { context.ShareLists(other); }, ThrowsMessage<Exception>(StrEq("Incompatible contexts")));
+    EXPECT_EQ(context.SharingGroup(), std::vector<T3DContext*>{&context});
+    T3DContext& uncreated = NewContext();
+    EXPECT_THAT([&] { context.ShareLists(uncreated); }, ThrowsMessage<Exception>(StrEq("Incompatible contexts")));
 }
 
 TEST_F(ContextActivation, MesaSoftwareRenderingCountsAsSoftware)
