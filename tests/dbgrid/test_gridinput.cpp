@@ -268,6 +268,35 @@ TEST(GridMouse, DragSelectsAndAutoScrollsEverySixtyMilliseconds)
     SetTimerClock(nullptr);
 }
 
+TEST(GridMouse, ADragWithinFrozenCellsSelectsThemWithoutScrolling)
+{
+    TManualTimerClock clock;
+    SetTimerClock(&clock);
+    {
+        TInputGrid f(8, 8);
+        TTextGrid& g = *f.Grid;
+        g.SetFixedCols(2);
+        g.SetFrozenCols(1);
+        g.SetFixedRows(2);
+        g.SetFrozenRows(1);
+        QWidget* w = g.Widget();
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, f.Centre(1, 2));
+        QTest::mouseMove(w, f.Centre(1, 5));
+        clock.Advance(300);
+        EXPECT_EQ(g.Selection(), (TGridRectLt{1, 2, 1, 5}));
+        QTest::mouseMove(w, f.Centre(3, 1));
+        clock.Advance(300);
+        EXPECT_EQ(g.Selection(), (TGridRectLt{1, 1, 3, 2}));
+        // Left of the frozen cells the timer steps the anchor only as far
+        // as they reach.
+        QTest::mouseMove(w, f.Centre(0, 1));
+        clock.Advance(300);
+        EXPECT_EQ(g.Anchor(), (TGridCoordLt{1, 1}));
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, f.Centre(0, 1));
+    }
+    SetTimerClock(nullptr);
+}
+
 TEST(GridMouse, TimedScrollFollowsItsDirectionFlags)
 {
     TInputGrid f(30, 30);
