@@ -111,7 +111,7 @@ void TCustomGridLt::HideEditor()
         FHidingEditor = false;
     };
     try {
-        if (pos.X >= 0 && pos.Y >= 0)
+        if (pos.X >= 0 && pos.Y >= 0 && pos.X < FColCount && pos.Y < FRowCount)
             SetEditText(pos.X, pos.Y, FInplaceEdit->Text());
     } catch (...) {
         hide();

@@ -214,6 +214,25 @@ TEST(GridEditor, HidingStoresTheTextAndResetsThePositionEvenWhenStoringFails)
     EXPECT_FALSE(f.Grid->InplaceEditor()->Visible());
 }
 
+TEST(GridEditor, RowsTakenFromUnderTheCurrentCellTakeItsEditorAlong)
+{
+    TInputGrid f(6, 10);
+    TTextGrid& g = *f.Grid;
+    g.SetOptions(g.Options() + TGridOptionsLt{goEditing, goRangeSelect});
+    g.FocusCell(2, 8, true, true);
+    g.SetEditorMode(true);
+    ASSERT_TRUE(g.InplaceEditor()->Visible());
+    g.InplaceEditor()->SetText("typed");
+    g.SetRowCount(5);
+    EXPECT_EQ(g.Row(), 4);
+    EXPECT_EQ(g.Anchor(), (TGridCoordLt{2, 4}));
+    // The editor stood on a row that is gone: it no longer shows there,
+    // and its text goes to no cell.
+    EXPECT_FALSE(g.InplaceEditor()->Visible());
+    EXPECT_EQ((g.Texts[{2, 4}]), "");
+    EXPECT_EQ((g.Texts[{2, 8}]), "");
+}
+
 TEST(GridEditor, EditorHandsMovingKeysToTheGrid)
 {
     TInputGrid f;
