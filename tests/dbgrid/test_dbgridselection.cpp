@@ -55,6 +55,19 @@ struct TSelectionGrid : TStepsGrid {
         Table->First();
     }
 
+    // Sorts the table by FDELAY, whose values now run against the order
+    // the rows were made in.
+    void SortAgainstTheirMaking()
+    {
+        for (int id = 1; id <= 8; ++id) {
+            ASSERT_TRUE(Table->Locate("FID", Variant(id), {}));
+            Table->Edit();
+            Delay->SetAsInteger((10 - id) * 100);
+            Table->Post();
+        }
+        Table->SetIndexFieldNames("FDELAY");
+    }
+
     TDBGridLtSelection& Sel() const { return *G->Selection(); }
     TDBGridLtSelectionRect& Rect() const { return *G->Selection()->Rect(); }
     TDBGridLtSelectionCols& Cols() const { return *G->Selection()->ColumnList(); }
@@ -213,14 +226,7 @@ TEST(DBGridSelectionRect, GettersNeedActiveDataAndAreEmptyWithoutARectangle)
 TEST(DBGridSelectionRect, AWalkFromTheTopRowMeetsTheBottomRowInAnIndexOrder)
 {
     TSelectionGrid f;
-    // Navigation order by FDELAY runs against the order the rows were made.
-    for (int id = 1; id <= 8; ++id) {
-        ASSERT_TRUE(f.Table->Locate("FID", Variant(id), {}));
-        f.Table->Edit();
-        f.Delay->SetAsInteger((10 - id) * 100);
-        f.Table->Post();
-    }
-    f.Table->SetIndexFieldNames("FDELAY");
+    f.SortAgainstTheirMaking();
     f.ReadMarks();
     f.Table->First();
     EXPECT_EQ(f.Fid->AsInteger(), 8);
@@ -478,13 +484,7 @@ TEST(DBGridSelection, MarkedRowsFollowANewOrderAndLeaveWithTheirRecords)
         rows.SelectCurrentRow(true);
     }
     // Sorted anew, the marked rows run the other way round.
-    for (int id = 1; id <= 8; ++id) {
-        ASSERT_TRUE(f.Table->Locate("FID", Variant(id), {}));
-        f.Table->Edit();
-        f.Delay->SetAsInteger((10 - id) * 100);
-        f.Table->Post();
-    }
-    f.Table->SetIndexFieldNames("FDELAY");
+    f.SortAgainstTheirMaking();
     const auto marked = [&] {
         std::vector<int> rowsMarked;
         for (std::size_t i = 0; i < f.Marks.size(); ++i)
