@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the scene engine's archive readers. The first
 // byte picks the reader: an object list (which reads every registered list
-// class inside it), one of the typed lists, or a walk over loose values.
+// class inside it), one of the typed lists, a walk over loose values, or an
+// extensible collection of the item classes below.
 // Reading may only raise the runtime's exceptions; what it accepts must write
 // back and read again to the same bytes (write, read, write), and a float
 // read must survive its own round trip.
@@ -10,16 +11,51 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 
+#include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/streams.h"
+#include "scene3d/base/extcollection.h"
 #include "scene3d/lists/numberlists.h"
 #include "scene3d/lists/vectorlists.h"
 #include "scene3d/persistence/binaryreader.h"
+#include "scene3d/persistence/binarywriter.h"
 #include "scene3d/persistence/extendedfloat.h"
 #include "scene3d/persistence/persistentobjectlist.h"
 
+// The item classes of the collection fixture, and a unique one.
+class TBlink : public TExtCollectionItem {
+    LT_CLASS(TBlink)
+public:
+    explicit TBlink(TExtCollection* C) : TExtCollectionItem(C, ItemClassOf<TBlink>()) {}
+    static std::string KindName() { return "Blink"; }
+};
+
+class TSpin : public TExtCollectionItem {
+    LT_CLASS(TSpin)
+public:
+    explicit TSpin(TExtCollection* C) : TExtCollectionItem(C, ItemClassOf<TSpin>()) {}
+    static std::string KindName() { return "Spin"; }
+};
+
+class TGlow : public TExtCollectionItem {
+    LT_CLASS(TGlow)
+public:
+    explicit TGlow(TExtCollection* C) : TExtCollectionItem(C, ItemClassOf<TGlow>()) {}
+    static std::string KindName() { return "Glow"; }
+    static bool IsUnique() { return true; }
+};
+
+LT_IMPLEMENT_CLASS(TBlink, TExtCollectionItem) {}
+LT_IMPLEMENT_CLASS(TSpin, TExtCollectionItem) {}
+LT_IMPLEMENT_CLASS(TGlow, TExtCollectionItem) {}
+
 namespace {
+
+[[maybe_unused]] const bool registered = RegisterExtCollectionItemClass<TBlink>() &&
+                                         RegisterExtCollectionItemClass<TSpin>() &&
+                                         RegisterExtCollectionItemClass<TGlow>();
 
 void Check(bool Condition)
 {
@@ -56,6 +92,35 @@ void ReadBack(const std::string& Data)
     }
     if constexpr (std::is_same_v<TArchived, TPersistentObjectList>)
         FreeDeep(object);
+}
+
+std::string Written(const TExtCollection& Collection)
+{
+    TStringStream stream;
+    TBinaryWriter writer(stream);
+    Collection.WriteToArchive(writer);
+    return stream.DataString();
+}
+
+void ReadCollection(TExtCollection& Collection, const std::string& Data)
+{
+    TStringStream stream(Data);
+    TBinaryReader reader(stream);
+    Collection.ReadFromArchive(reader);
+}
+
+void ReadExtCollection(const std::string& Data)
+{
+    TExtCollection collection(nullptr);
+    try {
+        ReadCollection(collection, Data);
+    } catch (const Exception&) {
+        return;
+    }
+    const std::string written = Written(collection);
+    TExtCollection again(nullptr);
+    ReadCollection(again, written);
+    Check(Written(again) == written);
 }
 
 void WalkValues(const std::string& Data)
@@ -103,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static const std::function<void(const std::string&)> readers[] = {
         ReadBack<TPersistentObjectList>, ReadBack<TAffineVectorList>, ReadBack<TVectorList>,
         ReadBack<TTexPointList>,         ReadBack<TIntegerList>,      ReadBack<TSingleList>,
-        ReadBack<TByteList>,             WalkValues,
+        ReadBack<TByteList>,             WalkValues,                  ReadExtCollection,
     };
     readers[data[0] % std::size(readers)](archive);
     return 0;

@@ -21,13 +21,19 @@ namespace {
                                          RegisterArchiveClass<TVectorList>() &&
                                          RegisterArchiveClass<TTexPointList>();
 
-// Whether both lists are of the class of Self, with equal counts.
-bool CanLerp(const TBaseVectorList& Self, const TBaseVectorList& List1, const TBaseVectorList& List2)
+// Self becomes List1 + T * (List2 - List1) when both lists are of its own
+// class (of equal counts); otherwise nothing happens.
+template <class TList>
+void LerpLists(TList& Self, const TBaseVectorList& List1, const TBaseVectorList& List2, float T)
 {
     if (typeid(List1) != typeid(Self) || typeid(List2) != typeid(Self))
-        return false;
+        return;
     EngineAssert(List1.Count() == List2.Count());
-    return true;
+    const auto& from = static_cast<const TList&>(List1);
+    const auto& to = static_cast<const TList&>(List2);
+    Self.SetCount(from.Count());
+    const auto count = static_cast<std::size_t>(Self.Count());
+    VectorArrayLerp(std::span(from.List(), count), std::span(to.List(), count), T, std::span(Self.List(), count));
 }
 
 } // namespace
@@ -62,13 +68,7 @@ void TAffineVectorList::Normalize()
 
 void TAffineVectorList::Lerp(const TBaseVectorList& List1, const TBaseVectorList& List2, float T)
 {
-    if (!CanLerp(*this, List1, List2))
-        return;
-    const auto& from = static_cast<const TAffineVectorList&>(List1);
-    const auto& to = static_cast<const TAffineVectorList&>(List2);
-    SetCount(from.Count());
-    const auto count = static_cast<std::size_t>(Count());
-    VectorArrayLerp(std::span(from.List(), count), std::span(to.List(), count), T, std::span(List(), count));
+    LerpLists(*this, List1, List2, T);
 }
 
 TVectorList::TVectorList() : TBaseVectorList(sizeof(TVector)) {}
@@ -103,13 +103,7 @@ void TVectorList::Normalize()
 
 void TVectorList::Lerp(const TBaseVectorList& List1, const TBaseVectorList& List2, float T)
 {
-    if (!CanLerp(*this, List1, List2))
-        return;
-    const auto& from = static_cast<const TVectorList&>(List1);
-    const auto& to = static_cast<const TVectorList&>(List2);
-    SetCount(from.Count());
-    const auto count = static_cast<std::size_t>(Count());
-    VectorArrayLerp(std::span(from.List(), count), std::span(to.List(), count), T, std::span(List(), count));
+    LerpLists(*this, List1, List2, T);
 }
 
 TTexPointList::TTexPointList() : TBaseList(sizeof(TTexPoint)) {}
