@@ -38,8 +38,8 @@ void T3DNode::Assign(const TPersistent* Source)
         TCollectionItem::Assign(Source);
 }
 
-T3DNodes::T3DNodes(TComponent* AOwner, TItemFactory NodeFactory)
-    : TCollection(AOwner, NodeFactory ? std::move(NodeFactory) : ItemsOf<T3DNode>())
+T3DNodes::T3DNodes(TComponent* AOwner, TNodeFactory NodeFactory)
+    : TCollection(AOwner, NodeFactory ? TItemFactory(std::move(NodeFactory)) : ItemsOf<T3DNode>())
 {
 }
 

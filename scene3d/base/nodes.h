@@ -1,6 +1,7 @@
 #pragma once
 // The nodes of line objects: positions in a collection owned by a scene
 // object, which hears of every change.
+#include <functional>
 #include <memory>
 
 #include "platform/rtl/collection.h"
@@ -33,8 +34,10 @@ private:
 class T3DNodes : public TCollection {
     LT_CLASS(T3DNodes)
 public:
+    using TNodeFactory = std::function<std::unique_ptr<T3DNode>(TCollection*)>;
+
     // Nodes made by NodeFactory, or T3DNode when it is empty.
-    explicit T3DNodes(TComponent* AOwner, TItemFactory NodeFactory = {});
+    explicit T3DNodes(TComponent* AOwner, TNodeFactory NodeFactory = {});
 
     T3DNode* Add() { return static_cast<T3DNode*>(TCollection::Add()); }
     T3DNode* Items(int Index) const { return static_cast<T3DNode*>(TCollection::Items(Index)); }

@@ -141,6 +141,17 @@ TEST(Nodes, ChangesReachTheOwnerOutsideUpdates)
     EXPECT_EQ(copy.DisplayName(), "1.0000; -2.5000; 1.0000");
 }
 
+TEST(Nodes, ACollectionMakesNodesOfTheClassItWasGiven)
+{
+    struct TMarkedNode : T3DNode {
+        using T3DNode::T3DNode;
+    };
+    T3DNodes nodes(nullptr, [](TCollection* C) { return std::make_unique<TMarkedNode>(C); });
+    EXPECT_NE(dynamic_cast<TMarkedNode*>(nodes.Add()), nullptr);
+    T3DNodes plain(nullptr);
+    EXPECT_EQ(typeid(*plain.Add()), typeid(T3DNode));
+}
+
 TEST(Nodes, TheSplineRunsThroughTheNodesInOrder)
 {
     TCoordinatesHolder holder(nullptr);
