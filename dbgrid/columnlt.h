@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dbgrid/columnfooterlt.h"
 #include "dbcontrols/dbcombobox.h"
@@ -39,6 +40,15 @@ using TColCellUpdateDataEventLt =
     std::function<void(TObject* Sender, std::string& Text, Variant& Value, bool& UseText, bool& Handled)>;
 // May turn the in-place editor's required-value mark on or off.
 using TOnColumnCheckDrawRequiredStateEventLt = std::function<void(TObject* Sender, bool& DrawState)>;
+
+// One button of a cell's button strip.
+struct TCellButtonLt {
+    TEditButtonStyleLt Style = ebsDropDownLt;
+    // The face's width, without the separator line of a Flat grid.
+    int Width = 0;
+    // The column's edit button; null for the default button.
+    const TEditButtonLt* Button = nullptr;
+};
 
 class TColumnLt : public TCollectionItem {
     LT_CLASS(TColumnLt)
@@ -209,9 +219,11 @@ public:
     // The recently used texts the editor offers while the operator types.
     TMRUListLt* MRUList() const { return FMRUList.get(); }
     void SetMRUList(const TMRUListLt* Value) { FMRUList->Assign(Value); }
-    // The room the cell's buttons take: the default button when the column
-    // shows one, then each visible edit button, with a separator line each
-    // in a Flat grid.
+    // The cell's buttons from its right edge leftwards: the default button
+    // when the column shows one, then each visible edit button.
+    std::vector<TCellButtonLt> CellButtons() const;
+    // The room the cell's buttons take, with a separator line each in a
+    // Flat grid.
     int EditButtonsWidth() const;
     // The dataset a lookup column's list shows.
     TDataSet* LookupSourceDataSet() const;
