@@ -60,6 +60,9 @@ public:
     TColumnTitleLt* Title() const { return FTitle.get(); }
     void SetTitle(const TColumnTitleLt* Value) { FTitle->Assign(Value); }
     TColumnExplicitValuesLt ExplicitValues() const { return FExplicit; }
+    // A default column moves its field too, to where the field shown at
+    // the new place stands, so that the next layout keeps the order.
+    void SetIndex(int Value) override;
     // A stored column is the operator's; default columns are not stored.
     bool IsStored() const { return FStored; }
     void SetStored(bool Value) { FStored = Value; }

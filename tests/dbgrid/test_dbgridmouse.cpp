@@ -191,6 +191,23 @@ TEST(DBGridMouse, AClickOnAButtonAColumnPaintsClicksThatButton)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(DBGridMouse, ADefaultColumnDraggedByItsTitleStaysWhereItWasDropped)
+{
+    TInputStepsGrid f;
+    QWidget* w = f.Grid->Widget();
+    const QPoint from = f.Centre(f.Grid->DataToRawColumn(0), 0);
+    const QPoint to = f.Centre(f.Grid->DataToRawColumn(2), 0);
+    QTest::mousePress(w, Qt::LeftButton, {}, from);
+    QTest::mouseMove(w, from + QPoint(10, 0));
+    QTest::mouseMove(w, to);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, to);
+    f.Grid->LayoutChanged();
+    ASSERT_EQ(f.Grid->Columns()->Count(), 4);
+    EXPECT_EQ(f.Column(2)->BoundField(), f.Fid);
+    EXPECT_EQ(f.Column(0)->BoundField(), f.Delay);
+    EXPECT_EQ(f.Fid->Index(), 2);
+}
+
 TEST(DBGridMouse, DraggingATitleBorderSizesTheColumn)
 {
     struct TCase {
