@@ -205,6 +205,7 @@ TEST(DBGridLayout, AutoFitDefaultColumnsFillTheClientWidthExactly)
     g.SetAutoFitColWidths(true);
     EXPECT_FALSE(g.Columns()->Customized());
     EXPECT_EQ(taken(g), g.ClientWidth());
+    g.SetCol(g.ColCount() - 1);
     EXPECT_EQ(g.FirstShownCol(), g.FixedCols()) << "the first column stays in sight";
     g.SetWidth(260);
     EXPECT_EQ(taken(g), g.ClientWidth());
