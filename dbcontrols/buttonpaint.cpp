@@ -36,8 +36,9 @@ unsigned FrameFlags(bool Pressed, bool Flat, bool Enabled)
     return (Pressed ? DFCS_PUSHED : 0) | (Flat ? DFCS_FLAT : 0) | (Enabled ? 0 : DFCS_INACTIVE);
 }
 
-// The face under the ellipsis, plus and minus signs; returns the inner area.
-TRect PaintSignFace(TCanvas* Canvas, const TRect& Rect, bool Pressed, bool Active, bool Flat, bool Enabled)
+} // namespace
+
+TRect PaintPlainButtonFace(TCanvas* Canvas, const TRect& Rect, bool Pressed, bool Active, bool Flat, bool Enabled)
 {
     TRect inner = Rect;
     if (ThemesOn) {
@@ -61,6 +62,8 @@ TRect PaintSignFace(TCanvas* Canvas, const TRect& Rect, bool Pressed, bool Activ
     }
     return inner;
 }
+
+namespace {
 
 // Draws a sign rectangle in the enabled or disabled look.
 void PaintSignPart(TCanvas* Canvas, TRect R, bool Enabled)
@@ -120,7 +123,7 @@ void PaintUpDownHalfFace(TCanvas* Canvas, const TRect& Rect, int Half, bool Pres
 
 void PaintEllipsisFace(TCanvas* Canvas, const TRect& Rect, bool Pressed, bool Active, bool Flat, bool Enabled)
 {
-    const TRect inner = PaintSignFace(Canvas, Rect, Pressed, Active, Flat, Enabled);
+    const TRect inner = PaintPlainButtonFace(Canvas, Rect, Pressed, Active, Flat, Enabled);
     const int width = inner.Width();
     const int side = width > 7 ? 2 : 1;
     const int gap = width >= 12 ? 2 : 1;
@@ -138,7 +141,7 @@ void PaintEllipsisFace(TCanvas* Canvas, const TRect& Rect, bool Pressed, bool Ac
 void PaintPlusMinusFace(TCanvas* Canvas, const TRect& Rect, bool Plus, bool Pressed, bool Active, bool Flat,
                         bool Enabled)
 {
-    const TRect inner = PaintSignFace(Canvas, Rect, Pressed, Active, Flat, Enabled);
+    const TRect inner = PaintPlainButtonFace(Canvas, Rect, Pressed, Active, Flat, Enabled);
     const int smaller = std::min(inner.Width(), inner.Height());
     int length = std::max(1, smaller * 4 / 7);
     const int thickness = std::max(1, length / 3);

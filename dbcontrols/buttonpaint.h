@@ -22,6 +22,10 @@ void PaintCheckBoxFace(TCanvas* Canvas, const TRect& Rect, int CheckState, bool 
 // One face of Kind; Half (0 top, 1 bottom) picks the arrow of an up/down half.
 void PaintSingleButtonFace(TCanvas* Canvas, TButtonPaintKindLt Kind, const TRect& Rect, int Half, bool Pressed,
                            bool Active, bool Flat, bool Enabled);
+// The bare face of a push button (themed, classic or flat) that the
+// ellipsis, plus and minus signs and glyphs stand on; answers the area
+// inside its edge.
+TRect PaintPlainButtonFace(TCanvas* Canvas, const TRect& Rect, bool Pressed, bool Active, bool Flat, bool Enabled);
 void PaintDropDownFace(TCanvas* Canvas, const TRect& Rect, bool Pressed, bool Active, bool Flat, bool Enabled);
 void PaintEllipsisFace(TCanvas* Canvas, const TRect& Rect, bool Pressed, bool Active, bool Flat, bool Enabled);
 void PaintUpDownHalfFace(TCanvas* Canvas, const TRect& Rect, int Half, bool Pressed, bool Active, bool Flat,

@@ -16,15 +16,14 @@ namespace {
 constexpr unsigned kFirstRepeatDelay = 400;
 constexpr unsigned kRepeatInterval = 100;
 
-// The paint kind of each style; glyph buttons never paint through it.
-TButtonPaintKindLt PaintKindOf(TEditButtonStyleLt Style)
+} // namespace
+
+TButtonPaintKindLt ButtonPaintKindOf(TEditButtonStyleLt Style)
 {
     static constexpr TButtonPaintKindLt kinds[] = {bpkDropDownLt, bpkEllipsisLt, bpkUpDownLt,
                                                    bpkUpDownLt,   bpkPlusLt,     bpkMinusLt};
     return kinds[Style];
 }
-
-} // namespace
 
 TEditButtonControlLt::TEditButtonControlLt(TComponent* AOwner) : TSpeedButton(AOwner) {}
 
@@ -168,7 +167,7 @@ void TEditButtonControlLt::Paint()
     if (FStyle != ebsGlyphLt) {
         const bool down = State() == bsDown || State() == bsExclusive;
         PaintButtonFace(canvas, ClientRect(), parentColor, 0, Enabled(), FActive, Flat(), down ? FPressedPart : 0,
-                        PaintKindOf(FStyle));
+                        ButtonPaintKindOf(FStyle));
         return;
     }
     const bool clipped = Flat() && !ButtonThemesEnabled();

@@ -5,9 +5,14 @@
 #include <memory>
 #include <vector>
 
+#include "dbcontrols/buttonpaint.h"
 #include "dbcontrols/editbuttons.h"
 #include "platform/ui/extctrls.h"
 #include "platform/ui/repeattimer.h"
+
+// The face PaintButtonFace draws for a button of Style (glyph buttons
+// paint their glyph instead).
+TButtonPaintKindLt ButtonPaintKindOf(TEditButtonStyleLt Style);
 
 class TEditButtonControlLt : public TSpeedButton {
     LT_CLASS(TEditButtonControlLt)

@@ -22,19 +22,30 @@ TEditButtonsLt* TColumnLt::EditButtons() const
     return FEditButtons.get();
 }
 
-int TColumnLt::EditButtonsWidth() const
+std::vector<TCellButtonLt> TColumnLt::CellButtons() const
 {
     const TCustomDBGridLt* grid = OwnerGrid();
-    const bool flat = grid && grid->Flat();
-    const int autoWidth = flat ? ComputeFlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
-    const int line = flat ? 1 : 0;
-    int width = ColumnShowsDefaultButton(*this) ? autoWidth + line : 0;
+    const int autoWidth = grid && grid->Flat() ? ComputeFlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
+    std::vector<TCellButtonLt> buttons;
+    const TInplaceEditStyleLt style = ColumnEditStyle(*this, true);
+    if (style != iesSimpleLt)
+        buttons.push_back({DefaultButtonStyleOf(style), autoWidth, nullptr});
     if (FEditButtons)
         for (int i = 0; i < FEditButtons->Count(); ++i) {
             const TEditButtonLt* button = FEditButtons->ButtonAt(i);
             if (button->Visible())
-                width += (button->Width() > 0 ? button->Width() : autoWidth) + line;
+                buttons.push_back({button->Style(), button->Width() > 0 ? button->Width() : autoWidth, button});
         }
+    return buttons;
+}
+
+int TColumnLt::EditButtonsWidth() const
+{
+    const TCustomDBGridLt* grid = OwnerGrid();
+    const int line = grid && grid->Flat() ? 1 : 0;
+    int width = 0;
+    for (const TCellButtonLt& button : CellButtons())
+        width += button.Width + line;
     return width;
 }
 

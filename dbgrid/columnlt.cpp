@@ -223,9 +223,13 @@ void TColumnLt::BindField(TField* Value)
     if (FField == Value)
         return;
     FField = Value;
-    if (Value)
+    if (Value) {
         FFieldName = Value->FieldName();
-    else if (DefaultColumn()) {
+        // Nothing stored a width for a default column: automatic fitting
+        // shares the room in proportion to the field's own width.
+        if (DefaultColumn())
+            FInitialWidth = Width();
+    } else if (DefaultColumn()) {
         FFieldName.clear();
         ResetToDefaults();
         FFitBaseWidth = Width();
@@ -442,6 +446,18 @@ bool TColumnLt::ReadOnly() const
     return IsExplicit(cevReadOnly) ? FReadOnly : DefaultReadOnly();
 }
 
+void TColumnLt::SetIndex(int Value)
+{
+    TField* field = BoundField();
+    const TCustomDBGridLt* grid = OwnerGrid();
+    if (DefaultColumn() && field && grid && grid->DataLinkActive() && grid->DataLink()->MapCount() > 0) {
+        const int place = std::clamp(Value, 0, grid->DataLink()->MapCount() - 1);
+        if (const TField* there = grid->DataLink()->MappedField(place))
+            field->SetIndex(there->Index());
+    }
+    TCollectionItem::SetIndex(Value);
+}
+
 void TColumnLt::SetReadOnly(bool Value)
 {
     TField* field = BoundField();
@@ -489,8 +505,6 @@ void TColumnLt::SetWidth(int Value)
         const TTextMetric tm = canvas.TextMetrics();
         const int zero = std::max(1, canvas.TextWidth("0"));
         field->SetDisplayWidth((Value + tm.tmAveCharWidth / 2 - tm.tmOverhang - 3) / zero);
-        if (grid->InAutoFit() && !IsExplicit(cevWidth))
-            return;
     }
     if (!IsExplicit(cevWidth) && Value == DefaultWidth())
         return;

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dbgrid/columnfooterlt.h"
 #include "dbcontrols/dbcombobox.h"
@@ -40,6 +41,15 @@ using TColCellUpdateDataEventLt =
 // May turn the in-place editor's required-value mark on or off.
 using TOnColumnCheckDrawRequiredStateEventLt = std::function<void(TObject* Sender, bool& DrawState)>;
 
+// One button of a cell's button strip.
+struct TCellButtonLt {
+    TEditButtonStyleLt Style = ebsDropDownLt;
+    // The face's width, without the separator line of a Flat grid.
+    int Width = 0;
+    // The column's edit button; null for the default button.
+    const TEditButtonLt* Button = nullptr;
+};
+
 class TColumnLt : public TCollectionItem {
     LT_CLASS(TColumnLt)
 public:
@@ -50,6 +60,9 @@ public:
     TColumnTitleLt* Title() const { return FTitle.get(); }
     void SetTitle(const TColumnTitleLt* Value) { FTitle->Assign(Value); }
     TColumnExplicitValuesLt ExplicitValues() const { return FExplicit; }
+    // A default column moves its field too, to where the field shown at
+    // the new place stands, so that the next layout keeps the order.
+    void SetIndex(int Value) override;
     // A stored column is the operator's; default columns are not stored.
     bool IsStored() const { return FStored; }
     void SetStored(bool Value) { FStored = Value; }
@@ -209,9 +222,11 @@ public:
     // The recently used texts the editor offers while the operator types.
     TMRUListLt* MRUList() const { return FMRUList.get(); }
     void SetMRUList(const TMRUListLt* Value) { FMRUList->Assign(Value); }
-    // The room the cell's buttons take: the default button when the column
-    // shows one, then each visible edit button, with a separator line each
-    // in a Flat grid.
+    // The cell's buttons from its right edge leftwards: the default button
+    // when the column shows one, then each visible edit button.
+    std::vector<TCellButtonLt> CellButtons() const;
+    // The room the cell's buttons take, with a separator line each in a
+    // Flat grid.
     int EditButtonsWidth() const;
     // The dataset a lookup column's list shows.
     TDataSet* LookupSourceDataSet() const;

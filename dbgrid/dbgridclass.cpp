@@ -63,7 +63,13 @@ LT_IMPLEMENT_CLASS(TDBGridLt, TCustomDBGridLt)
     P.Property("OnApplyFilter", &G::OnApplyFilter, &G::SetOnApplyFilter);
     P.Property("OnColumnMoved", &G::OnColumnMoved, &G::SetOnColumnMoved);
     P.Property("OnColWidthsChanged", &G::OnColWidthsChanged, &G::SetOnColWidthsChanged);
+    P.Property("OnDrawColumnCell", &G::OnDrawColumnCell, &G::SetOnDrawColumnCell);
+    P.Property("OnDrawDataCell", &G::OnDrawDataCell, &G::SetOnDrawDataCell);
+    P.Property("OnDrawFooterCell", &G::OnDrawFooterCell, &G::SetOnDrawFooterCell);
+    P.Property("OnGetBtnParams", &G::OnGetBtnParams, &G::SetOnGetBtnParams);
     P.Property("OnGetCellParams", &G::OnGetCellParams, &G::SetOnGetCellParams);
+    P.Property("OnGetFooterParams", &G::OnGetFooterParams, &G::SetOnGetFooterParams);
+    P.Property("OnMoveRecords", &G::OnMoveRecords, &G::SetOnMoveRecords);
     P.Property("OnSortMarkingChanged", &G::OnSortMarkingChanged, &G::SetOnSortMarkingChanged);
     // Keyboard and mouse.
     P.Property("EditActions", &G::EditActions, &G::SetEditActions).Default(0);

@@ -3,7 +3,10 @@
 // the text, image, check box or edit buttons of the cell.
 #include <algorithm>
 
+#include <QImage>
+
 #include "dbcontrols/buttonpaint.h"
+#include "dbcontrols/editbuttoncontrol.h"
 #include "dbgrid/celltextdrawing.h"
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columnlt.h"
@@ -14,24 +17,11 @@
 #include "dbgrid/paintedrecord.h"
 #include "platform/data/dataset.h"
 #include "platform/data/field.h"
+#include "platform/ui/extctrls.h"
+#include "platform/ui/imagegraphic.h"
 #include "platform/ui/imglist.h"
-#include "platform/ui/sysmetrics.h"
 
 namespace {
-// The button a column shows beside its cells, -1 for none.
-int ColumnButtonKind(const TColumnLt& Column)
-{
-    switch (Column.ButtonStyle()) {
-    case cbsEllipsis: return bpkEllipsisLt;
-    case cbsUpDown: return bpkUpDownLt;
-    case cbsDropDown: return bpkDropDownLt;
-    case cbsNone: return -1;
-    case cbsAuto: break;
-    }
-    const TColumnKindLt kind = Column.ColumnKind();
-    return kind == ckPickListLt || kind == ckLookupLt || kind == ckKeyPickListLt ? bpkDropDownLt : -1;
-}
-
 int CheckStateIndex(TCheckBoxState State)
 {
     return State == cbChecked ? 1 : State == cbGrayed ? 2 : 0;
@@ -46,11 +36,6 @@ void TCustomDBGridLt::SetIncSearchState(bool Searching, const std::string& Text)
     FIncSearchText = Text;
     if (FDataLink->Active())
         RepaintRow(FTitleOffset + FDataLink->ActiveRecord());
-}
-
-int TCustomDBGridLt::EditButtonWidth() const
-{
-    return Flat() ? DefaultFlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
 }
 
 bool TCustomDBGridLt::HighlightDataCellColor(int DataCol, int DataRow, TGridDrawState State, TFont* AFont,
@@ -130,9 +115,10 @@ bool TCustomDBGridLt::DrawDataCellAt(int DataCol, int DataRow, const TRect& Cell
     }
     TRect contents = Rect;
     TRect buttons = Rect;
-    const bool showButton = column->AlwaysShowEditButton() && ColumnButtonKind(*column) >= 0;
-    if (showButton) {
-        contents.Right = std::max(contents.Left, contents.Right - EditButtonWidth());
+    const std::vector<TCellButtonLt> cellButtons =
+        column->AlwaysShowEditButton() ? column->CellButtons() : std::vector<TCellButtonLt>{};
+    if (!cellButtons.empty()) {
+        contents.Right = std::max(contents.Left, contents.Right - column->EditButtonsWidth());
         buttons.Left = contents.Right;
     }
     params.State = State;
@@ -170,8 +156,8 @@ bool TCustomDBGridLt::DrawDataCellAt(int DataCol, int DataRow, const TRect& Cell
         canvas.Font()->Assign(params.Font.get());
         canvas.Brush()->SetColor(params.Background);
         DrawDataContents(column, contents, DX, DY, showImage);
-        if (showButton)
-            DrawEditButtonStrip(column, buttons);
+        if (!cellButtons.empty())
+            DrawEditButtonStrip(cellButtons, buttons);
     }
     TField* field = column->BoundField();
     const bool editing = dataSet->State() == dsEdit || dataSet->State() == dsInsert;
@@ -232,16 +218,35 @@ void TCustomDBGridLt::DrawDataContents(TColumnLt* Column, const TRect& Rect, int
                  Column->WordWrap() && FCanWordWrap, Column->EndEllipsis(), 0, 0);
 }
 
-void TCustomDBGridLt::DrawEditButtonStrip(TColumnLt* Column, const TRect& Strip)
+void TCustomDBGridLt::DrawEditButtonStrip(const std::vector<TCellButtonLt>& Buttons, const TRect& Strip)
 {
     TCanvas& canvas = *Canvas();
-    const int width = Strip.Width();
-    const TRect face{Strip.Left, Strip.Top, Strip.Right,
-                     std::min(Strip.Bottom, Strip.Top + EditButtonHeightFromWidth(width, Flat()))};
-    PaintButtonFace(&canvas, face, FColCellParams->Background, 0, true, false, Flat(), 0,
-                    static_cast<TButtonPaintKindLt>(ColumnButtonKind(*Column)));
-    if (face.Bottom < Strip.Bottom) {
-        canvas.Brush()->SetColor(FColCellParams->Background);
-        canvas.FillRect(TRect{Strip.Left, face.Bottom, Strip.Right, Strip.Bottom});
+    const TColor background = FColCellParams->Background;
+    canvas.Brush()->SetColor(background);
+    canvas.FillRect(Strip);
+    int edge = Strip.Right;
+    for (const TCellButtonLt& button : Buttons) {
+        const TRect face{edge - button.Width, Strip.Top, edge,
+                         std::min(Strip.Bottom, Strip.Top + EditButtonHeightFromWidth(button.Width, Flat()))};
+        const bool enabled = !button.Button || button.Button->Enabled();
+        if (button.Style == ebsGlyphLt)
+            DrawGlyphButtonFace(canvas, face, *button.Button);
+        else
+            PaintButtonFace(&canvas, face, background, 0, enabled, false, Flat(), 0, ButtonPaintKindOf(button.Style));
+        edge = face.Left - (Flat() ? 1 : 0);
     }
+}
+
+void TCustomDBGridLt::DrawGlyphButtonFace(TCanvas& Canvas, const TRect& Face, const TEditButtonLt& Button)
+{
+    const TRect inner = PaintPlainButtonFace(&Canvas, Face, false, false, Flat(), Button.Enabled());
+    const QImage glyph = GlyphOfState(*Button.Glyph(), Button.NumGlyphs(), Button.Enabled() ? bsUp : bsDisabled);
+    if (glyph.isNull())
+        return;
+    const TImageGraphic picture(glyph);
+    Canvas.SaveState();
+    Canvas.IntersectClipRect(inner);
+    Canvas.Draw(inner.Left + (inner.Width() - glyph.width()) / 2, inner.Top + (inner.Height() - glyph.height()) / 2,
+                &picture);
+    Canvas.RestoreState();
 }

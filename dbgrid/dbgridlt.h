@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "dbcontrols/ltinterfaces.h"
 #include "dbgrid/columnslt.h"
@@ -28,6 +29,8 @@
 
 class TColCellParamsLt;
 class TColumnLt;
+class TEditButtonLt;
+struct TCellButtonLt;
 class TCustomImageList;
 class TDBGridLtColumnDefValuesLt;
 class TDBGridLtStyle;
@@ -299,14 +302,15 @@ private:
     bool DrawDataCellAt(int DataCol, int DataRow, const TRect& CellRect, const TRect& Rect, TGridDrawState State,
                         int DX, int DY);
     void DrawDataContents(TColumnLt* Column, const TRect& Rect, int DX, int DY, bool ShowImage);
-    void DrawEditButtonStrip(TColumnLt* Column, const TRect& Strip);
+    // The cell's buttons side by side from the strip's right edge.
+    void DrawEditButtonStrip(const std::vector<TCellButtonLt>& Buttons, const TRect& Strip);
+    void DrawGlyphButtonFace(TCanvas& Canvas, const TRect& Face, const TEditButtonLt& Button);
     bool DrawFooterCellAt(int DataCol, int FooterRow, const TRect& CellRect, const TRect& Rect, TGridDrawState State,
                           int DX, int DY);
     void DrawCellFrame(TRect Rect, bool Down);
     bool FocusFrameWanted(TGridDrawState State) const;
     // Fixed cells drawn as the desktop theme's header items.
     bool ThemedDrawing() const;
-    int EditButtonWidth() const;
     int BuildTitleTree();
 
     TDBGridLtStyle* FStyle = nullptr;

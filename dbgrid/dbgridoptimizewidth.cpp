@@ -10,7 +10,6 @@
 #include "dbgrid/controlsdisabled.h"
 #include "dbgrid/dbgridlt.h"
 #include "platform/ui/imglist.h"
-#include "platform/ui/sysmetrics.h"
 
 namespace {
 constexpr int kTextMargin = 4;
@@ -40,7 +39,7 @@ int TCustomDBGridLt::CellTextWidth(TColumnLt* Column, TCanvas& Canvas)
 {
     int width = kTextMargin;
     if (Column->AlwaysShowEditButton())
-        width += Flat() ? DefaultFlatButtonWidth() : GetSystemMetrics(SM_CXVSCROLL);
+        width += Column->EditButtonsWidth();
     const TCustomImageList* images = Column->ImageList();
     if (images && Column->ShowImageAndText())
         width += images->Width() + kTextMargin;

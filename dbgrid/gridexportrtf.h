@@ -22,13 +22,28 @@ protected:
     void PutFooterCell(int ColIndex, int FooterNo, const std::string& Text, TAlignment Alignment, TColor Background,
                        TFont* Font, TColumnLt* Column) override;
 
+    // How one cell of a row is framed: its shading, which of its borders
+    // are drawn, and whether it starts or continues a horizontal merge.
+    struct TCellFrame {
+        TColor Shading = clWhite;
+        bool Left = true, Top = true, Bottom = true, Right = true;
+        bool MergeFirst = false, MergeNext = false;
+    };
+
     // The tables' indexes, a new entry appended on first use.
     int ColorIndex(TColor Color);
     int FontIndex(const std::string& Name);
     // A row's start: cell borders, shadings and right edges in twips.
     void PutRowStart(const std::vector<TColor>& Shadings);
+    void PutRowStart(const std::vector<TCellFrame>& Cells);
     void PutRowEnd();
-    void PutCell(TAlignment Alignment, const TFont& Font, TColor Background, const std::string& Text);
+    // A cell with Space twips above and below its text.
+    void PutCell(TAlignment Alignment, const TFont& Font, TColor Background, const std::string& Text, int Space);
+    // The space of plain cells: 12 twips in a Flat grid, else 24.
+    int CellSpace() const;
+    // One row per level of the multi-level title, then the columns' own
+    // captions; the cells of one title node are merged.
+    void PutMultiTitle(const TColumnsLtList& Columns);
 
 private:
     std::string FBody;

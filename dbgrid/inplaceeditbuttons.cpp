@@ -15,17 +15,6 @@
 #include "platform/ui/sysmetrics.h"
 #include "platform/ui/widgetbridge.h"
 
-namespace {
-TEditButtonStyleLt DefaultButtonStyle(TInplaceEditStyleLt Style)
-{
-    switch (Style) {
-    case iesEllipsisLt: return ebsEllipsisLt;
-    case iesUpDownLt: return ebsUpDownLt;
-    default: return ebsDropDownLt;
-    }
-}
-} // namespace
-
 TEditButtonControlLt* TDBGridInplaceEdit::CreateEditButtonControl()
 {
     auto* control = new TEditButtonControlLt(this);   // owned by the editor
@@ -62,7 +51,7 @@ void TDBGridInplaceEdit::RebuildButtons()
         int width = autoWidth;
         if (i == 0) {
             visible = FEditStyle != iesSimpleLt;
-            control->SetStyle(DefaultButtonStyle(FEditStyle));
+            control->SetStyle(DefaultButtonStyleOf(FEditStyle));
             control->SetGlyph(nullptr);
             control->SetHint("");
             control->SetEnabled(Enabled());

@@ -59,3 +59,12 @@ bool ColumnShowsDefaultButton(const TColumnLt& Column)
 {
     return ColumnEditStyle(Column, true) != iesSimpleLt;
 }
+
+TEditButtonStyleLt DefaultButtonStyleOf(TInplaceEditStyleLt Style)
+{
+    switch (Style) {
+    case iesEllipsisLt: return ebsEllipsisLt;
+    case iesUpDownLt: return ebsUpDownLt;
+    default: return ebsDropDownLt;
+    }
+}

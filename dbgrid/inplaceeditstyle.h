@@ -1,6 +1,7 @@
 #pragma once
 // Which editor a data grid cell gets: no button, an ellipsis, a pick list,
 // a lookup list, a month calendar, up-down arrows or a drop-down button.
+#include "dbcontrols/editbuttons.h"
 #include "platform/rtl/typeinfo.h"
 
 class TColumnLt;
@@ -19,3 +20,6 @@ TInplaceEditStyleLt ColumnEditStyle(const TColumnLt& Column, bool AtDesignTime =
 
 // Whether the column's cells show a default button at all.
 bool ColumnShowsDefaultButton(const TColumnLt& Column);
+// The face of the default button for an editor of Style: an ellipsis,
+// up-down arrows or a drop-down arrow.
+TEditButtonStyleLt DefaultButtonStyleOf(TInplaceEditStyleLt Style);

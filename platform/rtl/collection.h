@@ -16,7 +16,8 @@ public:
     explicit TCollectionItem(TCollection* Collection);
     TCollection* Collection() const { return FCollection; }
     int Index() const;
-    void SetIndex(int Value);
+    // Moves the item to Value (clamped to the collection).
+    virtual void SetIndex(int Value);
     int ID() const { return FID; }
     virtual std::string DisplayName() const;
     TPersistent* GetOwner() const override;

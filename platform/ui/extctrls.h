@@ -162,6 +162,11 @@ private:
 };
 
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
+
+// The picture for State out of a strip of NumGlyphs pictures side by side
+// (up, disabled, down, exclusive; missing ones made from the first), its
+// see-through pixels with alpha 0; a null image for an empty strip.
+QImage GlyphOfState(const TBitmap& Strip, int NumGlyphs, TButtonState State);
 LT_ENUM_INFO(TButtonState, bsUp, bsDisabled, bsDown, bsExclusive)
 
 // A flat-faced button without focus. Buttons of one parent with the same

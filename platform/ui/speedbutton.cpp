@@ -227,12 +227,12 @@ void TSpeedButton::Click()
         FActionLink.Execute(this);
 }
 
-QImage TSpeedButton::GlyphImage(TButtonState State) const
+QImage GlyphOfState(const TBitmap& Strip, int NumGlyphs, TButtonState State)
 {
-    const QImage* strip = FGlyph->Image();
+    const QImage* strip = Strip.Image();
     if (!strip)
         return {};
-    const int count = std::clamp(FNumGlyphs, 1, 4);
+    const int count = std::clamp(NumGlyphs, 1, 4);
     const int width = strip->width() / count;
     int index = 0;
     if (State == bsDisabled && count > 1)
@@ -242,8 +242,13 @@ QImage TSpeedButton::GlyphImage(TButtonState State) const
     else if (State == bsExclusive && count > 3)
         index = 3;
     const QImage picture =
-        ImageWithTransparentColor(strip->copy(index * width, 0, width, strip->height()), FGlyph->TransparentColor());
+        ImageWithTransparentColor(strip->copy(index * width, 0, width, strip->height()), Strip.TransparentColor());
     return State == bsDisabled && count == 1 ? DisabledImage(picture) : picture;
+}
+
+QImage TSpeedButton::GlyphImage(TButtonState State) const
+{
+    return GlyphOfState(*FGlyph, FNumGlyphs, State);
 }
 
 TRect TSpeedButton::PaintFace()

@@ -1,8 +1,10 @@
 // Renders data grids with every kind of title (plain, sort-marked, vertical,
 // multi-level), check boxes, odd and even rows, the indicator's states,
-// footers and a selection, and the grid's shared pictures enlarged, into one
-// picture for looking at them:
+// footers, a selection and a column's edit buttons, the grid's shared
+// pictures enlarged, and the title rows of the multi-level grid's RTF export
+// as text, into one picture for looking at them:
 //   dbgrid_gallery OUTPUT.png
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -10,18 +12,23 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/gridexportrtf.h"
 #include "dbgrid/gridimageslt.h"
 #include "dbgrid/gridstylelt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"
+#include "platform/rtl/streams.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/imglist.h"
@@ -98,6 +105,75 @@ QImage SharedPictures()
         painter.drawImage(x, gap, big);
         x += big.width() + gap;
     }
+    return out;
+}
+
+// A column that always shows its buttons: up-down arrows, a plus sign and
+// a glyph of a red dot.
+void ShowEditButtons(TDBGridLt* Grid)
+{
+    TColumnLt* delay = Grid->Columns()->Items(1);
+    delay->SetWidth(130);
+    delay->SetButtonStyle(cbsUpDown);
+    delay->SetAlwaysShowEditButton(true);
+    delay->EditButtons()->Add()->SetStyle(ebsPlusLt);
+    TEditButtonLt* dot = delay->EditButtons()->Add();
+    dot->SetStyle(ebsGlyphLt);
+    TBitmap glyph;
+    glyph.SetSize(9, 9);
+    glyph.MutableImage()->fill(QColor(255, 0, 255));
+    QPainter painter(glyph.MutableImage());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(200, 0, 0));
+    painter.drawEllipse(1, 0, 7, 7);
+    painter.end();
+    dot->SetGlyph(&glyph);
+}
+
+// RTF text with each \uN? shown as its character, to be read.
+QString WithUnicodeShown(const std::string& Rtf)
+{
+    QString out;
+    for (std::size_t i = 0; i < Rtf.size(); ++i) {
+        const std::size_t mark = Rtf.find('?', i);
+        if (Rtf.compare(i, 2, "\\u") == 0 && mark != std::string::npos && mark > i + 2) {
+            out += QChar(static_cast<char16_t>(std::stoi(Rtf.substr(i + 2, mark - i - 2))));
+            i = mark;
+        } else {
+            out += QChar::fromLatin1(Rtf[i]);
+        }
+    }
+    return out;
+}
+
+// The title rows of the grid's RTF export (up to the first record) as
+// lines of text on white.
+QImage RtfTitleText(TDBGridLt* Grid)
+{
+    TStringStream stream;
+    ExportGridToStream<TDBGridLtExportAsRTF>(Grid, stream, true);
+    const std::string rtf = stream.DataString();
+    const std::size_t from = rtf.find("\\trowd");
+    int titleRows = 1;
+    for (const THeadTreeNode* leaf : Grid->TitleLeaves())
+        titleRows = std::max(titleRows, leaf->Level());
+    std::size_t to = from;
+    for (int row = 0; row < titleRows && to != std::string::npos; ++row)
+        to = rtf.find("\\trowd", to + 1);
+    QStringList lines = WithUnicodeShown(rtf.substr(from, to - from)).split("\r\n");
+    lines.prepend("RTF export, title rows (\\uN? shown as the character):");
+    const int columns = 2, perColumn = (static_cast<int>(lines.size()) + columns - 1) / columns;
+    QFont font("DejaVu Sans Mono");
+    font.setPixelSize(11);
+    const int lineHeight = QFontMetrics(font).height(), columnWidth = 450;
+    QImage out(columns * columnWidth, perColumn * lineHeight + 8, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i)
+        painter.drawText(4 + i / perColumn * columnWidth, 4 + (i % perColumn + 1) * lineHeight - 3, lines[i]);
     return out;
 }
 } // namespace
@@ -179,19 +255,30 @@ int main(int argc, char** argv)
     framedSteps.Table->MoveBy(2);
     framed->Selection()->Rect()->Select(2, framedSteps.Table->Bookmark(), true);
 
+    // A column's edit buttons, in the 3D and the flat look.
+    TStepsTable buttonSteps(&form, 3), flatButtonSteps(&form, 3);
+    TDBGridLt* buttons = MakeGrid(&form, buttonSteps, 10, 600, 420, 100);
+    TDBGridLt* flatButtons = MakeGrid(&form, flatButtonSteps, 450, 600, 420, 100);
+    flatButtons->SetFlat(true);
+    ShowEditButtons(buttons);
+    ShowEditButtons(flatButtons);
+
     form.Show();
     plain->SetFocus();
     QTest::qWait(300);
 
     const QImage grids = form.Widget()->grab().toImage();
     const QImage pictures = SharedPictures();
-    QImage out(std::max(grids.width(), pictures.width()), grids.height() + pictures.height(), QImage::Format_RGB32);
+    const QImage rtf = RtfTitleText(multi);
+    QImage out(std::max({grids.width(), pictures.width(), rtf.width()}),
+               grids.height() + pictures.height() + rtf.height(), QImage::Format_RGB32);
     out.fill(QColor(200, 200, 200));
     QPainter painter(&out);
     painter.drawImage(0, 0, grids);
     painter.drawImage(0, grids.height(), pictures);
+    painter.drawImage(0, grids.height() + pictures.height(), rtf);
     painter.end();
-    for (TDBGridLt* grid : {plain, multi, editing, inserting, searching, flat, framed})
+    for (TDBGridLt* grid : {plain, multi, editing, inserting, searching, flat, framed, buttons, flatButtons})
         grid->SetStyle(nullptr);
     if (!out.save(QString::fromStdString(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

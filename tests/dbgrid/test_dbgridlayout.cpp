@@ -3,6 +3,9 @@
 // width fitting and the options mapped to the engine.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "dbcontrols/dropdownplace.h"
 #include "platform/ui/widgetbridge.h"
 #include "tests/dbgrid/dbgridtesting.h"
@@ -25,6 +28,45 @@ TEST(DBGridLayout, DefaultColumnsFollowTheFieldsAndAClosedTableClearsThem)
     f.Table->Close();
     EXPECT_EQ(g.Columns()->Count(), 3);
     EXPECT_EQ(g.RowCount(), 2);
+}
+
+namespace {
+// The field names of the grid's columns, in column order.
+std::vector<std::string> ColumnFields(const TDBGridLt& Grid)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < Grid.Columns()->Count(); ++i)
+        names.push_back(Grid.Columns()->Items(i)->FieldName());
+    return names;
+}
+} // namespace
+
+TEST(DBGridLayout, AMovedDefaultColumnMovesItsFieldAndKeepsItsPlace)
+{
+    TStepsGrid f;
+    TDBGridLt& g = *f.Grid;
+    const std::vector<std::string> moved{"FDELAY", "FNAME", "FID", "F1"};
+    f.Column(0)->SetIndex(2);
+    EXPECT_EQ(ColumnFields(g), moved);
+    EXPECT_EQ(f.Fid->Index(), 2);
+    g.LayoutChanged();
+    EXPECT_EQ(ColumnFields(g), moved);
+    EXPECT_FALSE(g.Columns()->Customized());
+    // Back to the front, past the end: the field follows either way.
+    f.Column(2)->SetIndex(0);
+    g.LayoutChanged();
+    EXPECT_EQ(ColumnFields(g), (std::vector<std::string>{"FID", "FDELAY", "FNAME", "F1"}));
+    f.Column(1)->SetIndex(9);
+    g.LayoutChanged();
+    EXPECT_EQ(ColumnFields(g), (std::vector<std::string>{"FID", "FNAME", "F1", "FDELAY"}));
+    EXPECT_EQ(f.Delay->Index(), 3);
+    // Stored columns move alone.
+    for (int i = 0; i < 4; ++i)
+        f.Column(i)->SetStored(true);
+    f.Column(0)->SetIndex(1);
+    g.LayoutChanged();
+    EXPECT_EQ(ColumnFields(g), (std::vector<std::string>{"FNAME", "FID", "F1", "FDELAY"}));
+    EXPECT_EQ(f.Fid->Index(), 0);
 }
 
 TEST(DBGridLayout, AGridWithoutDataShowsOneEmptyRowAndItsTitles)
@@ -174,6 +216,43 @@ TEST(DBGridLayout, AutoFitSharesTheRoomWithinMinAndMaxWidths)
     const int before = f.Column(0)->Width();
     g.LayoutChanged();
     EXPECT_EQ(f.Column(0)->Width(), before);
+}
+
+TEST(DBGridLayout, AutoFitDefaultColumnsFillTheClientWidthExactly)
+{
+    // The room the cells take: the indicator and the visible columns, each
+    // with its line.
+    const auto taken = [](const TDBGridLt& Grid) {
+        int width = TCustomDBGridLt::kIndicatorWidth + Grid.GridLineWidth();
+        for (int i = 0; i < Grid.Columns()->Count(); ++i)
+            width += Grid.Columns()->Items(i)->Width() + Grid.GridLineWidth();
+        return width;
+    };
+    TStepsGrid f(3, 200, 150);
+    TDBGridLt& g = *f.Grid;
+    g.SetBorderStyle(bsSingle);
+    g.SetAutoFitColWidths(true);
+    EXPECT_FALSE(g.Columns()->Customized());
+    EXPECT_EQ(taken(g), g.ClientWidth());
+    g.SetCol(g.ColCount() - 1);
+    EXPECT_EQ(g.FirstShownCol(), g.FixedCols()) << "the first column stays in sight";
+    g.SetWidth(260);
+    EXPECT_EQ(taken(g), g.ClientWidth());
+    const std::vector<int> wide{f.Column(0)->Width(), f.Column(1)->Width(), f.Column(2)->Width()};
+    g.SetWidth(200);
+    EXPECT_EQ(taken(g), g.ClientWidth());
+    g.SetWidth(260);
+    EXPECT_EQ((std::vector<int>{f.Column(0)->Width(), f.Column(1)->Width(), f.Column(2)->Width()}), wide)
+        << "the proportions do not drift";
+
+    // Columns made from the fields after fitting was turned on fit as well.
+    TStepsGrid later(3, 200, 150);
+    later.Grid->SetDataSource(nullptr);
+    later.Grid->SetAutoFitColWidths(true);
+    later.Grid->SetDataSource(later.Source);
+    ASSERT_EQ(later.Grid->Columns()->Count(), 4);
+    EXPECT_EQ(taken(*later.Grid), later.Grid->ClientWidth());
+    EXPECT_GT(later.Column(2)->Width(), later.Column(3)->Width()) << "FNAME is wider than F1";
 }
 
 TEST(DBGridLayout, RowSelectRemovesEditingOptions)

@@ -1,12 +1,13 @@
 // The data grid under the mouse: title buttons and sort marking, clicks on
-// data cells, stepping image and check-box cells, and sizing columns by
-// dragging or double-clicking a title border.
+// data cells, stepping image and check-box cells, the edit buttons a column
+// paints, and sizing columns by dragging or double-clicking a title border.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/ui/imglist.h"
+#include "platform/ui/sysmetrics.h"
 #include "tests/dbgrid/dbgridinputtesting.h"
 
 namespace {
@@ -164,6 +165,47 @@ TEST(DBGridMouse, AClickOnAnImageCellStepsItWhenItDoesNotWaitForADoubleClick)
     EXPECT_EQ(f.Channel->AsString(), "0");
     f.Click(cell, Qt::ShiftModifier);
     EXPECT_EQ(f.Channel->AsString(), "1");
+}
+
+TEST(DBGridMouse, AClickOnAButtonAColumnPaintsClicksThatButton)
+{
+    TInputStepsGrid f;
+    TColumnLt* delay = f.Column(1);
+    delay->SetButtonStyle(cbsEllipsis);
+    delay->SetAlwaysShowEditButton(true);
+    TEditButtonLt* own = delay->EditButtons()->Add();
+    own->SetStyle(ebsPlusLt);
+    int clicks = 0;
+    own->SetOnClick([&](TObject*, bool& Handled) {
+        ++clicks;
+        Handled = true;
+    });
+    f.Click(f.Centre(2, 1));
+    ASSERT_EQ(f.Grid->Col(), 2);
+    const TRect cell = f.Grid->CellBounds(2, 1);
+    const int scroll = GetSystemMetrics(SM_CXVSCROLL);
+    f.Click({cell.Right - scroll - scroll / 2, (cell.Top + cell.Bottom) / 2});
+    EXPECT_EQ(clicks, 1);
+    // The default button at the right edge is not the column's own.
+    f.Click({cell.Right - scroll / 2, (cell.Top + cell.Bottom) / 2});
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(DBGridMouse, ADefaultColumnDraggedByItsTitleStaysWhereItWasDropped)
+{
+    TInputStepsGrid f;
+    QWidget* w = f.Grid->Widget();
+    const QPoint from = f.Centre(f.Grid->DataToRawColumn(0), 0);
+    const QPoint to = f.Centre(f.Grid->DataToRawColumn(2), 0);
+    QTest::mousePress(w, Qt::LeftButton, {}, from);
+    QTest::mouseMove(w, from + QPoint(10, 0));
+    QTest::mouseMove(w, to);
+    QTest::mouseRelease(w, Qt::LeftButton, {}, to);
+    f.Grid->LayoutChanged();
+    ASSERT_EQ(f.Grid->Columns()->Count(), 4);
+    EXPECT_EQ(f.Column(2)->BoundField(), f.Fid);
+    EXPECT_EQ(f.Column(0)->BoundField(), f.Delay);
+    EXPECT_EQ(f.Fid->Index(), 2);
 }
 
 TEST(DBGridMouse, DraggingATitleBorderSizesTheColumn)

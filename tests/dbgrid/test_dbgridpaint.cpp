@@ -1,7 +1,7 @@
 // The data grid's painting checked on its pixels: the record the cell
 // handlers see, the current record kept, handler order, odd and even rows,
 // indicator marks by dataset state, sort markers and their index, multi-level
-// and vertical titles, and where each cell belongs.
+// and vertical titles, a column's edit buttons, and where each cell belongs.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -15,6 +15,7 @@
 #include "dbgrid/filterrowcolor.h"
 #include "dbgrid/gridimageslt.h"
 #include "platform/ui/imglist.h"
+#include "platform/ui/sysmetrics.h"
 #include "tests/dbgrid/dbgridtesting.h"
 
 namespace {
@@ -62,6 +63,16 @@ bool ShowsIndicator(const QImage& Image, const TDBGridLt& Grid, int Row, int Ind
                 return false;
         }
     return true;
+}
+
+// A glyph of 8 x 8 red pixels but its see-through bottom-left corner.
+std::unique_ptr<TBitmap> RedGlyph()
+{
+    auto glyph = std::make_unique<TBitmap>();
+    glyph->SetSize(8, 8);
+    glyph->MutableImage()->fill(qRgb(255, 0, 0));
+    glyph->MutableImage()->setPixel(0, 7, qRgb(255, 0, 255));
+    return glyph;
 }
 
 // The messages the application shows while alive (the exceptions that
@@ -422,4 +433,38 @@ TEST(DBGridPaint, FilterRowShowsEachColumnsConditionInBlue)
     EXPECT_EQ(InkPixels(image, empty), 0);
     // Inside its raised frame, a column without a filter cell keeps the fixed colour.
     EXPECT_EQ(CountPixels(image, TRect{none.Left + 2, none.Top + 2, none.Right - 2, none.Bottom - 2}, ground), 0);
+}
+
+TEST(DBGridPaint, AColumnsOwnEditButtonsStandBesideItsDefaultButton)
+{
+    TStepsGrid f(3, 360, 120);
+    TDBGridLt& g = *f.Grid;
+    TColumnLt* delay = f.Column(1);
+    delay->SetWidth(150);
+    delay->SetButtonStyle(cbsUpDown);
+    delay->SetAlwaysShowEditButton(true);
+    TEditButtonLt* plus = delay->EditButtons()->Add();
+    plus->SetStyle(ebsPlusLt);
+    plus->SetWidth(20);
+    delay->EditButtons()->Add()->SetVisible(false);
+    TEditButtonLt* picture = delay->EditButtons()->Add();
+    picture->SetStyle(ebsGlyphLt);
+    picture->SetGlyph(RedGlyph().get());
+    const int scroll = GetSystemMetrics(SM_CXVSCROLL);
+    ASSERT_EQ(delay->EditButtonsWidth(), scroll + 20 + scroll);
+
+    const QImage image = Grab(g);
+    for (int row = 1; row <= 3; ++row) {
+        const TRect cell = g.CellBounds(2, row);
+        const int strip = cell.Right - delay->EditButtonsWidth();
+        const int middle = (cell.Top + cell.Bottom) / 2;
+        // From the right: the up-down arrows, the plus sign, the glyph.
+        EXPECT_GT(InkPixels(image, TRect{cell.Right - scroll + 3, cell.Top + 2, cell.Right - 3, cell.Bottom - 2}), 4)
+            << row;
+        EXPECT_GT(InkPixels(image, TRect{strip + scroll + 5, middle - 4, strip + scroll + 15, middle + 4}), 4) << row;
+        EXPECT_EQ(CountPixels(image, TRect{strip, cell.Top, strip + scroll, cell.Bottom}, clRed), 63) << row;
+        EXPECT_EQ(CountPixels(image, cell, clRed), 63) << row;
+        // The right-aligned value ends left of the buttons.
+        EXPECT_GT(InkPixels(image, TRect{strip - 20, cell.Top + 1, strip, cell.Bottom - 1}), 5) << row;
+    }
 }
