@@ -24,6 +24,8 @@ using ::testing::IsEmpty;
 class MaterialApply : public ::testing::Test {
 protected:
     MaterialApply() { FRci.StateCache = &FCache; }
+    // Texture coordinates go nowhere again, as the process started.
+    ~MaterialApply() override { SetTexCoordNull(); }
 
     // The recorded calls whose text starts with one of Prefixes.
     static std::vector<std::string> SentOf(std::initializer_list<std::string> Prefixes)

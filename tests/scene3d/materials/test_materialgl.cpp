@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "scene3d/materials/material.h"
+#include "scene3d/opengl/multitexgl.h"
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/render/rendercontextinfo.h"
 #include "scene3d/state/statecache.h"
@@ -26,6 +27,7 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(GL.glGetError(), GLenum(GL_NO_ERROR));
+        SetTexCoordNull();   // as the process started
         GLBindingTest::TearDown();
     }
 
