@@ -61,9 +61,12 @@ void TfrmMain::grdTimeGetCellParams(TObject*, TColumnLt*, TFont* AFont, TColor&,
 bool TfrmMain::StepsSelected() const
 {
     // Only a selected rectangle names the steps to change: rows or columns
-    // selected otherwise, or the anchor a plain click leaves, do not.
+    // selected otherwise, or the anchor a plain click leaves, do not; nor
+    // does a corner whose step is no longer among the scheme's steps.
     const TDBGridLtSelection* selection = grdLighting->Selection();
-    if (selection->SelectionType() == gstRectangle && !selection->Rect()->BottomRow().empty())
+    const TClientDataSet* steps = DM->cdsLighting;
+    if (selection->SelectionType() == gstRectangle && steps->BookmarkValid(selection->Rect()->TopRow()) &&
+        steps->BookmarkValid(selection->Rect()->BottomRow()))
         return true;
     ShowError("Не выделено ни одной записи !");
     return false;
@@ -81,7 +84,7 @@ void TfrmMain::ForSelectedSteps(const std::function<void()>& Change)
         while (!steps->Eof()) {
             steps->Edit();
             Change();
-            if (steps->CompareBookmarks(steps->Bookmark(), bottom) == 0)
+            if (steps->CompareBookmarks(steps->Bookmark(), bottom) >= 0)
                 break;
             steps->Next();
         }

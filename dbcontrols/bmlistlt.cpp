@@ -1,5 +1,7 @@
 #include "dbcontrols/bmlistlt.h"
 
+#include <algorithm>
+
 #include "dbcontrols/ltplatform.h"
 #include "platform/data/dataset.h"
 #include "platform/rtl/exceptions.h"
@@ -113,6 +115,25 @@ void TBMListLt::DeleteRecords()
     }
     dataSet->EnableControls();
     RefreshState();
+}
+
+bool TBMListLt::FollowDataSet()
+{
+    const TDataSet* dataSet = GetListDataSet();
+    if (FList.empty() || !dataSet)
+        return false;
+    const auto gone = std::remove_if(FList.begin(), FList.end(),
+                                     [dataSet](const std::string& bookmark) { return !dataSet->BookmarkValid(bookmark); });
+    bool changed = gone != FList.end();
+    FList.erase(gone, FList.end());
+    const auto before = [this](const std::string& a, const std::string& b) { return CompareBookmarks(a, b) < 0; };
+    if (!std::is_sorted(FList.begin(), FList.end(), before)) {
+        std::sort(FList.begin(), FList.end(), before);
+        changed = true;
+    }
+    if (changed)
+        ListChanged();
+    return changed;
 }
 
 void TBMListLt::RemoveAll()

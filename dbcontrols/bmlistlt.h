@@ -38,6 +38,10 @@ public:
     // Deletes the rows of the list from the dataset, last to first, and
     // empties the list. Rows that are gone already are passed over.
     void DeleteRecords();
+    // Drops the bookmarks of rows the dataset no longer shows and puts the
+    // rest back in the dataset's order (it may have been sorted anew);
+    // true when the list changed.
+    bool FollowDataSet();
     void LinkStateChanged(bool Active);
     bool LinkActive() const { return FLinkActive; }
 

@@ -111,7 +111,7 @@ void TCustomGridLt::HideEditor()
         FHidingEditor = false;
     };
     try {
-        if (pos.X >= 0 && pos.Y >= 0)
+        if (pos.X >= 0 && pos.Y >= 0 && pos.X < FColCount && pos.Y < FRowCount)
             SetEditText(pos.X, pos.Y, FInplaceEdit->Text());
     } catch (...) {
         hide();
@@ -152,11 +152,11 @@ void TCustomGridLt::TimedScroll(unsigned Direction)
 {
     TGridCoordLt anchor = FAnchor;
     if (Direction & 1)
-        anchor.X = std::max(anchor.X - 1, FFixedCols);
+        anchor.X = std::max(anchor.X - 1, FFixedCols - FFrozenCols);
     if (Direction & 2)
         anchor.X = std::min(anchor.X + 1, FColCount - 1);
     if (Direction & 4)
-        anchor.Y = std::max(anchor.Y - 1, FFixedRows);
+        anchor.Y = std::max(anchor.Y - 1, FFixedRows - FFrozenRows);
     if (Direction & 8)
         anchor.Y = std::min(anchor.Y + 1, FRowCount - 1);
     if (anchor != FAnchor)

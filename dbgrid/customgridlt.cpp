@@ -137,6 +137,7 @@ void TCustomGridLt::SetCounts(int NewColCount, int NewRowCount)
         c.X = std::min(c.X, FColCount - 1);
         c.Y = std::min(c.Y, FRowCount - 1);
     };
+    const TGridCoordLt oldCurrent = FCurrent;
     clamp(FCurrent);
     clamp(FAnchor);
     clamp(FTopLeft);
@@ -144,6 +145,10 @@ void TCustomGridLt::SetCounts(int NewColCount, int NewRowCount)
         FAnchor.X = FColCount - 1;
     SizeChanged(oldCols, oldRows);
     Invalidate();
+    // A current cell taken away moves to the last one left, and the editor
+    // that stood on it no longer shows there.
+    if (FCurrent != oldCurrent)
+        FocusCell(FCurrent.X, FCurrent.Y, true, true);
     UpdateScrollBars();
 }
 

@@ -244,13 +244,15 @@ void TCustomGridLt::AutoScrollTick()
     }
     if (FGridState != gsSelecting)
         return;
+    // Frozen cells are selected like any other: only left of (above) them
+    // does the selection scroll back.
     const TGridAxisLt h = HorzAxis(), v = VertAxis();
     unsigned direction = 0;
-    if (FLastMouse.X < h.FixedBoundary)
+    if (FLastMouse.X < h.FrozenBoundary)
         direction |= 1;
     else if (FLastMouse.X > h.GridBoundary)
         direction |= 2;
-    if (FLastMouse.Y < v.FixedBoundary)
+    if (FLastMouse.Y < v.FrozenBoundary)
         direction |= 4;
     else if (FLastMouse.Y > v.GridBoundary)
         direction |= 8;

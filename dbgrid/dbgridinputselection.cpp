@@ -172,11 +172,12 @@ void TCustomDBGridLt::ExtendDragSelection(int Records, int Columns)
 
 bool TCustomDBGridLt::OutsideDataArea(int X, int Y, int& DistanceX, int& DistanceY) const
 {
+    // The frozen columns are part of the data area: a drag down them selects.
     const TGridAxisLt h = HorzAxis(), v = VertAxis();
-    DistanceY = Y < v.FixedBoundary ? Y - v.FixedBoundary : Y >= v.GridBoundary ? Y - v.GridBoundary + 1 : 0;
+    DistanceY = Y < v.FrozenBoundary ? Y - v.FrozenBoundary : Y >= v.GridBoundary ? Y - v.GridBoundary + 1 : 0;
     DistanceX = 0;
     if (FDragMode == TDragModeLt::RectSelect)
-        DistanceX = X < h.FixedBoundary ? X - h.FixedBoundary : X >= h.GridBoundary ? X - h.GridBoundary + 1 : 0;
+        DistanceX = X < h.FrozenBoundary ? X - h.FrozenBoundary : X >= h.GridBoundary ? X - h.GridBoundary + 1 : 0;
     return DistanceX != 0 || DistanceY != 0;
 }
 

@@ -21,7 +21,8 @@ void TCustomDBGridLt::UpdateActive()
 {
     if (!FDataLink->Active())
         return;
-    const int row = FTitleOffset + FDataLink->ActiveRecord();
+    // An empty table has no active record; its one empty row is current.
+    const int row = FTitleOffset + std::max(0, FDataLink->ActiveRecord());
     if (row == Row() || row >= RowCount())
         return;
     if (!FOptions.Contains(dgAlwaysShowEditor))
@@ -76,6 +77,7 @@ void TCustomDBGridLt::DataChanged()
 {
     if (!FDataLink->Active())
         return;
+    FSelection->DataSetChanged();
     UpdateRowCount();
     if (EditorMode() && InplaceEditor()) {
         const std::string text = GetEditText(Col(), Row());

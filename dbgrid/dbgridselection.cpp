@@ -159,6 +159,17 @@ void TDBGridLtSelection::LinkStateChanged(bool Value)
     Clear();
 }
 
+void TDBGridLtSelection::DataSetChanged()
+{
+    TBookmarkListLt* rows = Rows();
+    if (rows->FollowDataSet()) {
+        rows->RefreshState();
+        rows->Repaint();
+        SelectionChanged();
+    }
+    FRect->DataSetChanged();
+}
+
 TGridRectLt TDBGridLtSelection::EnclosingGridRect() const
 {
     const TGridRectLt none{-1, -1, -1, -1};

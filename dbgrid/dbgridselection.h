@@ -99,6 +99,10 @@ public:
     // dragging (Extend true) moves the shift corner.
     void Select(int DataCol, const std::string& Bookmark, bool Extend);
     void Clear();
+    // After the dataset's rows changed: a corner whose record the dataset
+    // no longer shows moves to the nearest record of the rectangle that was
+    // seen on screen and is still shown; with none left the rectangle goes.
+    void DataSetChanged();
     bool CellSelected(int DataCol, const std::string& Bookmark) const;
     // The grid has a dataset through an active link.
     bool IsDataActive() const;
@@ -116,12 +120,21 @@ private:
     // The grid cells of the rectangle between two cells among the buffered
     // rows; (-1, -1, -1, -1) when none of its rows is buffered.
     TGridRectLt GridRectOf(int Col1, const std::string& Row1, int Col2, const std::string& Row2) const;
+    void ResetCorners();
+    // Adds the rectangle's buffered records to those seen before that are
+    // still inside it, keeping the ones nearest each corner.
+    void NoteSeenRows();
 
     TCustomDBGridLt* FGrid;
     int FAnchorCol = -1;
     std::string FAnchorRow;
     int FShiftCol = -1;
     std::string FShiftRow;
+    // Records of the rectangle seen on screen, top to bottom, and whether
+    // the anchor was the top corner then: where a corner goes when its
+    // record does.
+    std::vector<std::string> FSeenRows;
+    bool FAnchorOnTop = true;
 };
 
 class TDBGridLtSelection {
@@ -147,6 +160,9 @@ public:
     // An empty row or column selection falls back to gstNon.
     void RecheckState();
     void LinkStateChanged(bool Value);
+    // After the dataset's rows changed (deleted, filtered, another master
+    // row, sorted anew): only records the dataset still shows stay selected.
+    void DataSetChanged();
     TGridRectLt EnclosingGridRect() const;
     // Fires the grid's OnSelectionChanged.
     virtual void SelectionChanged();

@@ -2,6 +2,7 @@
 // order, the grid cells they cover among the buffered rows, and repainting
 // only the strips in which an extended or shrunk rectangle differs.
 #include <algorithm>
+#include <iterator>
 
 #include "dbcontrols/ltplatform.h"
 #include "dbgrid/dbgridlt.h"
@@ -138,17 +139,96 @@ void TDBGridLtSelectionRect::Select(int DataCol, const std::string& Bookmark, bo
         for (const TGridRectLt& strip : GridRectDifference(oldCells, newCells))
             FGrid->InvalidateGridRect(strip);
     }
+    NoteSeenRows();
     selection.SelectionChanged();
 }
 
-void TDBGridLtSelectionRect::Clear()
+void TDBGridLtSelectionRect::ResetCorners()
 {
     FAnchorCol = -1;
     FAnchorRow.clear();
     FShiftCol = -1;
     FShiftRow.clear();
+    FSeenRows.clear();
+}
+
+void TDBGridLtSelectionRect::Clear()
+{
+    ResetCorners();
     FGrid->Invalidate();
     Selection().SelectionChanged();
+}
+
+void TDBGridLtSelectionRect::NoteSeenRows()
+{
+    if (FAnchorCol < 0 || !IsDataActive()) {
+        FSeenRows.clear();
+        return;
+    }
+    FAnchorOnTop = CompareRows(FAnchorRow, FShiftRow) <= 0;
+    const std::string& top = FAnchorOnTop ? FAnchorRow : FShiftRow;
+    const std::string& bottom = FAnchorOnTop ? FShiftRow : FAnchorRow;
+    TGridDataLinkLt& link = *FGrid->DataLink();
+    const TDataSet& dataSet = *link.DataSet();
+    const auto inside = [&](const std::string& Bookmark) {
+        return !Bookmark.empty() && dataSet.BookmarkValid(Bookmark) && CompareRows(top, Bookmark) <= 0 &&
+               CompareRows(Bookmark, bottom) <= 0;
+    };
+    std::vector<std::string> seen;
+    std::copy_if(FSeenRows.begin(), FSeenRows.end(), std::back_inserter(seen), inside);
+    const int saved = link.ActiveRecord();
+    try {
+        for (int i = 0; i < link.RecordCount(); ++i) {
+            link.SetActiveRecord(i);
+            if (std::string bookmark = dataSet.Bookmark(); inside(bookmark))
+                seen.push_back(std::move(bookmark));
+        }
+    } catch (...) {
+        link.SetActiveRecord(saved);
+        throw;
+    }
+    link.SetActiveRecord(saved);
+    std::sort(seen.begin(), seen.end(),
+              [this](const std::string& a, const std::string& b) { return CompareRows(a, b) < 0; });
+    seen.erase(std::unique(seen.begin(), seen.end()), seen.end());
+    // Only the records next to the corners matter: a window's worth at each end.
+    const std::size_t keep = static_cast<std::size_t>(std::max(1, link.BufferCount()));
+    if (seen.size() > 2 * keep)
+        seen.erase(seen.begin() + static_cast<std::ptrdiff_t>(keep), seen.end() - static_cast<std::ptrdiff_t>(keep));
+    FSeenRows = std::move(seen);
+}
+
+void TDBGridLtSelectionRect::DataSetChanged()
+{
+    if (FAnchorCol < 0 || !IsDataActive())
+        return;
+    const TDataSet& dataSet = *FGrid->DataSource()->DataSet();
+    const bool anchorKept = dataSet.BookmarkValid(FAnchorRow);
+    const bool shiftKept = dataSet.BookmarkValid(FShiftRow);
+    if (!anchorKept || !shiftKept) {
+        TDBGridLtSelection& selection = Selection();
+        std::vector<std::string> left;
+        std::copy_if(FSeenRows.begin(), FSeenRows.end(), std::back_inserter(left),
+                     [&dataSet](const std::string& Bookmark) { return dataSet.BookmarkValid(Bookmark); });
+        if (left.empty()) {
+            if (selection.SelectionType() == gstRectangle)
+                selection.Clear();
+            else
+                ResetCorners();
+            return;
+        }
+        if (!anchorKept)
+            FAnchorRow = FAnchorOnTop ? left.front() : left.back();
+        if (!shiftKept)
+            FShiftRow = FAnchorOnTop ? left.back() : left.front();
+        if (selection.SelectionType() == gstRectangle) {
+            if (FAnchorCol == FShiftCol && CompareRows(FAnchorRow, FShiftRow) == 0)
+                selection.SetSelectionType(gstNon);
+            FGrid->Invalidate();
+            selection.SelectionChanged();
+        }
+    }
+    NoteSeenRows();
 }
 
 void TDBGridLtSelectionRect::FindBufferRows(const std::string& Top, const std::string& Bottom, int& TopIndex,

@@ -1,5 +1,7 @@
 #pragma once
 // Cells of the main window's grids as the operator sees and clicks them.
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "app/fDM.h"
+#include "app/fMain.h"
 #include "dbgrid/dbgridlt.h"
 
 // Types each character to whichever widget of Window has the keyboard at
@@ -43,9 +46,8 @@ inline QPoint CellCentre(const TDBGridLt* Grid, int DataCol, int RecNo)
     return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
 }
 
-// The colour of a cell's text as painted: of the cell's pixels, the one
-// farthest from the cell's most common colour (its background).
-inline QColor InkOfCell(TDBGridLt* Grid, int DataCol, int RecNo)
+// How often each colour is painted in a cell.
+inline std::map<QRgb, int> ColoursOfCell(TDBGridLt* Grid, int DataCol, int RecNo)
 {
     const QImage image = Grid->Widget()->grab().toImage();
     const TRect r = DataCellBounds(Grid, DataCol, RecNo);
@@ -53,9 +55,24 @@ inline QColor InkOfCell(TDBGridLt* Grid, int DataCol, int RecNo)
     for (int y = r.Top; y < r.Bottom; ++y)
         for (int x = r.Left; x < r.Right; ++x)
             ++counts[image.pixel(x, y)];
-    const QColor background(
+    return counts;
+}
+
+// A cell's background as painted: its most common colour.
+inline QColor BackgroundOfCell(TDBGridLt* Grid, int DataCol, int RecNo)
+{
+    const std::map<QRgb, int> counts = ColoursOfCell(Grid, DataCol, RecNo);
+    return QColor(
         std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) { return a.second < b.second; })
             ->first);
+}
+
+// The colour of a cell's text as painted: of the cell's pixels, the one
+// farthest from the cell's most common colour (its background).
+inline QColor InkOfCell(TDBGridLt* Grid, int DataCol, int RecNo)
+{
+    const std::map<QRgb, int> counts = ColoursOfCell(Grid, DataCol, RecNo);
+    const QColor background = BackgroundOfCell(Grid, DataCol, RecNo);
     const auto distance = [&background](const QColor& c) {
         return std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
                std::abs(c.blue() - background.blue());
@@ -72,6 +89,25 @@ inline bool IsColour(const QColor& Ink, const QColor& Colour)
 {
     return std::abs(Ink.red() - Colour.red()) <= 100 && std::abs(Ink.green() - Colour.green()) <= 100 &&
            std::abs(Ink.blue() - Colour.blue()) <= 100;
+}
+
+// Clicks a button of the main window, as the operator does.
+inline void PressButton(const char* Name)
+{
+    auto* button = dynamic_cast<TControl*>(frmMain->FindComponent(Name));
+    ASSERT_NE(button, nullptr) << Name;
+    QTest::mouseClick(button->Widget(), Qt::LeftButton);
+}
+
+// Drags with the left button down one column of a grid from one record's
+// cell to another's, over the cells between, as the operator does.
+inline void DragDownCells(TDBGridLt* Grid, int DataCol, int FromRecNo, int ToRecNo)
+{
+    QWidget* w = Grid->Widget();
+    QTest::mousePress(w, Qt::LeftButton, {}, CellCentre(Grid, DataCol, FromRecNo));
+    for (int recNo = FromRecNo + 1; recNo <= ToRecNo; ++recNo)
+        QTest::mouseMove(w, CellCentre(Grid, DataCol, recNo));
+    QTest::mouseRelease(w, Qt::LeftButton, {}, CellCentre(Grid, DataCol, ToRecNo));
 }
 
 // The channels of every step of the current scheme as "0"/"1" strings.

@@ -1,7 +1,11 @@
 // The step commands over the rectangle selected in the steps grid, on the
 // real database: set the delay of the selected steps, switch their channels
-// off, and the refusal when no rectangle is selected.
+// off, and the refusal when no rectangle is selected. Driven by the mouse:
+// a rectangle that lost a step to the toolbar's delete, or whose steps
+// another scheme replaced, names only steps still shown.
 #include "tests/app/programtesting.h"
+
+#include <QTest>
 
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/dbgridselection.h"
@@ -162,6 +166,72 @@ TEST_F(GridCommands, WithoutARectangleBothCommandsRefuseAndAskNothing)
     EXPECT_EQ(Questions, 0);
     EXPECT_EQ(Delays(), kInitialDelays);
     EXPECT_EQ(StepChannels(), channels);
+}
+
+TEST_F(GridCommands, AfterAnotherSchemeIsChosenTheCommandsFindNoSelectedSteps)
+{
+    MakeSchemes({{2, 3}});
+    DM->cdsSchemes->First();
+    const std::vector<std::string> firstChannels = StepChannels();
+    QWidget* steps = Grid()->Widget();
+    QTest::mouseClick(steps, Qt::LeftButton, {}, CellCentre(Grid(), 2, 2));
+    QTest::mouseClick(steps, Qt::LeftButton, Qt::ShiftModifier, CellCentre(Grid(), 4, 4));
+    ASSERT_EQ(Grid()->Selection()->SelectionType(), gstRectangle);
+
+    QTest::mouseClick(frmMain->grdSchemes->Widget(), Qt::LeftButton, {}, CellCentre(frmMain->grdSchemes, 0, 2));
+    ASSERT_EQ(DM->cdsSchemesFSCHEME->AsInteger(), 2);
+    const std::vector<std::string> secondChannels = StepChannels();
+    EXPECT_NE(Grid()->Selection()->SelectionType(), gstRectangle);
+    AnswerDelay("250");
+    for (const char* button : {"btnLightingClean", "btnLightingSetDelay"}) {
+        SCOPED_TRACE(button);
+        Asked.clear();
+        PressButton(button);
+        ASSERT_EQ(Asked.size(), 1u);
+        EXPECT_EQ(Asked[0].Text, "Не выделено ни одной записи !");
+    }
+    EXPECT_EQ(Questions, 0);
+    EXPECT_EQ(StepChannels(), secondChannels);
+    EXPECT_EQ(Delays(), (std::vector<int>{10, 20, 30}));
+    DM->cdsSchemes->First();
+    EXPECT_EQ(StepChannels(), firstChannels);
+    EXPECT_EQ(Delays(), kInitialDelays);
+}
+
+// A fresh database with one scheme of eight steps, delays 11 to 81 ms.
+class GridCommandsOnEightSteps : public GridCommands {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        MakeSchemes({{1, 8}});
+        TClientDataSet& steps = *DM->cdsLighting;
+        for (steps.First(); !steps.Eof(); steps.Next()) {
+            steps.Edit();
+            DM->cdsLightingFDELAY->SetAsInteger(DM->cdsLightingFID->AsInteger() * 10 + 1);
+            steps.Post();
+        }
+        steps.ApplyUpdates(-1);
+        steps.First();
+    }
+};
+
+TEST_F(GridCommandsOnEightSteps, SetDelayAfterTheCurrentStepIsDeletedChangesOnlyTheSelectedStepsLeft)
+{
+    ASSERT_EQ(Delays(), (std::vector<int>{11, 21, 31, 41, 51, 61, 71, 81}));
+    DragDownCells(Grid(), 0, 2, 5);
+    ASSERT_EQ(Grid()->Selection()->SelectionType(), gstRectangle);
+    ASSERT_EQ(DM->cdsLighting->RecNo(), 5);
+    PressButton("btnLightingDelete");
+    ASSERT_EQ(Delays(), (std::vector<int>{11, 21, 31, 41, 61, 71, 81}));
+    AnswerDelay("999");
+    PressButton("btnLightingSetDelay");
+    EXPECT_TRUE(Asked.empty()) << Asked.front().Text;
+    EXPECT_EQ(Questions, 1);
+    EXPECT_EQ(Delays(), (std::vector<int>{11, 999, 999, 999, 61, 71, 81}));
+    // The rectangle shown is the one the command walked.
+    for (int recNo = 1; recNo <= 7; ++recNo)
+        EXPECT_EQ(Grid()->Selection()->IsCellSelected(0, BookmarkOfStep(recNo)), recNo >= 2 && recNo <= 4) << recNo;
 }
 
 } // namespace

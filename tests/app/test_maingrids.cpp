@@ -2,8 +2,9 @@
 // by the mouse and painted as the operator sees them: a double click on a
 // channel cell toggles the channel, rows with pending changes are painted
 // blue (steps) or red (the other tables) until applied or cancelled. The
-// programme row's list of scheme names appears on the screen; the time
-// table's upper title bands reach the top of the title row.
+// programme row's list of scheme names appears on the screen, also empty on
+// a fresh database; the time table's upper title bands reach the top of the
+// title row. A drag down the steps' delays selects them.
 #include "tests/app/programtesting.h"
 
 #include <QGuiApplication>
@@ -17,6 +18,7 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/dbgridselection.h"
 #include "dbgrid/popupdatagridlt.h"
 #include "dbgrid/inplaceedit.h"
 #include "tests/app/maingridtesting.h"
@@ -191,6 +193,51 @@ TEST_F(MainGrids, TheTimeTablesUpperTitleBandsReachTheTopOfTheTitleRow)
         SCOPED_TRACE(y);
         EXPECT_EQ(image.pixel(hours.Right, y), image.pixel(hours.Right - 4, y));
     }
+}
+
+TEST_F(MainGrids, ADragDownTheStepsDelaysSelectsThemAsARectangle)
+{
+    TDBGridLt* grid = frmMain->grdLighting;
+    ASSERT_LT(grid->DataToRawColumn(0), grid->FixedCols());   // the delays stay when the channels scroll
+    DragDownCells(grid, 0, 2, 5);
+    EXPECT_TRUE(Asked.empty()) << Asked.front().Text;
+    TDBGridLtSelection* selection = grid->Selection();
+    ASSERT_EQ(selection->SelectionType(), gstRectangle);
+    EXPECT_EQ(DM->cdsLighting->RecNo(), 5);
+    EXPECT_EQ(selection->Rect()->LeftCol(), 0);
+    EXPECT_EQ(selection->Rect()->RightCol(), 0);
+    // Painted as selected: the delays of steps 2 to 4 (step 5's is the
+    // current cell), not those of the other steps nor a channel beside them.
+    const QColor selected = BackgroundOfCell(grid, 0, 3);
+    for (int step = 1; step <= 6; ++step) {
+        SCOPED_TRACE(step);
+        if (step >= 2 && step <= 4)
+            EXPECT_EQ(BackgroundOfCell(grid, 0, step), selected);
+        else if (step != 5)
+            EXPECT_NE(BackgroundOfCell(grid, 0, step), selected);
+        EXPECT_NE(BackgroundOfCell(grid, 1, step), selected);
+    }
+}
+
+// A fresh database: no scheme yet.
+class EmptyMainGrids : public ProgramTest {};
+
+TEST_F(EmptyMainGrids, AProgrammeRowsSchemeListOpensEmptyWithoutAnError)
+{
+    PressButton("btnProgrammAdd");
+    TDBGridLt* grid = frmMain->grdProgramm;
+    const TRect name = DataCellBounds(grid, 0, 1);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(name.Right - 3, (name.Top + name.Bottom) / 2));
+    EXPECT_TRUE(Asked.empty()) << Asked.front().Text;
+    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->ListShown());
+    const TPopupDataGridLt* list = editor->Column()->LookupPopupGrid();
+    EXPECT_GE(list->Row(), list->FixedRows());
+    // Closed again, the row still waits for its scheme.
+    QTest::keyClick(frmMain->Widget()->focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(Asked.empty()) << Asked.front().Text;
+    EXPECT_TRUE(DM->cdsProgrammFSCHEME->IsNull());
 }
 
 } // namespace

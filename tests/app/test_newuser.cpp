@@ -39,12 +39,6 @@ protected:
         QTest::keyClick(KeyTarget(), Key, Modifiers);
     }
 
-    void Press(const char* Button)
-    {
-        auto* button = dynamic_cast<TControl*>(frmMain->FindComponent(Button));
-        ASSERT_NE(button, nullptr) << Button;
-        QTest::mouseClick(button->Widget(), Qt::LeftButton);
-    }
     void Click(TDBGridLt* Grid, int DataCol, int RecNo)
     {
         QTest::mouseClick(Grid->Widget(), Qt::LeftButton, {}, CellCentre(Grid, DataCol, RecNo));
@@ -57,7 +51,7 @@ protected:
     // A new scheme named Name, with its first step.
     void AddScheme(const char* Name)
     {
-        Press("btnSchemesAdd");
+        PressButton("btnSchemesAdd");
         Click(frmMain->grdSchemes, 0, DM->cdsSchemes->RecNo());
         Type(Name);
         Key(Qt::Key_Return);
@@ -85,8 +79,8 @@ TEST_F(NewUser, BuildsAShowAndFindsItAgainAfterClosing)
 {
     ASSERT_TRUE(DM->cdsSchemes->IsEmpty());
     AddScheme("Ёлка");
-    Press("btnLightingAdd");
-    Press("btnLightingAdd");
+    PressButton("btnLightingAdd");
+    PressButton("btnLightingAdd");
     TDBGridLt* steps = frmMain->grdLighting;
     // Tab leaves the delay for the first channel: the delay typed stays.
     Click(steps, 0, 1);
@@ -106,7 +100,7 @@ TEST_F(NewUser, BuildsAShowAndFindsItAgainAfterClosing)
     // The new programme row plays the current scheme; the operator picks
     // the other one from the scheme names' list (in the schemes' order),
     // opened by one click on the button the cell shows.
-    Press("btnProgrammAdd");
+    PressButton("btnProgrammAdd");
     TDBGridLt* programme = frmMain->grdProgramm;
     EXPECT_EQ(DM->cdsProgrammFSCHEMENAME->AsString(), "Звезда");
     const TRect name = DataCellBounds(programme, 0, 1);
@@ -122,7 +116,7 @@ TEST_F(NewUser, BuildsAShowAndFindsItAgainAfterClosing)
     Type("3");
     Key(Qt::Key_Return);
 
-    Press("btnTimeAdd");
+    PressButton("btnTimeAdd");
     Click(frmMain->grdTime, 0, 1);
     for (const char* value : {"7", "30", "22", "15"}) {
         Type(value);
@@ -130,7 +124,7 @@ TEST_F(NewUser, BuildsAShowAndFindsItAgainAfterClosing)
     }
 
     Answer = IDYES;
-    Press("btnExit");
+    PressButton("btnExit");
     ASSERT_EQ(Asked.size(), 1u);
     EXPECT_EQ(Asked[0].Text, "Сохранить все изменения ?");
     EXPECT_TRUE(Application->Terminated());

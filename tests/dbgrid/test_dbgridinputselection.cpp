@@ -181,6 +181,42 @@ TEST(DBGridInputSelection, ADragBelowTheDataAreaScrollsFasterTheFurtherOutItIs)
     SetTimerClock(nullptr);
 }
 
+TEST(DBGridInputSelection, ADragDownAFrozenColumnSelectsItsCells)
+{
+    TManualTimerClock clock;
+    SetTimerClock(&clock);
+    {
+        TMultiSelectGrid f(8);
+        f.Grid->SetFrozenCols(1);
+        QWidget* w = f.Grid->Widget();
+        const int frozen = f.Grid->DataToRawColumn(0);
+        ASSERT_LT(frozen, f.Grid->FixedCols());
+        QTest::mousePress(w, Qt::LeftButton, {}, f.Centre(frozen, f.DataRow(1)));
+        for (const int record : {2, 3, 4}) {
+            QTest::mouseMove(w, f.Centre(frozen, f.DataRow(record)));
+            clock.Advance(200);   // no auto-scroll while the mouse is over cells
+        }
+        QTest::mouseRelease(w, Qt::LeftButton, {}, f.Centre(frozen, f.DataRow(4)));
+        ASSERT_EQ(f.Selection()->SelectionType(), gstRectangle);
+        TDBGridLtSelectionRect* rect = f.Selection()->Rect();
+        EXPECT_EQ(f.IdAt(rect->TopRow()), 2);
+        EXPECT_EQ(f.IdAt(rect->BottomRow()), 5);
+        EXPECT_EQ(rect->LeftCol(), 0);
+        EXPECT_EQ(rect->RightCol(), 0);
+        EXPECT_EQ(f.Fid->AsInteger(), 5);
+        EXPECT_EQ(f.Grid->Col(), frozen);
+
+        // Over the indicator, left of the frozen column, the drag keeps to it.
+        QTest::mousePress(w, Qt::LeftButton, {}, f.Centre(frozen + 1, f.DataRow(1)));
+        QTest::mouseMove(w, f.Centre(0, f.DataRow(3)));
+        clock.Advance(200);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, f.Centre(0, f.DataRow(3)));
+        EXPECT_EQ(f.Selection()->Rect()->LeftCol(), 0);
+        EXPECT_EQ(f.Selection()->Rect()->RightCol(), 1);
+    }
+    SetTimerClock(nullptr);
+}
+
 TEST(DBGridInputSelection, SelectAllByCtrlAOrTheIndicatorTitle)
 {
     TMultiSelectGrid f;

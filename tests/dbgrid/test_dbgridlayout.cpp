@@ -37,6 +37,35 @@ TEST(DBGridLayout, AGridWithoutDataShowsOneEmptyRowAndItsTitles)
     EXPECT_EQ(grid->FixedRows(), 1);
 }
 
+TEST(DBGridLayout, AnEmptyTableMakesItsOneEmptyRowCurrentWithOrWithoutTitles)
+{
+    struct TCase {
+        const char* Name;
+        bool Titles;
+        int Rows;   // the table's records before its last one is deleted
+    };
+    for (const TCase c : {TCase{"titles, an empty table", true, 0}, TCase{"no titles, an empty table", false, 0},
+                          TCase{"titles, the last record deleted", true, 1},
+                          TCase{"no titles, the last record deleted", false, 1}}) {
+        SCOPED_TRACE(c.Name);
+        TStepsGrid f(c.Rows);
+        TDBGridLt& g = *f.Grid;
+        g.SetDataSource(nullptr);
+        if (!c.Titles)
+            g.SetOptions(g.Options() - TDBGridOptions{dgTitles});
+        EXPECT_NO_THROW(g.SetDataSource(f.Source));
+        if (c.Rows > 0)
+            EXPECT_NO_THROW(f.Table->Delete());
+        ASSERT_TRUE(f.Table->IsEmpty());
+        EXPECT_EQ(g.RowCount(), g.TitleRowCount() + 1);
+        EXPECT_EQ(g.Row(), g.TitleRowCount());
+        EXPECT_GE(g.Row(), g.FixedRows());
+        // The first record made is shown in that row.
+        EXPECT_NO_THROW(f.AddRow(1, 100, "Схема 1", "1"));
+        EXPECT_EQ(g.Row(), g.TitleRowCount());
+    }
+}
+
 TEST(DBGridLayout, StoredColumnsKeepTheirOrderAndBindByName)
 {
     TStepsGrid f;

@@ -55,6 +55,19 @@ struct TSelectionGrid : TStepsGrid {
         Table->First();
     }
 
+    // Sorts the table by FDELAY, whose values now run against the order
+    // the rows were made in.
+    void SortAgainstTheirMaking()
+    {
+        for (int id = 1; id <= 8; ++id) {
+            ASSERT_TRUE(Table->Locate("FID", Variant(id), {}));
+            Table->Edit();
+            Delay->SetAsInteger((10 - id) * 100);
+            Table->Post();
+        }
+        Table->SetIndexFieldNames("FDELAY");
+    }
+
     TDBGridLtSelection& Sel() const { return *G->Selection(); }
     TDBGridLtSelectionRect& Rect() const { return *G->Selection()->Rect(); }
     TDBGridLtSelectionCols& Cols() const { return *G->Selection()->ColumnList(); }
@@ -213,14 +226,7 @@ TEST(DBGridSelectionRect, GettersNeedActiveDataAndAreEmptyWithoutARectangle)
 TEST(DBGridSelectionRect, AWalkFromTheTopRowMeetsTheBottomRowInAnIndexOrder)
 {
     TSelectionGrid f;
-    // Navigation order by FDELAY runs against the order the rows were made.
-    for (int id = 1; id <= 8; ++id) {
-        ASSERT_TRUE(f.Table->Locate("FID", Variant(id), {}));
-        f.Table->Edit();
-        f.Delay->SetAsInteger((10 - id) * 100);
-        f.Table->Post();
-    }
-    f.Table->SetIndexFieldNames("FDELAY");
+    f.SortAgainstTheirMaking();
     f.ReadMarks();
     f.Table->First();
     EXPECT_EQ(f.Fid->AsInteger(), 8);
@@ -368,4 +374,135 @@ TEST(DBGridSelection, RowsAllAndWhatClearsASelection)
     EXPECT_EQ(f.Sel().SelectionType(), gstNon);
     EXPECT_EQ(rows.BookmarkCount(), 0);
     EXPECT_FALSE(rows.LinkActive());
+}
+
+namespace {
+// The FID of each record between the rectangle's top and bottom rows, as a
+// command walking the rectangle meets them; empty without a rectangle.
+std::vector<int> RectangleIds(TSelectionGrid& f)
+{
+    std::vector<int> ids;
+    if (f.Sel().SelectionType() != gstRectangle)
+        return ids;
+    const std::string bottom = f.Rect().BottomRow();
+    for (f.Table->GotoBookmark(f.Rect().TopRow()); !f.Table->Eof(); f.Table->Next()) {
+        ids.push_back(f.Fid->AsInteger());
+        if (f.Table->Bookmark() == bottom)
+            break;
+    }
+    return ids;
+}
+
+void DeleteRecords(TSelectionGrid& f, const std::vector<int>& Rows)
+{
+    for (const int row : Rows) {
+        f.Table->GotoBookmark(f.Marks[static_cast<std::size_t>(row)]);
+        f.Table->Delete();
+    }
+}
+} // namespace
+
+TEST(DBGridSelectionRect, ARectangleLosingRecordsShrinksToTheRestOrGoes)
+{
+    struct TCase {
+        const char* Name;
+        int AnchorRow, ShiftRow, LeftCol, RightCol;
+        std::function<void(TSelectionGrid&)> Change;
+        std::vector<int> Ids;   // the records left in the rectangle
+    };
+    const auto remove = [](std::vector<int> Rows) { return [Rows](TSelectionGrid& f) { DeleteRecords(f, Rows); }; };
+    const TCase cases[] = {
+        {"its bottom record deleted", 1, 4, 0, 0, remove({4}), {2, 3, 4}},
+        {"its top record deleted", 1, 4, 0, 1, remove({1}), {3, 4, 5}},
+        {"drawn upwards, its bottom record deleted", 4, 1, 0, 0, remove({4}), {2, 3, 4}},
+        {"drawn upwards, its top record deleted", 4, 1, 0, 0, remove({1}), {3, 4, 5}},
+        {"a record inside deleted", 1, 4, 0, 0, remove({2}), {2, 4, 5}},
+        {"both corners deleted", 1, 4, 0, 2, remove({1, 4}), {3, 4}},
+        {"a record outside deleted", 1, 4, 0, 0, remove({6}), {2, 3, 4, 5}},
+        {"two at the bottom deleted with the controls disabled", 1, 4, 0, 0,
+         [](TSelectionGrid& f) {
+             f.Table->DisableControls();
+             DeleteRecords(f, {4, 3});
+             f.Table->EnableControls();
+         },
+         {2, 3}},
+        {"every record deleted", 1, 4, 0, 0, remove({1, 2, 3, 4}), {}},
+        {"a one-row rectangle's record deleted", 3, 3, 0, 2, remove({3}), {}},
+        {"its records filtered out", 1, 4, 0, 0,
+         [](TSelectionGrid& f) {
+             f.Table->SetFilter("FID > 6");
+             f.Table->SetFiltered(true);
+         },
+         {}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TSelectionGrid f;
+        f.Rect().Select(c.LeftCol, f.Marks[static_cast<std::size_t>(c.AnchorRow)], false);
+        f.Rect().Select(c.RightCol, f.Marks[static_cast<std::size_t>(c.ShiftRow)], true);
+        ASSERT_EQ(f.Sel().SelectionType(), gstRectangle);
+        c.Change(f);
+        EXPECT_EQ(RectangleIds(f), c.Ids);
+        if (c.Ids.empty()) {
+            EXPECT_EQ(f.Sel().SelectionType(), gstNon);
+            EXPECT_EQ(f.Rect().AnchorCol(), -1);
+            EXPECT_EQ(f.Rect().BottomRow(), "");
+        } else {
+            EXPECT_TRUE(f.Table->BookmarkValid(f.Rect().AnchorRow()));
+            EXPECT_TRUE(f.Table->BookmarkValid(f.Rect().ShiftRow()));
+            EXPECT_EQ(f.Rect().LeftCol(), c.LeftCol);
+            EXPECT_EQ(f.Rect().RightCol(), c.RightCol);
+        }
+        // Painting marks exactly the cells of the records left.
+        for (f.Table->First(); !f.Table->Eof(); f.Table->Next()) {
+            const bool inside = std::find(c.Ids.begin(), c.Ids.end(), f.Fid->AsInteger()) != c.Ids.end();
+            EXPECT_EQ(f.Sel().IsCellSelected(c.LeftCol, f.Table->Bookmark()), inside) << f.Fid->AsInteger();
+        }
+    }
+}
+
+TEST(DBGridSelectionRect, TheAnchorAPlainClickLeftGoesWithItsRecord)
+{
+    TSelectionGrid f;
+    f.Rect().Select(2, f.Marks[3], false);
+    ASSERT_EQ(f.Sel().SelectionType(), gstNon);
+    DeleteRecords(f, {3});
+    EXPECT_EQ(f.Rect().AnchorCol(), -1);
+    EXPECT_EQ(f.Rect().AnchorRow(), "");
+    // Shift+click then starts from the clicked cell alone.
+    f.Rect().Select(1, f.Marks[5], true);
+    EXPECT_EQ(f.Sel().SelectionType(), gstNon);
+    EXPECT_EQ(f.Rect().AnchorRow(), f.Marks[5]);
+}
+
+TEST(DBGridSelection, MarkedRowsFollowANewOrderAndLeaveWithTheirRecords)
+{
+    TSelectionGrid f;
+    TBookmarkListLt& rows = *f.G->SelectedRows();
+    for (const int row : {0, 1, 2}) {
+        f.Table->GotoBookmark(f.Marks[static_cast<std::size_t>(row)]);
+        rows.SelectCurrentRow(true);
+    }
+    // Sorted anew, the marked rows run the other way round.
+    f.SortAgainstTheirMaking();
+    const auto marked = [&] {
+        std::vector<int> rowsMarked;
+        for (std::size_t i = 0; i < f.Marks.size(); ++i)
+            if (f.Sel().IsCellSelected(0, f.Marks[i]))
+                rowsMarked.push_back(static_cast<int>(i));
+        return rowsMarked;
+    };
+    EXPECT_EQ(marked(), (std::vector<int>{0, 1, 2}));
+    ASSERT_EQ(rows.BookmarkCount(), 3);
+    EXPECT_EQ(rows.BookmarkAt(0), f.Marks[2]);
+    EXPECT_EQ(rows.BookmarkAt(2), f.Marks[0]);
+
+    const int changes = f.Changes;
+    DeleteRecords(f, {1});
+    EXPECT_EQ(marked(), (std::vector<int>{0, 2}));
+    EXPECT_EQ(rows.BookmarkCount(), 2);
+    EXPECT_EQ(f.Changes, changes + 1);
+    DeleteRecords(f, {0, 2});
+    EXPECT_EQ(rows.BookmarkCount(), 0);
+    EXPECT_EQ(f.Sel().SelectionType(), gstNon);
 }

@@ -49,6 +49,15 @@ TEST_F(LookupGrid, ShowsTheListFieldAndSelectsByKey)
     EXPECT_EQ(Grid().SelectedText(), "") << "a key not in the list selects nothing";
 }
 
+TEST(LookupGridEmpty, AnEmptyListRaisesNothingAndItsRowIsCurrent)
+{
+    TLookupGridFixture<TDBLookupGridLt> f({});
+    EXPECT_NO_THROW(f.BindList());
+    EXPECT_NO_THROW(f.BindLookupField());
+    EXPECT_EQ(f.Grid->Row(), f.Grid->FixedRows());
+    EXPECT_EQ(f.Grid->SelectedText(), "");
+}
+
 TEST_F(LookupGrid, RefusesUnknownFieldsCircularLinksAndListSettingsOfALookupField)
 {
     F->BindList();

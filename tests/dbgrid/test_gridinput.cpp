@@ -214,6 +214,25 @@ TEST(GridEditor, HidingStoresTheTextAndResetsThePositionEvenWhenStoringFails)
     EXPECT_FALSE(f.Grid->InplaceEditor()->Visible());
 }
 
+TEST(GridEditor, RowsTakenFromUnderTheCurrentCellTakeItsEditorAlong)
+{
+    TInputGrid f(6, 10);
+    TTextGrid& g = *f.Grid;
+    g.SetOptions(g.Options() + TGridOptionsLt{goEditing, goRangeSelect});
+    g.FocusCell(2, 8, true, true);
+    g.SetEditorMode(true);
+    ASSERT_TRUE(g.InplaceEditor()->Visible());
+    g.InplaceEditor()->SetText("typed");
+    g.SetRowCount(5);
+    EXPECT_EQ(g.Row(), 4);
+    EXPECT_EQ(g.Anchor(), (TGridCoordLt{2, 4}));
+    // The editor stood on a row that is gone: it no longer shows there,
+    // and its text goes to no cell.
+    EXPECT_FALSE(g.InplaceEditor()->Visible());
+    EXPECT_EQ((g.Texts[{2, 4}]), "");
+    EXPECT_EQ((g.Texts[{2, 8}]), "");
+}
+
 TEST(GridEditor, EditorHandsMovingKeysToTheGrid)
 {
     TInputGrid f;
@@ -264,6 +283,35 @@ TEST(GridMouse, DragSelectsAndAutoScrollsEverySixtyMilliseconds)
         const TGridCoordLt released = g.Anchor();
         clock.Advance(300);
         EXPECT_EQ(g.Anchor(), released);
+    }
+    SetTimerClock(nullptr);
+}
+
+TEST(GridMouse, ADragWithinFrozenCellsSelectsThemWithoutScrolling)
+{
+    TManualTimerClock clock;
+    SetTimerClock(&clock);
+    {
+        TInputGrid f(8, 8);
+        TTextGrid& g = *f.Grid;
+        g.SetFixedCols(2);
+        g.SetFrozenCols(1);
+        g.SetFixedRows(2);
+        g.SetFrozenRows(1);
+        QWidget* w = g.Widget();
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, f.Centre(1, 2));
+        QTest::mouseMove(w, f.Centre(1, 5));
+        clock.Advance(300);
+        EXPECT_EQ(g.Selection(), (TGridRectLt{1, 2, 1, 5}));
+        QTest::mouseMove(w, f.Centre(3, 1));
+        clock.Advance(300);
+        EXPECT_EQ(g.Selection(), (TGridRectLt{1, 1, 3, 2}));
+        // Left of the frozen cells the timer steps the anchor only as far
+        // as they reach.
+        QTest::mouseMove(w, f.Centre(0, 1));
+        clock.Advance(300);
+        EXPECT_EQ(g.Anchor(), (TGridCoordLt{1, 1}));
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, f.Centre(0, 1));
     }
     SetTimerClock(nullptr);
 }
