@@ -122,6 +122,17 @@ TEST(Material, AssignTakesWhatTheSourceHasAndFreesWhatItLacks)
     EXPECT_EQ(material.LibMaterialName(), "");
 
     EXPECT_THROW(material.Assign(&spy), EConvertError);
+
+    // Face properties are assigned into the material's own.
+    T3DFaceProperties face(nullptr);
+    face.SetPolygonMode(pmLines);
+    spy.Heard();
+    material.SetBackProperties(&face);
+    EXPECT_EQ(material.BackProperties()->PolygonMode(), pmLines);
+    EXPECT_NE(material.BackProperties(), &face);
+    material.SetFrontProperties(&face);
+    EXPECT_EQ(material.FrontProperties()->PolygonMode(), pmLines);
+    EXPECT_EQ(spy.Heard().back(), "changed");
 }
 
 TEST(Material, BlendedModesAreDrawnLast)
