@@ -1,37 +1,20 @@
 #include "scene3d/base/coordinates.h"
 
-#include <bit>
-
 #include "platform/rtl/classbuilder.h"
-#include "platform/rtl/exceptions.h"
-#include "platform/rtl/filer.h"
-#include "platform/rtl/streams.h"
 #include "scene3d/base/engineassert.h"
+#include "scene3d/base/vectorblock.h"
 #include "scene3d/geometry/vectorlength.h"
-
-namespace {
-
-// The components are stored in the "Coordinates" block only.
-bool NeverStored(const TObject&)
-{
-    return false;
-}
-
-constexpr int64_t CoordinatesSize = sizeof(TVector);
-static_assert(std::endian::native == std::endian::little, "the block holds the floats as they lie in memory");
-
-} // namespace
 
 LT_IMPLEMENT_CLASS(T3DCoordinates, T3DUpdateAbleObject)
 {
-    P.Property("X", &T3DCoordinates::X, &T3DCoordinates::SetX).StoredIf(NeverStored);
-    P.Property("Y", &T3DCoordinates::Y, &T3DCoordinates::SetY).StoredIf(NeverStored);
-    P.Property("Z", &T3DCoordinates::Z, &T3DCoordinates::SetZ).StoredIf(NeverStored);
+    P.Property("X", &T3DCoordinates::X, &T3DCoordinates::SetX).StoredIf(StoredInVectorBlock);
+    P.Property("Y", &T3DCoordinates::Y, &T3DCoordinates::SetY).StoredIf(StoredInVectorBlock);
+    P.Property("Z", &T3DCoordinates::Z, &T3DCoordinates::SetZ).StoredIf(StoredInVectorBlock);
 }
 
 LT_IMPLEMENT_CLASS(T3DCoordinates4, T3DCoordinates)
 {
-    P.Property("W", &T3DCoordinates4::W, &T3DCoordinates4::SetW).StoredIf(NeverStored);
+    P.Property("W", &T3DCoordinates4::W, &T3DCoordinates4::SetW).StoredIf(StoredInVectorBlock);
 }
 
 T3DCoordinates::T3DCoordinates(TPersistent* AOwner, const TVector& Value, TCoordinatesStyle Style)
@@ -118,14 +101,5 @@ void T3DCoordinates::Assign(const TPersistent* Source)
 void T3DCoordinates::DefineProperties(TFiler& Filer)
 {
     T3DUpdateAbleObject::DefineProperties(Filer);
-    Filer.DefineBinaryProperty(
-        "Coordinates",
-        [this](TStream& Stream) {
-            const int64_t size = Stream.Size() - Stream.Position();
-            if (size != CoordinatesSize)
-                throw EReadError("Coordinates: " + std::to_string(size) + " bytes where " +
-                                 std::to_string(CoordinatesSize) + " were expected");
-            Stream.ReadBuffer(&FCoords, CoordinatesSize);
-        },
-        [this](TStream& Stream) { Stream.WriteBuffer(&FCoords, CoordinatesSize); }, true);
+    DefineVectorBlock(Filer, "Coordinates", FCoords);
 }

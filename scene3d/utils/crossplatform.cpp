@@ -32,6 +32,14 @@ uint8_t* BitmapScanLine(TBitmap& Bitmap, int Row)
     return image->scanLine(Row);
 }
 
+const uint8_t* BitmapScanLine(const TBitmap& Bitmap, int Row)
+{
+    const QImage* image = Bitmap.Image();
+    if (!image || Row < 0 || Row >= image->height())
+        throw ERangeError("Scan line index out of range");
+    return image->constScanLine(Row);
+}
+
 const TClassInfo* GraphicClassForExtension(const std::string& Extension)
 {
     return TPicture::FileFormatClass(Extension);

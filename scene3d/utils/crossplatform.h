@@ -17,6 +17,8 @@ bool ReadPerformanceFrequency(int64_t& Frequency);
 // The pixels of one row of the bitmap (32 bits each), to change in place;
 // a row outside the bitmap raises ERangeError.
 uint8_t* BitmapScanLine(TBitmap& Bitmap, int Row);
+// The same to read.
+const uint8_t* BitmapScanLine(const TBitmap& Bitmap, int Row);
 
 // The graphic class registered for a picture file extension (one leading
 // "." allowed, any case), or nullptr.

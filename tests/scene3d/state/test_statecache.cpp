@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,65 +11,20 @@
 #include "scene3d/opengl/openglapi.h"
 #include "tests/scene3d/context/contexttesting.h"
 #include "tests/scene3d/opengl/glbindingtest.h"
+#include "tests/scene3d/opengl/glcallrecording.h"
 
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-std::vector<std::string> Calls;
-
-template <typename... Args>
-void Record(const char* Name, Args... args)
-{
-    std::ostringstream call;
-    call << Name << std::hex;
-    ((call << ' ' << args), ...);
-    Calls.push_back(call.str());
-}
-
-void RecordColor(const char* Name, GLenum Face, GLenum Parameter, const GLfloat* Color)
-{
-    std::ostringstream call;
-    call << Name << std::hex << ' ' << Face << ' ' << Parameter << std::dec;
-    for (int i = 0; i < 4; ++i)
-        call << ' ' << Color[i];
-    Calls.push_back(call.str());
-}
-
-// The cache over a table that records the calls it makes (values in hex
-// but colours).
+// The cache over a table that records the calls it makes.
 class StateCacheCalls : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        GL.glEnable = [](GLenum cap) { Record("Enable", cap); };
-        GL.glDisable = [](GLenum cap) { Record("Disable", cap); };
-        GL.glPolygonMode = [](GLenum face, GLenum mode) { Record("PolygonMode", face, mode); };
-        GL.glMaterialfv = [](GLenum face, GLenum name, const GLfloat* color) {
-            RecordColor("Materialfv", face, name, color);
-        };
-        GL.glMateriali = [](GLenum face, GLenum name, GLint value) { Record("Materiali", face, name, value); };
-        GL.glBindTexture = [](GLenum target, GLuint name) { Record("BindTexture", target, name); };
-        GL.glMatrixMode = [](GLenum mode) { Record("MatrixMode", mode); };
-        GL.glLoadMatrixf = [](const GLfloat* m) { Record("LoadMatrixf", m[0], m[12]); };
-        GL.glLoadIdentity = [] { Record("LoadIdentity"); };
-        GL.glFrontFace = [](GLenum mode) { Record("FrontFace", mode); };
-        Calls.clear();
-    }
+    static std::vector<std::string> Sent() { return TGLCallRecorder::Sent(); }
 
-    // The calls recorded since the last look.
-    static std::vector<std::string> Sent()
-    {
-        std::vector<std::string> sent;
-        sent.swap(Calls);
-        return sent;
-    }
-
+    TGLCallRecorder FRecorder;
     T3DStateCache FCache;
-
-private:
-    TSavedGLBinding FSaved;
 };
 
 const TVector Black = {0, 0, 0, 1};
