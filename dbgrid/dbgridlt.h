@@ -387,6 +387,7 @@ public:
     std::string ColumnDisplayText(int Position) const override;
     void SaveRecordPosition() override;
     void RestoreRecordPosition() override;
+    TComponent* GridComponent() override { return this; }
     TDataSet* FindDataSet() const override { return LocateDataSet(); }
     std::vector<TFindColumnLt> FindColumns() const override;
     TObject* CurrentFindColumn() const override;
