@@ -2,7 +2,12 @@
 // into the field through key lists, pick lists and lookup lists.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
+#include <string>
+
 #include "dbgrid/colcellparamslt.h"
+#include "dbgrid/inplaceedit.h"
 #include "tests/dbgrid/dbgridtesting.h"
 #include "tests/dbgrid/lookupgrid.h"
 
@@ -141,5 +146,44 @@ TEST(GridEditRules, AMemoShownAsTextEditsWithCrLfLineBreaks)
     grid->SetDataSource(source);
     grid->SetDrawMemoText(true);
     EXPECT_EQ(grid->GetEditText(grid->ColumnToRaw(grid->Columns()->Items(0)), grid->Row()), "a\r\nb\r\nc\r\nd");
+}
+// An edit without a limit takes a memo longer than the window system's
+// default limit whole, and what is typed at its end.
+TEST(GridEditRules, ALongMemoIsEditedWhole)
+{
+    TestApplication();
+    TForm form(nullptr);
+    auto* table = new TClientDataSet(&form);
+    auto* memo = AddTableField<TMemoField>(table, "FNOTE");
+    table->CreateDataSet();
+    std::string text;
+    for (int i = 0; text.size() < 40000; ++i)
+        text += std::to_string(i % 10);
+    for (const std::string& value : {text, std::string("short")}) {
+        table->Append();
+        memo->SetAsString(value);
+        table->Post();
+    }
+    table->First();
+    auto* source = new TDataSource(&form);
+    source->SetDataSet(table);
+    auto* grid = new TDBGridLt(&form);
+    grid->SetParent(&form);
+    grid->SetBounds(0, 0, 300, 200);
+    grid->SetDataSource(source);
+    grid->SetDrawMemoText(true);
+    ShowForm(form, 320, 220);
+    grid->SetFocus();
+    grid->ShowEditor();
+    TInplaceEdit* editor = grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    EXPECT_EQ(editor->Text().size(), text.size());
+    editor->Deselect();
+    QTest::keyClicks(editor->Widget(), "!");
+    QTest::keyClick(editor->Widget(), Qt::Key_Down);
+    ASSERT_EQ(table->RecNo(), 2);
+    table->First();
+    EXPECT_EQ(memo->AsString().size(), text.size() + 1);
+    EXPECT_TRUE(memo->AsString() == text + "!");
 }
 } // namespace
