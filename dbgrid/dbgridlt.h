@@ -225,7 +225,8 @@ public:
     // The aggregates changed: the footer rows are repainted.
     void SumListChanged();
 
-    // The editor's text for a cell and back.
+    // The editor's text for a cell (after the column's OnGetCellParams in
+    // edit mode) and back.
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
 
@@ -495,6 +496,9 @@ public:
 
 protected:
     friend class TDBGridInplaceEdit;
+    // The column's field text as the editor edits it, before the column's
+    // OnGetCellParams shapes it.
+    std::string ColumnEditText(const TColumnLt& Column) const;
     TInplaceEdit* CreateEditor() override;
     // Makes the filter editor (on first use).
     virtual TInplaceFilterEditLt* CreateFilterEditor();

@@ -113,6 +113,36 @@ TEST(GridEditRules, TheEditorShowsWhatOnGetCellParamsMakesOfTheText)
     EXPECT_EQ(editModes, (std::vector<bool>{true}));
 }
 
+// The handler shapes the field's text once: the editor shows it so, an
+// untouched editor changes nothing (also on a record being edited) and a
+// typed text is stored as typed.
+TEST(GridEditRules, TheEditorShowsTheTextShapedOnce)
+{
+    for (const bool typed : {false, true}) {
+        SCOPED_TRACE(typed ? "typed" : "untouched");
+        TStepsGrid f;
+        f.Column(kName)->SetOnGetCellParams([](TObject*, bool EditMode, TColCellParamsLt* Params) {
+            if (EditMode)
+                Params->Text = "[" + Params->Text + "]";
+        });
+        f.Table->Edit();
+        f.Grid->SetSelectedIndex(kName);
+        f.Grid->SetFocus();
+        f.Grid->ShowEditor();
+        TInplaceEdit* editor = f.Grid->InplaceEditor();
+        ASSERT_TRUE(editor && editor->Visible());
+        EXPECT_EQ(editor->Text(), "[Схема 1]");
+        if (typed) {
+            editor->SelectAll();
+            QTest::keyClicks(editor->Widget(), "Nova");
+        }
+        QTest::keyClick(editor->Widget(), Qt::Key_Down);
+        ASSERT_EQ(f.Table->RecNo(), 2);
+        f.Table->First();
+        EXPECT_EQ(f.Name->AsString(), typed ? "Nova" : "Схема 1");
+    }
+}
+
 TEST(GridEditRules, MasksLimitsAndKeys)
 {
     TStepsGrid f;
