@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include <string>
+#include <vector>
 
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/inplaceedit.h"
@@ -159,61 +160,62 @@ TEST(GridEditRules, MasksLimitsAndKeys)
     EXPECT_EQ(f.Grid->GetEditLimit(), 0);
 }
 
+// A grid showing the texts of a memo field, one record a text.
+struct TMemoGrid {
+    explicit TMemoGrid(const std::vector<std::string>& Texts)
+    {
+        TestApplication();
+        Table = new TClientDataSet(&Form);
+        Memo = AddTableField<TMemoField>(Table, "FNOTE");
+        Table->CreateDataSet();
+        for (const std::string& text : Texts) {
+            Table->Append();
+            Memo->SetAsString(text);
+            Table->Post();
+        }
+        Table->First();
+        auto* source = new TDataSource(&Form);
+        source->SetDataSet(Table);
+        Grid = new TDBGridLt(&Form);
+        Grid->SetParent(&Form);
+        Grid->SetBounds(0, 0, 300, 200);
+        Grid->SetDataSource(source);
+        Grid->SetDrawMemoText(true);
+    }
+
+    TForm Form{nullptr};
+    TClientDataSet* Table = nullptr;
+    TMemoField* Memo = nullptr;
+    TDBGridLt* Grid = nullptr;
+};
+
 TEST(GridEditRules, AMemoShownAsTextEditsWithCrLfLineBreaks)
 {
-    TestApplication();
-    TForm form(nullptr);
-    auto* table = new TClientDataSet(&form);
-    auto* memo = AddTableField<TMemoField>(table, "FNOTE");
-    table->CreateDataSet();
-    table->Append();
-    memo->SetAsString("a\nb\r\nc\rd");
-    table->Post();
-    auto* source = new TDataSource(&form);
-    source->SetDataSet(table);
-    auto* grid = new TDBGridLt(&form);
-    grid->SetParent(&form);
-    grid->SetDataSource(source);
-    grid->SetDrawMemoText(true);
-    EXPECT_EQ(grid->GetEditText(grid->ColumnToRaw(grid->Columns()->Items(0)), grid->Row()), "a\r\nb\r\nc\r\nd");
+    TMemoGrid f({"a\nb\r\nc\rd"});
+    EXPECT_EQ(f.Grid->GetEditText(f.Grid->ColumnToRaw(f.Grid->Columns()->Items(0)), f.Grid->Row()),
+              "a\r\nb\r\nc\r\nd");
 }
+
 // An edit without a limit takes a memo longer than the window system's
 // default limit whole, and what is typed at its end.
 TEST(GridEditRules, ALongMemoIsEditedWhole)
 {
-    TestApplication();
-    TForm form(nullptr);
-    auto* table = new TClientDataSet(&form);
-    auto* memo = AddTableField<TMemoField>(table, "FNOTE");
-    table->CreateDataSet();
     std::string text;
     for (int i = 0; text.size() < 40000; ++i)
         text += std::to_string(i % 10);
-    for (const std::string& value : {text, std::string("short")}) {
-        table->Append();
-        memo->SetAsString(value);
-        table->Post();
-    }
-    table->First();
-    auto* source = new TDataSource(&form);
-    source->SetDataSet(table);
-    auto* grid = new TDBGridLt(&form);
-    grid->SetParent(&form);
-    grid->SetBounds(0, 0, 300, 200);
-    grid->SetDataSource(source);
-    grid->SetDrawMemoText(true);
-    ShowForm(form, 320, 220);
-    grid->SetFocus();
-    grid->ShowEditor();
-    TInplaceEdit* editor = grid->InplaceEditor();
+    TMemoGrid f({text, "short"});
+    ShowForm(f.Form, 320, 220);
+    f.Grid->SetFocus();
+    f.Grid->ShowEditor();
+    TInplaceEdit* editor = f.Grid->InplaceEditor();
     ASSERT_TRUE(editor && editor->Visible());
     EXPECT_EQ(editor->Text().size(), text.size());
     editor->Deselect();
     QTest::keyClicks(editor->Widget(), "!");
     QTest::keyClick(editor->Widget(), Qt::Key_Down);
-    ASSERT_EQ(table->RecNo(), 2);
-    table->First();
-    EXPECT_EQ(memo->AsString().size(), text.size() + 1);
-    EXPECT_TRUE(memo->AsString() == text + "!");
+    ASSERT_EQ(f.Table->RecNo(), 2);
+    f.Table->First();
+    EXPECT_EQ(f.Memo->AsString().size(), text.size() + 1);
+    EXPECT_TRUE(f.Memo->AsString() == text + "!");
 }
 } // namespace
