@@ -183,6 +183,9 @@ protected:
     virtual bool CheckRowDrag(int& Origin, int& Destination, const TPoint& MousePt);
     virtual bool EndRowDrag(int& Origin, int& Destination, const TPoint& MousePt);
     void KeyDown(unsigned& Key, TShiftState Shift) override;
+    // The focus left the grid and its editor: the editor closes, keeping
+    // its text, unless it always shows.
+    void DoExit() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;

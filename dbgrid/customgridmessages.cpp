@@ -70,3 +70,10 @@ void TCustomGridLt::Dispatch(TMessage& Message)
     }
     TCustomControl::Dispatch(Message);
 }
+
+void TCustomGridLt::DoExit()
+{
+    TCustomControl::DoExit();
+    if (!FOptions.Contains(goAlwaysShowEditor))
+        HideEditor();
+}

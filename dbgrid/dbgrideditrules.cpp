@@ -53,6 +53,20 @@ bool RecheckAfterNotInList(TColumnLt& Column, const std::string& Text)
 }
 } // namespace
 
+std::string TCustomDBGridLt::ColumnEditText(const TColumnLt& Column) const
+{
+    const TField* field = Column.BoundField();
+    if (!field || !FDataLink->Active())
+        return {};
+    if (Column.HasKeyList()) {
+        const int k = Column.KeyList()->IndexOf(field->Text());
+        return k >= 0 && k < Column.PickList()->Count() ? Column.PickList()->Strings(k) : std::string();
+    }
+    if (field->DataType() == ftMemo && FDrawMemoText)
+        return CrLfLineBreaks(field->AsString());
+    return field->Text();
+}
+
 std::string TCustomDBGridLt::GetEditText(int ACol, int ARow)
 {
     (void)ARow;
@@ -60,16 +74,7 @@ std::string TCustomDBGridLt::GetEditText(int ACol, int ARow)
     if (i < 0 || i >= FColumns->Count() || !FDataLink->Active())
         return {};
     TColumnLt* column = FColumns->Items(i);
-    const TField* field = column->BoundField();
-    std::string text;
-    if (field && column->HasKeyList()) {
-        const int k = column->KeyList()->IndexOf(field->Text());
-        text = k >= 0 && k < column->PickList()->Count() ? column->PickList()->Strings(k) : std::string();
-    } else if (field && field->DataType() == ftMemo && FDrawMemoText) {
-        text = CrLfLineBreaks(field->AsString());
-    } else if (field) {
-        text = field->Text();
-    }
+    std::string text = ColumnEditText(*column);
     if (column->OnGetCellParams()) {
         TColCellParamsLt params;
         params.Font->Assign(column->Font());

@@ -78,7 +78,8 @@ void TDBGridInplaceEdit::LoadCell()
         params->Background = column->Color();
         params->Alignment = column->Alignment();
         params->ImageIndex = column->CellImageIndex();
-        params->Text = grid->GetEditText(grid->Col(), grid->Row());
+        // The column's handler below shapes the text, once.
+        params->Text = grid->ColumnEditText(*column);
         params->CheckState = column->CheckState();
         const bool readOnly = !column->CanEditValue(false);
         params->ReadOnly = readOnly;

@@ -3,8 +3,6 @@
 // keys of a check-box or image cell.
 #include <algorithm>
 
-#include <QApplication>
-
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/inplaceedit.h"
@@ -352,23 +350,28 @@ void TCustomDBGridLt::KeyUp(unsigned& Key, TShiftState Shift)
 
 void TCustomDBGridLt::DoExit()
 {
-    // The focus moving on to the grid's own in-place editor stays in the
-    // grid: the row is neither posted nor cancelled for it.
-    const TControl* focused = FindControl(QApplication::focusWidget());
-    if (focused && focused != this && ContainsControl(focused)) {
-        TCustomGridLt::DoExit();
-        return;
-    }
     AnnounceHeldSortMarking();
     if (FOptions.Contains(dgRowSelect))
         RepaintRow(Row());
     if (DataLinkReady()) {
-        TDataSet* dataSet = FDataLink->DataSet();
-        if (FOptions.Contains(dgCancelOnExit) && dataSet->State() == dsInsert && !dataSet->Modified() &&
-            !FDataLink->IsCellModified())
-            dataSet->Cancel();
-        else
-            FDataLink->UpdateRecord();
+        try {
+            // What the editor shows is the cell's text from here on.
+            const TGridCoordLt editing = EditorPos();
+            if (editing.X >= 0 && editing.Y >= 0 && InplaceEditor())
+                SetEditText(editing.X, editing.Y, InplaceEditor()->Text());
+            TDataSet* dataSet = FDataLink->DataSet();
+            if (FOptions.Contains(dgCancelOnExit) && dataSet->State() == dsInsert && !dataSet->Modified() &&
+                !FDataLink->IsCellModified())
+                dataSet->Cancel();
+            else
+                FDataLink->UpdateRecord();
+        } catch (...) {
+            // The record refused the text: the focus comes back to the
+            // editor that still shows it.
+            if (CanFocus())
+                SetFocus();
+            throw;
+        }
     }
     TCustomGridLt::DoExit();
 }

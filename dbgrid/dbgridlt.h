@@ -228,7 +228,8 @@ public:
     // The aggregates changed: the footer rows are repainted.
     void SumListChanged();
 
-    // The editor's text for a cell and back.
+    // The editor's text for a cell (after the column's OnGetCellParams in
+    // edit mode) and back.
     std::string GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const std::string& Value) override;
 
@@ -391,6 +392,7 @@ public:
     std::string ColumnDisplayText(int Position) const override;
     void SaveRecordPosition() override;
     void RestoreRecordPosition() override;
+    TComponent* GridComponent() override { return this; }
     TDataSet* FindDataSet() const override { return LocateDataSet(); }
     std::vector<TFindColumnLt> FindColumns() const override;
     TObject* CurrentFindColumn() const override;
@@ -498,6 +500,9 @@ public:
 
 protected:
     friend class TDBGridInplaceEdit;
+    // The column's field text as the editor edits it, before the column's
+    // OnGetCellParams shapes it.
+    std::string ColumnEditText(const TColumnLt& Column) const;
     TInplaceEdit* CreateEditor() override;
     // Makes the filter editor (on first use).
     virtual TInplaceFilterEditLt* CreateFilterEditor();

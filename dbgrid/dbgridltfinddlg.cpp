@@ -9,7 +9,6 @@
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/reader.h"
 #include "platform/ui/application.h"
-#include "platform/ui/componentref.h"
 #include "platform/ui/keys.h"
 
 LT_IMPLEMENT_CLASS(TDBGridLtFindDlg, TForm)
@@ -36,6 +35,7 @@ bool TreeModeActive(TDataSet* DataSet)
 
 TDBGridLtFindDlg::TDBGridLtFindDlg(TComponent* AOwner) : TForm(AOwner)
 {
+    FGridComponent.SetOnFreed([this] { GridFreed(); });
     ReadComponentFromText(*this, DBGridLtFindDlgDescription, "DBGridLtFindDlg");
     if (OnCreate())
         OnCreate()(this);
@@ -74,6 +74,7 @@ void TDBGridLtFindDlg::Execute(IFindDialogGridLt* Grid, const std::string& Text,
     dbcTreeFindRange->SetVisible(tree);
     cbText->SetText(Text);
     FGrid = Grid;
+    FGridComponent.Set(Grid ? Grid->GridComponent() : nullptr);
     FillColumns(ColumnFields);
     FFirstTry = true;
     if (Visible())
@@ -88,6 +89,13 @@ void TDBGridLtFindDlg::Execute(IFindDialogGridLt* Grid, const std::string& Text,
         Show();
         cbText->SetFocus();
     }
+}
+
+void TDBGridLtFindDlg::GridFreed()
+{
+    FGrid = nullptr;
+    if (Visible())
+        Close();
 }
 
 void TDBGridLtFindDlg::FillColumns(const std::vector<TFindColumnLt>& ColumnFields)

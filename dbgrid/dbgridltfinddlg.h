@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/rtl/variant.h"
+#include "platform/ui/componentref.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
 
@@ -25,6 +26,9 @@ struct TFindColumnLt {
 class IFindDialogGridLt {
 public:
     virtual ~IFindDialogGridLt() = default;
+    // The component that is the grid: the dialog forgets a grid whose
+    // component is freed.
+    virtual TComponent* GridComponent() = 0;
     virtual TDataSet* FindDataSet() const = 0;
     // The visible columns, left to right, and the current one.
     virtual std::vector<TFindColumnLt> FindColumns() const = 0;
@@ -75,7 +79,11 @@ private:
     bool AllColumnsSelected() const;
     int SearchDirection() const;
 
+    // Forgets the grid and closes: its component was freed.
+    void GridFreed();
+
     IFindDialogGridLt* FGrid = nullptr;
+    TComponentRef<TComponent> FGridComponent;
     int FInitialHeight = 0;
     std::vector<TFindColumnLt> FColumns;
     bool FFirstTry = true;

@@ -93,6 +93,7 @@ object frmMain: TfrmMain
         RowHeight = 12
         TabOrder = 1
         UseMultiTitle = True
+        VertScrollBar.Tracking = True
         OnGetCellParams = grdSchemesGetCellParams
       end
     end
@@ -381,6 +382,7 @@ object frmMain: TfrmMain
         Options = [dgEditing, dgTitles, dgColLines, dgRowLines, dgTabs, dgAlwaysShowSelection, dgConfirmDelete, dgCancelOnExit, dgMultiSelect]
         TabOrder = 1
         UseMultiTitle = True
+        VertScrollBar.Tracking = True
         OnGetCellParams = grdLightingGetCellParams
       end
     end
@@ -475,6 +477,7 @@ object frmMain: TfrmMain
         RowHeight = 12
         TabOrder = 1
         UseMultiTitle = True
+        VertScrollBar.Tracking = True
         OnGetCellParams = grdProgrammGetCellParams
       end
     end
@@ -577,6 +580,7 @@ object frmMain: TfrmMain
         RowHeight = 12
         TabOrder = 1
         UseMultiTitle = True
+        VertScrollBar.Tracking = True
         OnGetCellParams = grdTimeGetCellParams
       end
     end

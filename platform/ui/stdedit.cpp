@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <limits>
 
 #include <QLineEdit>
 #include <QValidator>
@@ -60,8 +61,8 @@ Qt::Alignment QtAlignment(TAlignment Value)
                                    : Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// The widget's own limit stands for "no limit".
-constexpr int kNoLimit = 32767;
+// MaxLength 0: no limit (the widget's own default would cut at 32,767).
+constexpr int kNoLimit = std::numeric_limits<int>::max();
 } // namespace
 
 TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner)

@@ -11,6 +11,7 @@
 #include "platform/rtl/appexceptions.h"
 #include "platform/ui/application.h"
 #include "platform/ui/controls.h"
+#include "platform/ui/focusmessages.h"
 #include "platform/ui/keys.h"
 
 namespace {
@@ -43,6 +44,11 @@ uint32_t ButtonMessage(Qt::MouseButton button, QEvent::Type type)
     return dbl[base];
 }
 } // namespace
+
+TWidgetBridge::TWidgetBridge(TControl* Control) : FControl(Control)
+{
+    FollowFocusChanges();
+}
 
 QEvent::Type TPostedMessageEvent::EventType()
 {
@@ -187,13 +193,11 @@ bool TWidgetBridge::eventFilter(QObject* Watched, QEvent* Event)
     case QEvent::FocusIn:
         m.Msg = WM_SETFOCUS;
         Deliver(m);
-        m = TMessage{CM_ENTER, 0, 0, 0};
-        Deliver(m);
+        SendFocusEnters(FControl);
         return false;
     case QEvent::FocusOut:
-        m.Msg = CM_EXIT;
-        Deliver(m);
-        m = TMessage{WM_KILLFOCUS, 0, 0, 0};
+        SendFocusExits(FControl);
+        m.Msg = WM_KILLFOCUS;
         Deliver(m);
         return false;
     case QEvent::KeyPress:

@@ -14,7 +14,7 @@ class TControl;
 
 class TWidgetBridge : public QObject {
 public:
-    explicit TWidgetBridge(TControl* Control) : FControl(Control) {}
+    explicit TWidgetBridge(TControl* Control);
 
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 

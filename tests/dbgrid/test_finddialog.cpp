@@ -14,6 +14,7 @@
 #include "dbgrid/dbgridltfinddlg.h"
 #include "platform/ui/keys.h"
 #include "platform/ui/messages.h"
+#include "tests/dbgrid/dbgridtesting.h"
 #include "tests/dbgrid/locategrid.h"
 
 namespace {
@@ -28,6 +29,7 @@ public:
         std::string Text;
     };
 
+    TComponent* GridComponent() override { return Owner.get(); }
     TDataSet* FindDataSet() const override { return Table; }
     std::vector<TFindColumnLt> FindColumns() const override
     {
@@ -178,5 +180,29 @@ TEST(OpenFindDialog, MakesOneDialogAndReusesIt)
     EXPECT_EQ(dialog->cbText->Text(), "y");
     delete dialog;
     EXPECT_EQ(DBGridLtFindDlg(), nullptr);
+}
+TEST(OpenFindDialog, ForgetsAFreedGridAndCloses)
+{
+    auto steps = std::make_unique<TStepsGrid>();
+    steps->Grid->SetSelectedIndex(2);
+    OpenDBGridLtFindDlg(steps->Grid, "Схема 3", "", {}, false);
+    TDBGridLtFindDlg* dialog = DBGridLtFindDlg();
+    ASSERT_NE(dialog, nullptr);
+    dialog->bFindClick(nullptr);
+    EXPECT_EQ(steps->Table->RecNo(), 3);
+
+    steps.reset();
+    EXPECT_FALSE(dialog->Visible());
+    dialog->bFindClick(nullptr);   // "Найти далее" with no grid: nothing to search
+    unsigned key = VK_RETURN;
+    dialog->FormKeyDown(dialog, key, {});
+
+    TStepsGrid other;
+    other.Grid->SetSelectedIndex(2);
+    OpenDBGridLtFindDlg(other.Grid, "Схема 2", "", {}, false);
+    EXPECT_TRUE(dialog->Visible());
+    dialog->bFindClick(nullptr);
+    EXPECT_EQ(other.Table->RecNo(), 2);
+    delete dialog;
 }
 } // namespace

@@ -2,7 +2,13 @@
 // into the field through key lists, pick lists and lookup lists.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
+#include <string>
+#include <vector>
+
 #include "dbgrid/colcellparamslt.h"
+#include "dbgrid/inplaceedit.h"
 #include "tests/dbgrid/dbgridtesting.h"
 #include "tests/dbgrid/lookupgrid.h"
 
@@ -108,6 +114,36 @@ TEST(GridEditRules, TheEditorShowsWhatOnGetCellParamsMakesOfTheText)
     EXPECT_EQ(editModes, (std::vector<bool>{true}));
 }
 
+// The handler shapes the field's text once: the editor shows it so, an
+// untouched editor changes nothing (also on a record being edited) and a
+// typed text is stored as typed.
+TEST(GridEditRules, TheEditorShowsTheTextShapedOnce)
+{
+    for (const bool typed : {false, true}) {
+        SCOPED_TRACE(typed ? "typed" : "untouched");
+        TStepsGrid f;
+        f.Column(kName)->SetOnGetCellParams([](TObject*, bool EditMode, TColCellParamsLt* Params) {
+            if (EditMode)
+                Params->Text = "[" + Params->Text + "]";
+        });
+        f.Table->Edit();
+        f.Grid->SetSelectedIndex(kName);
+        f.Grid->SetFocus();
+        f.Grid->ShowEditor();
+        TInplaceEdit* editor = f.Grid->InplaceEditor();
+        ASSERT_TRUE(editor && editor->Visible());
+        EXPECT_EQ(editor->Text(), "[Схема 1]");
+        if (typed) {
+            editor->SelectAll();
+            QTest::keyClicks(editor->Widget(), "Nova");
+        }
+        QTest::keyClick(editor->Widget(), Qt::Key_Down);
+        ASSERT_EQ(f.Table->RecNo(), 2);
+        f.Table->First();
+        EXPECT_EQ(f.Name->AsString(), typed ? "Nova" : "Схема 1");
+    }
+}
+
 TEST(GridEditRules, MasksLimitsAndKeys)
 {
     TStepsGrid f;
@@ -124,22 +160,62 @@ TEST(GridEditRules, MasksLimitsAndKeys)
     EXPECT_EQ(f.Grid->GetEditLimit(), 0);
 }
 
+// A grid showing the texts of a memo field, one record a text.
+struct TMemoGrid {
+    explicit TMemoGrid(const std::vector<std::string>& Texts)
+    {
+        TestApplication();
+        Table = new TClientDataSet(&Form);
+        Memo = AddTableField<TMemoField>(Table, "FNOTE");
+        Table->CreateDataSet();
+        for (const std::string& text : Texts) {
+            Table->Append();
+            Memo->SetAsString(text);
+            Table->Post();
+        }
+        Table->First();
+        auto* source = new TDataSource(&Form);
+        source->SetDataSet(Table);
+        Grid = new TDBGridLt(&Form);
+        Grid->SetParent(&Form);
+        Grid->SetBounds(0, 0, 300, 200);
+        Grid->SetDataSource(source);
+        Grid->SetDrawMemoText(true);
+    }
+
+    TForm Form{nullptr};
+    TClientDataSet* Table = nullptr;
+    TMemoField* Memo = nullptr;
+    TDBGridLt* Grid = nullptr;
+};
+
 TEST(GridEditRules, AMemoShownAsTextEditsWithCrLfLineBreaks)
 {
-    TestApplication();
-    TForm form(nullptr);
-    auto* table = new TClientDataSet(&form);
-    auto* memo = AddTableField<TMemoField>(table, "FNOTE");
-    table->CreateDataSet();
-    table->Append();
-    memo->SetAsString("a\nb\r\nc\rd");
-    table->Post();
-    auto* source = new TDataSource(&form);
-    source->SetDataSet(table);
-    auto* grid = new TDBGridLt(&form);
-    grid->SetParent(&form);
-    grid->SetDataSource(source);
-    grid->SetDrawMemoText(true);
-    EXPECT_EQ(grid->GetEditText(grid->ColumnToRaw(grid->Columns()->Items(0)), grid->Row()), "a\r\nb\r\nc\r\nd");
+    TMemoGrid f({"a\nb\r\nc\rd"});
+    EXPECT_EQ(f.Grid->GetEditText(f.Grid->ColumnToRaw(f.Grid->Columns()->Items(0)), f.Grid->Row()),
+              "a\r\nb\r\nc\r\nd");
+}
+
+// An edit without a limit takes a memo longer than the window system's
+// default limit whole, and what is typed at its end.
+TEST(GridEditRules, ALongMemoIsEditedWhole)
+{
+    std::string text;
+    for (int i = 0; text.size() < 40000; ++i)
+        text += std::to_string(i % 10);
+    TMemoGrid f({text, "short"});
+    ShowForm(f.Form, 320, 220);
+    f.Grid->SetFocus();
+    f.Grid->ShowEditor();
+    TInplaceEdit* editor = f.Grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    EXPECT_EQ(editor->Text().size(), text.size());
+    editor->Deselect();
+    QTest::keyClicks(editor->Widget(), "!");
+    QTest::keyClick(editor->Widget(), Qt::Key_Down);
+    ASSERT_EQ(f.Table->RecNo(), 2);
+    f.Table->First();
+    EXPECT_EQ(f.Memo->AsString().size(), text.size() + 1);
+    EXPECT_TRUE(f.Memo->AsString() == text + "!");
 }
 } // namespace

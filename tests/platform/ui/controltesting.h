@@ -21,14 +21,17 @@
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/qtconvert.h"
+#include "tests/support/unansweredboxes.h"
 
-// The test program's application object, made on first use.
+// The test program's application object, made on first use; a message
+// box that no test answers fails the test (TUnansweredBoxes).
 inline TApplication& TestApplication()
 {
     static std::unique_ptr<TApplication> own;
     if (!Application) {
         own = std::make_unique<TApplication>(nullptr);
         own->Initialize();
+        TUnansweredBoxes::Watch();
     }
     return *Application;
 }

@@ -69,6 +69,7 @@ public:
     }
 
 private:
+    TUnansweredBoxes::TAnsweredOnScreen FAnswered;
     std::function<void(QDialog&)> FAct;
     QTimer FTimer;
     bool FDone = false;

@@ -473,6 +473,21 @@ TEST(Edit, TypingFollowsCharCaseAndMaxLengthAndMarksTheTextModified)
     EXPECT_EQ(edit->Text(), "привет, мир");
 }
 
+TEST(Edit, WithoutMaxLengthTakesATextOfAnyLength)
+{
+    TStdForm form(nullptr);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    ShowForm(form, 200, 60);
+    const std::string text(40000, 'a');
+    edit->SetText(text);
+    EXPECT_EQ(edit->Text().size(), text.size());
+    edit->SetSelStart(40000);
+    QTest::keyClicks(edit->Widget(), "b");
+    EXPECT_EQ(edit->Text().size(), text.size() + 1);
+    EXPECT_EQ(edit->Text().back(), 'b');
+}
+
 TEST(Edit, SelectionReadsAndReplacesByCharacters)
 {
     TStdForm form(nullptr);
