@@ -3,7 +3,10 @@
 // The cost must not depend on the row count ("ratio" = big / small, goal
 // <= 1.2) and a page must take at most 5 ms. The same for the data grid
 // over a client table of 100,000 rows against one of 1,000: painting a page
-// and paging down (moving the table a page and painting).
+// and paging down (moving the table a page and painting). Shortening long
+// texts with "..." (a column's EndEllipsis) against drawing them clipped:
+// ten cells of 8,000 characters on one line (argument 0) or word-wrapped
+// (1), "ratio" = shortened / clipped, goal <= 3.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -14,11 +17,13 @@
 #include <memory>
 #include <string>
 
+#include "dbgrid/columnlt.h"
 #include "dbgrid/customgridlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"
+#include "platform/rtl/strutils.h"
 #include "platform/ui/application.h"
 
 namespace {
@@ -178,11 +183,80 @@ void DataGridRatio(benchmark::State& state)
     state.counters["pagedown_ms_1k"] = smallPage / n * 1000;
     state.counters["pagedown_ratio"] = bigPage / smallPage;
 }
+
+// Ten records whose names are 8,000 characters long, the name column
+// shortening them with "..." or not; on one line, or word-wrapped in rows
+// of two lines (the names then one word, which no break shortens).
+struct TLongTextGrid {
+    std::unique_ptr<TComponent> Owner = std::make_unique<TComponent>(nullptr);
+    TDBGridLt* Grid = nullptr;
+
+    TLongTextGrid(bool EndEllipsis, bool WordWrap)
+    {
+        constexpr int kLength = 8000;
+        auto* table = new TClientDataSet(Owner.get());
+        auto* name = new TStringField(Owner.get());
+        name->SetFieldName("FNAME");
+        name->SetSize(4 * kLength);
+        name->SetDataSet(table);
+        table->CreateDataSet();
+        for (int i = 0; i < 10; ++i) {
+            std::string text = std::to_string(i) + " ";
+            while (Utf8Length(text) < kLength)
+                text += WordWrap ? "Шагвключитьвсеканалы" : "Шаг включить все каналы ";
+            table->Append();
+            name->SetAsString(Utf8Copy(text, 1, kLength));
+            table->Post();
+        }
+        table->First();
+        auto* source = new TDataSource(Owner.get());
+        source->SetDataSet(table);
+        Grid = new TDBGridLt(Owner.get());
+        Grid->SetBounds(0, 0, 400, 300);
+        Grid->SetDataSource(source);
+        Grid->Columns()->Items(0)->SetWidth(300);
+        Grid->Columns()->Items(0)->SetEndEllipsis(EndEllipsis);
+        if (WordWrap) {
+            Grid->SetRowLines(2);
+            Grid->Columns()->Items(0)->SetWordWrap(true);
+        }
+        Grid->Widget();
+    }
+
+    // Seconds to paint the grid into Image.
+    double Paint(QImage& Image) const
+    {
+        const auto start = Clock::now();
+        Grid->Widget()->render(&Image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    }
+};
+
+void EndEllipsisRatio(benchmark::State& state)
+{
+    const bool wordWrap = state.range(0) != 0;
+    const TLongTextGrid clipped(false, wordWrap), shortened(true, wordWrap);
+    QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
+    clipped.Paint(image);
+    shortened.Paint(image);
+    double clippedTotal = 0, shortenedTotal = 0;
+    for (auto _ : state) {
+        const double c = clipped.Paint(image), s = shortened.Paint(image);
+        clippedTotal += c;
+        shortenedTotal += s;
+        state.SetIterationTime(c + s);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["clipped_ms"] = clippedTotal / n * 1000;
+    state.counters["shortened_ms"] = shortenedTotal / n * 1000;
+    state.counters["ratio"] = shortenedTotal / clippedTotal;
+}
 } // namespace
 
 BENCHMARK(PaintPage)->UseManualTime()->Unit(benchmark::kMillisecond)->Arg(1000)->Arg(1000000);
 BENCHMARK(PaintRatio)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(DataGridRatio)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(EndEllipsisRatio)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0)->Arg(0)->Arg(1);
 
 int main(int argc, char** argv)
 {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ranges>
 
 #include "dbgrid/canvasguards.h"
 #include "platform/rtl/strutils.h"
@@ -91,14 +92,15 @@ std::string ShortenText(const std::string& Text, const TCanvas* Canvas, int MaxW
 {
     if (Canvas->TextWidth(Text) <= MaxWidth)
         return Text;
-    const int length = Utf8Length(Text);
-    std::string shortened = "...";
-    for (int i = 1; i <= length; ++i) {
-        shortened = Utf8Copy(Text, 1, std::max(0, length - i - 1)) + "...";
-        if (Canvas->TextWidth(shortened) <= MaxWidth)
-            break;
-    }
-    return shortened;
+    const auto shortened = [&](int Kept) { return Utf8Copy(Text, 1, Kept) + "..."; };
+    // A longer head is never narrower: the lengths that fit come first, and
+    // halving finds where they end (a few measurements, not one per dropped
+    // character).
+    const auto lengths = std::views::iota(1, std::max(0, Utf8Length(Text) - 2) + 1);
+    const int kept = *std::ranges::partition_point(lengths, [&](int Kept) {
+        return Canvas->TextWidth(shortened(Kept)) <= MaxWidth;
+    }) - 1;
+    return shortened(kept);
 }
 
 int MeasureTextWidth(const TCanvas* Canvas, const std::string& Text)
