@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -56,7 +57,7 @@ std::unique_ptr<TTextGrid> MakeGrid(int Rows)
 
 // Seconds to paint one page of the grid into Image (the grid alone: its
 // scroll bars are widgets of their own).
-double PaintOnce(TTextGrid& Grid, QImage& Image)
+double PaintOnce(TCustomGridLt& Grid, QImage& Image)
 {
     const auto start = Clock::now();
     Grid.Widget()->render(&Image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
@@ -72,25 +73,34 @@ void PaintPage(benchmark::State& state)
         state.SetIterationTime(PaintOnce(*grid, image));
 }
 
+// Paints First and Second once each per iteration (after one paint each
+// to warm up); counters: their mean milliseconds under their names, and
+// "ratio" = First / Second.
+void ComparePaints(benchmark::State& state, const std::function<double()>& First, const char* FirstName,
+                   const std::function<double()>& Second, const char* SecondName)
+{
+    First();
+    Second();
+    double firstTotal = 0, secondTotal = 0;
+    for (auto _ : state) {
+        const double first = First(), second = Second();
+        firstTotal += first;
+        secondTotal += second;
+        state.SetIterationTime(first + second);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters[FirstName] = firstTotal / n * 1000;
+    state.counters[SecondName] = secondTotal / n * 1000;
+    state.counters["ratio"] = firstTotal / secondTotal;
+}
+
 void PaintRatio(benchmark::State& state)
 {
     auto big = MakeGrid(1000000);
     auto small = MakeGrid(1000);
     QImage image(1024, 768, QImage::Format_ARGB32_Premultiplied);
-    PaintOnce(*big, image);
-    PaintOnce(*small, image);
-    double bigTotal = 0, smallTotal = 0;
-    for (auto _ : state) {
-        const double b = PaintOnce(*big, image);
-        const double s = PaintOnce(*small, image);
-        bigTotal += b;
-        smallTotal += s;
-        state.SetIterationTime(b + s);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["page_ms_1m"] = bigTotal / n * 1000;
-    state.counters["page_ms_1k"] = smallTotal / n * 1000;
-    state.counters["ratio"] = bigTotal / smallTotal;
+    ComparePaints(state, [&] { return PaintOnce(*big, image); }, "page_ms_1m",
+                  [&] { return PaintOnce(*small, image); }, "page_ms_1k");
 }
 // A data grid on a table of steps (number, delay, name, on/off), its
 // OnGetCellParams reading the painted record as the program's grids do.
@@ -139,12 +149,7 @@ struct TTableGrid {
     }
 
     // Seconds to paint one page into Image.
-    double Paint(QImage& Image) const
-    {
-        const auto start = Clock::now();
-        Grid->Widget()->render(&Image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-        return std::chrono::duration<double>(Clock::now() - start).count();
-    }
+    double Paint(QImage& Image) const { return PaintOnce(*Grid, Image); }
 
     // Seconds to move a page down (back to the start near the end) and paint.
     double PageDown(QImage& Image) const
@@ -222,14 +227,6 @@ struct TLongTextGrid {
         }
         Grid->Widget();
     }
-
-    // Seconds to paint the grid into Image.
-    double Paint(QImage& Image) const
-    {
-        const auto start = Clock::now();
-        Grid->Widget()->render(&Image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-        return std::chrono::duration<double>(Clock::now() - start).count();
-    }
 };
 
 void EndEllipsisRatio(benchmark::State& state)
@@ -237,19 +234,8 @@ void EndEllipsisRatio(benchmark::State& state)
     const bool wordWrap = state.range(0) != 0;
     const TLongTextGrid clipped(false, wordWrap), shortened(true, wordWrap);
     QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
-    clipped.Paint(image);
-    shortened.Paint(image);
-    double clippedTotal = 0, shortenedTotal = 0;
-    for (auto _ : state) {
-        const double c = clipped.Paint(image), s = shortened.Paint(image);
-        clippedTotal += c;
-        shortenedTotal += s;
-        state.SetIterationTime(c + s);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["clipped_ms"] = clippedTotal / n * 1000;
-    state.counters["shortened_ms"] = shortenedTotal / n * 1000;
-    state.counters["ratio"] = shortenedTotal / clippedTotal;
+    ComparePaints(state, [&] { return PaintOnce(*shortened.Grid, image); }, "shortened_ms",
+                  [&] { return PaintOnce(*clipped.Grid, image); }, "clipped_ms");
 }
 } // namespace
 
