@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <ranges>
 
 #include "dbgrid/canvasguards.h"
 #include "platform/rtl/strutils.h"
@@ -93,14 +92,20 @@ std::string ShortenText(const std::string& Text, const TCanvas* Canvas, int MaxW
     if (Canvas->TextWidth(Text) <= MaxWidth)
         return Text;
     const auto shortened = [&](int Kept) { return Utf8Copy(Text, 1, Kept) + "..."; };
-    // A longer head is never narrower: the lengths that fit come first, and
-    // halving finds where they end (a few measurements, not one per dropped
-    // character).
-    const auto lengths = std::views::iota(1, std::max(0, Utf8Length(Text) - 2) + 1);
-    const int kept = *std::ranges::partition_point(lengths, [&](int Kept) {
-        return Canvas->TextWidth(shortened(Kept)) <= MaxWidth;
-    }) - 1;
-    return shortened(kept);
+    // A longer head is never narrower: halving the range of lengths finds
+    // the longest that fits (a few measurements, not one per dropped
+    // character). Kept heads of up to `fits` characters fit; `tooWide` and
+    // more do not, or drop fewer than two characters.
+    int fits = 0;
+    int tooWide = std::max(0, Utf8Length(Text) - 2) + 1;
+    while (tooWide - fits > 1) {
+        const int kept = fits + (tooWide - fits) / 2;
+        if (Canvas->TextWidth(shortened(kept)) <= MaxWidth)
+            fits = kept;
+        else
+            tooWide = kept;
+    }
+    return shortened(fits);
 }
 
 int MeasureTextWidth(const TCanvas* Canvas, const std::string& Text)
