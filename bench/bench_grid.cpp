@@ -3,7 +3,10 @@
 // The cost must not depend on the row count ("ratio" = big / small, goal
 // <= 1.2) and a page must take at most 5 ms. The same for the data grid
 // over a client table of 100,000 rows against one of 1,000: painting a page
-// and paging down (moving the table a page and painting).
+// and paging down (moving the table a page and painting). Shortening long
+// texts with "..." (a column's EndEllipsis) against drawing them clipped:
+// ten cells of 8,000 characters on one line (argument 0) or word-wrapped
+// (1), "ratio" = shortened / clipped, goal <= 3.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,14 +14,17 @@
 #include <QWidget>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
+#include "dbgrid/columnlt.h"
 #include "dbgrid/customgridlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"
+#include "platform/rtl/strutils.h"
 #include "platform/ui/application.h"
 
 namespace {
@@ -51,7 +57,7 @@ std::unique_ptr<TTextGrid> MakeGrid(int Rows)
 
 // Seconds to paint one page of the grid into Image (the grid alone: its
 // scroll bars are widgets of their own).
-double PaintOnce(TTextGrid& Grid, QImage& Image)
+double PaintOnce(TCustomGridLt& Grid, QImage& Image)
 {
     const auto start = Clock::now();
     Grid.Widget()->render(&Image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
@@ -67,25 +73,34 @@ void PaintPage(benchmark::State& state)
         state.SetIterationTime(PaintOnce(*grid, image));
 }
 
+// Paints First and Second once each per iteration (after one paint each
+// to warm up); counters: their mean milliseconds under their names, and
+// "ratio" = First / Second.
+void ComparePaints(benchmark::State& state, const std::function<double()>& First, const char* FirstName,
+                   const std::function<double()>& Second, const char* SecondName)
+{
+    First();
+    Second();
+    double firstTotal = 0, secondTotal = 0;
+    for (auto _ : state) {
+        const double first = First(), second = Second();
+        firstTotal += first;
+        secondTotal += second;
+        state.SetIterationTime(first + second);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters[FirstName] = firstTotal / n * 1000;
+    state.counters[SecondName] = secondTotal / n * 1000;
+    state.counters["ratio"] = firstTotal / secondTotal;
+}
+
 void PaintRatio(benchmark::State& state)
 {
     auto big = MakeGrid(1000000);
     auto small = MakeGrid(1000);
     QImage image(1024, 768, QImage::Format_ARGB32_Premultiplied);
-    PaintOnce(*big, image);
-    PaintOnce(*small, image);
-    double bigTotal = 0, smallTotal = 0;
-    for (auto _ : state) {
-        const double b = PaintOnce(*big, image);
-        const double s = PaintOnce(*small, image);
-        bigTotal += b;
-        smallTotal += s;
-        state.SetIterationTime(b + s);
-    }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["page_ms_1m"] = bigTotal / n * 1000;
-    state.counters["page_ms_1k"] = smallTotal / n * 1000;
-    state.counters["ratio"] = bigTotal / smallTotal;
+    ComparePaints(state, [&] { return PaintOnce(*big, image); }, "page_ms_1m",
+                  [&] { return PaintOnce(*small, image); }, "page_ms_1k");
 }
 // A data grid on a table of steps (number, delay, name, on/off), its
 // OnGetCellParams reading the painted record as the program's grids do.
@@ -134,12 +149,7 @@ struct TTableGrid {
     }
 
     // Seconds to paint one page into Image.
-    double Paint(QImage& Image) const
-    {
-        const auto start = Clock::now();
-        Grid->Widget()->render(&Image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-        return std::chrono::duration<double>(Clock::now() - start).count();
-    }
+    double Paint(QImage& Image) const { return PaintOnce(*Grid, Image); }
 
     // Seconds to move a page down (back to the start near the end) and paint.
     double PageDown(QImage& Image) const
@@ -178,11 +188,61 @@ void DataGridRatio(benchmark::State& state)
     state.counters["pagedown_ms_1k"] = smallPage / n * 1000;
     state.counters["pagedown_ratio"] = bigPage / smallPage;
 }
+
+// Ten records whose names are 8,000 characters long, the name column
+// shortening them with "..." or not; on one line, or word-wrapped in rows
+// of two lines (the names then one word, which no break shortens).
+struct TLongTextGrid {
+    std::unique_ptr<TComponent> Owner = std::make_unique<TComponent>(nullptr);
+    TDBGridLt* Grid = nullptr;
+
+    TLongTextGrid(bool EndEllipsis, bool WordWrap)
+    {
+        constexpr int kLength = 8000;
+        auto* table = new TClientDataSet(Owner.get());
+        auto* name = new TStringField(Owner.get());
+        name->SetFieldName("FNAME");
+        name->SetSize(4 * kLength);
+        name->SetDataSet(table);
+        table->CreateDataSet();
+        for (int i = 0; i < 10; ++i) {
+            std::string text = std::to_string(i) + " ";
+            while (Utf8Length(text) < kLength)
+                text += WordWrap ? "Шагвключитьвсеканалы" : "Шаг включить все каналы ";
+            table->Append();
+            name->SetAsString(Utf8Copy(text, 1, kLength));
+            table->Post();
+        }
+        table->First();
+        auto* source = new TDataSource(Owner.get());
+        source->SetDataSet(table);
+        Grid = new TDBGridLt(Owner.get());
+        Grid->SetBounds(0, 0, 400, 300);
+        Grid->SetDataSource(source);
+        Grid->Columns()->Items(0)->SetWidth(300);
+        Grid->Columns()->Items(0)->SetEndEllipsis(EndEllipsis);
+        if (WordWrap) {
+            Grid->SetRowLines(2);
+            Grid->Columns()->Items(0)->SetWordWrap(true);
+        }
+        Grid->Widget();
+    }
+};
+
+void EndEllipsisRatio(benchmark::State& state)
+{
+    const bool wordWrap = state.range(0) != 0;
+    const TLongTextGrid clipped(false, wordWrap), shortened(true, wordWrap);
+    QImage image(400, 300, QImage::Format_ARGB32_Premultiplied);
+    ComparePaints(state, [&] { return PaintOnce(*shortened.Grid, image); }, "shortened_ms",
+                  [&] { return PaintOnce(*clipped.Grid, image); }, "clipped_ms");
+}
 } // namespace
 
 BENCHMARK(PaintPage)->UseManualTime()->Unit(benchmark::kMillisecond)->Arg(1000)->Arg(1000000);
 BENCHMARK(PaintRatio)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(DataGridRatio)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(EndEllipsisRatio)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0)->Arg(0)->Arg(1);
 
 int main(int argc, char** argv)
 {

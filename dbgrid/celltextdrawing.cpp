@@ -91,14 +91,21 @@ std::string ShortenText(const std::string& Text, const TCanvas* Canvas, int MaxW
 {
     if (Canvas->TextWidth(Text) <= MaxWidth)
         return Text;
-    const int length = Utf8Length(Text);
-    std::string shortened = "...";
-    for (int i = 1; i <= length; ++i) {
-        shortened = Utf8Copy(Text, 1, std::max(0, length - i - 1)) + "...";
-        if (Canvas->TextWidth(shortened) <= MaxWidth)
-            break;
+    const auto shortened = [&](int Kept) { return Utf8Copy(Text, 1, Kept) + "..."; };
+    // A longer head is never narrower: halving the range of lengths finds
+    // the longest that fits (a few measurements, not one per dropped
+    // character). Kept heads of up to `fits` characters fit; `tooWide` and
+    // more do not, or drop fewer than two characters.
+    int fits = 0;
+    int tooWide = std::max(0, Utf8Length(Text) - 2) + 1;
+    while (tooWide - fits > 1) {
+        const int kept = fits + (tooWide - fits) / 2;
+        if (Canvas->TextWidth(shortened(kept)) <= MaxWidth)
+            fits = kept;
+        else
+            tooWide = kept;
     }
-    return shortened;
+    return shortened(fits);
 }
 
 int MeasureTextWidth(const TCanvas* Canvas, const std::string& Text)

@@ -38,7 +38,7 @@ std::string ListText(const std::string& Field, const Variant& Values)
     return "(" + text + ")";
 }
 
-std::string ConditionText(const std::string& Field, uint8_t Operator, const Variant& Operand)
+std::string SingleConditionText(const std::string& Field, uint8_t Operator, const Variant& Operand)
 {
     static const char* const kCompare[] = {"", "=", "<>", ">", "<", ">=", "<="};
     switch (Operator) {
@@ -57,6 +57,20 @@ std::string ConditionText(const std::string& Field, uint8_t Operator, const Vari
     case foIsNotNullLt: return Field + " is not null";
     default: return {};
     }
+}
+
+// A comparison with a list of values holds for any of them; a negative one
+// (<>, NOT LIKE) for none of them.
+std::string ConditionText(const std::string& Field, uint8_t Operator, const Variant& Operand)
+{
+    if (Operator < foEqualLt || Operator > foNotLikeLt || !Operand.IsArray())
+        return SingleConditionText(Field, Operator, Operand);
+    const bool negative = Operator == foNotEqualLt || Operator == foNotLikeLt;
+    std::string text;
+    for (int i = Operand.LowBound(); i <= Operand.HighBound(); ++i)
+        text += (i > Operand.LowBound() ? (negative ? " and " : " or ") : "") +
+                SingleConditionText(Field, Operator, Operand[i]);
+    return "(" + text + ")";
 }
 
 std::string ColumnFilterExpression(const TSTColumnFilterLt& Filter, const TDataSet& DataSet)

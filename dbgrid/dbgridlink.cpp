@@ -10,11 +10,12 @@
 
 void TCustomDBGridLt::UpdateBufferCount()
 {
-    int titleHeight = 0;
-    for (int i = 0; i < std::min(FTitleOffset, RowCount()); ++i)
-        titleHeight += RowHeights(i);
-    const int rowHeight = std::max(DefaultRowHeight(), 1);
-    FDataLink->SetBufferCount(std::max(1, (ClientHeight() - titleHeight) / rowHeight));
+    // The data rows shown whole between the title rows and the footer rows,
+    // each with its line.
+    const TGridAxisLt rows = VertAxis();
+    const int span = std::max(DefaultRowHeight(), 1) + rows.LineWidth;
+    const int room = rows.ContraBoundary - rows.FixedBoundary + rows.LineWidth;
+    FDataLink->SetBufferCount(std::max(1, room / span));
 }
 
 void TCustomDBGridLt::UpdateActive()

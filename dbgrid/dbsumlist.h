@@ -1,11 +1,12 @@
 #pragma once
 // Running sums, averages and counts of dataset fields for the data grid's
 // footers. The producer takes over the dataset's after-edit, after-insert,
-// after-open, after-post, after-scroll, before-delete, after-close and
-// after-cancel handlers (and its master's after-scroll): it computes every
-// aggregate in one pass when the data changes wholesale and adjusts them on
-// each post and delete. For a dataset without record numbers it can keep a
-// bookmark list that numbers the records (virtual records).
+// after-open, after-post, after-scroll, before-delete, after-close,
+// after-cancel and after-refresh handlers (and its master's after-scroll):
+// it computes every aggregate in one pass over the shown rows when the data
+// changes wholesale and adjusts them on each post and delete. For a dataset
+// without record numbers it can keep a bookmark list that numbers the
+// records (virtual records).
 #include <array>
 #include <memory>
 #include <string>
@@ -125,8 +126,8 @@ public:
     const std::vector<std::string>& Bookmarks() const { return FBookmarks; }
 
     virtual void ResetSums();
-    // Every aggregate in one pass over the dataset (which ends on its first
-    // record).
+    // Every aggregate in one pass over the dataset's shown rows (which ends
+    // on its first record).
     virtual void RecalcAll();
     // The owner finished loading: an active producer with a dataset starts.
     void Loaded();
@@ -140,6 +141,9 @@ protected:
     virtual void DataSetAfterInsert(TDataSet* DataSet);
     virtual void DataSetAfterOpen(TDataSet* DataSet);
     virtual void DataSetAfterPost(TDataSet* DataSet);
+    // The rows were read anew: a full recalculation that leaves the cursor
+    // where it is.
+    virtual void DataSetAfterRefresh(TDataSet* DataSet);
     virtual void DataSetAfterScroll(TDataSet* DataSet);
     virtual void DataSetBeforeDelete(TDataSet* DataSet);
     virtual void MasterDataSetAfterScroll(TDataSet* DataSet);
@@ -159,7 +163,7 @@ protected:
 private:
     enum THookedEvent {
         heAfterCancel, heAfterClose, heAfterEdit, heAfterInsert,
-        heAfterOpen, heAfterPost, heAfterScroll, heBeforeDelete, heCount
+        heAfterOpen, heAfterPost, heAfterRefresh, heAfterScroll, heBeforeDelete, heCount
     };
     struct THookInfo;
     struct THookCall;
@@ -171,9 +175,10 @@ private:
     void RememberFilter();
     bool FilterChangedSinceRecalc() const;
     void RecalcPass();
-    void AddRecordToSums();
     void RememberOldValues(bool Inserting);
-    void AddPostedRecord();
+    // Shown: the posted record is among the shown rows (else the filter
+    // took it out and it counts no more).
+    void AddPostedRecord(bool Shown);
     void RemoveRecordFromSums(bool Editing);
     void PlacePendingBookmark();
     // The aggregates the producer computes: goCount items and items with
@@ -195,7 +200,14 @@ private:
     bool FDesignTimeWork = false;
     bool FEventsHooked = false;
     bool FChanging = false;
+    // The pass leaves the cursor where it is instead of on the first record.
+    bool FRecalcInPlace = false;
     bool FInsertPending = false;
+    // The shown rows while a record is edited or inserted (the new one
+    // included), and the edited record's bookmark for virtual records:
+    // fewer rows after the post mean the record left the filter.
+    int FRowsWhileEditing = 0;
+    std::string FEditedBookmark;
     bool FFilteredAtRecalc = false;
     std::string FFilterAtRecalc;
     std::array<TDataSetNotifyEvent, heCount> FSavedEvents;

@@ -25,6 +25,7 @@ const std::array<TDBSumListProducer::THookInfo, TDBSumListProducer::heCount>& TD
         {&TDataSet::AfterInsert, &TDataSet::SetAfterInsert, &TDBSumListProducer::DataSetAfterInsert},
         {&TDataSet::AfterOpen, &TDataSet::SetAfterOpen, &TDBSumListProducer::DataSetAfterOpen},
         {&TDataSet::AfterPost, &TDataSet::SetAfterPost, &TDBSumListProducer::DataSetAfterPost},
+        {&TDataSet::AfterRefresh, &TDataSet::SetAfterRefresh, &TDBSumListProducer::DataSetAfterRefresh},
         {&TDataSet::AfterScroll, &TDataSet::SetAfterScroll, &TDBSumListProducer::DataSetAfterScroll},
         {&TDataSet::BeforeDelete, &TDataSet::SetBeforeDelete, &TDBSumListProducer::DataSetBeforeDelete},
     }};
@@ -99,8 +100,11 @@ void TDBSumListProducer::CallSaved(THookedEvent Event, TDataSet* DataSet) const
 
 void TDBSumListProducer::DataSetAfterEdit(TDataSet* DataSet)
 {
-    if (FActive && !FChanging)
+    if (FActive && !FChanging) {
         RememberOldValues(false);
+        FRowsWhileEditing = DataSet->RowCount();
+        FEditedBookmark = UsesVirtualRecords() ? DataSet->Bookmark() : std::string();
+    }
     CallSaved(heAfterEdit, DataSet);
 }
 
@@ -108,6 +112,8 @@ void TDBSumListProducer::DataSetAfterInsert(TDataSet* DataSet)
 {
     if (FActive && !FChanging) {
         RememberOldValues(true);
+        FRowsWhileEditing = DataSet->RowCount();
+        FEditedBookmark.clear();
         if (UsesVirtualRecords()) {
             const std::string bookmark = DataSet->Bookmark();
             if (bookmark.empty())
@@ -128,12 +134,40 @@ void TDBSumListProducer::DataSetAfterOpen(TDataSet* DataSet)
 void TDBSumListProducer::DataSetAfterPost(TDataSet* DataSet)
 {
     if (FActive && !FChanging) {
-        AddPostedRecord();
-        if (UsesVirtualRecords() && FInsertPending)
-            PlacePendingBookmark();
+        // The cursor is on the posted record unless the filter took it out:
+        // then on a neighbour, which the sums already hold.
+        const bool shown = DataSet->RowCount() == FRowsWhileEditing;
+        AddPostedRecord(shown);
+        if (UsesVirtualRecords()) {
+            if (FInsertPending && shown)
+                PlacePendingBookmark();
+            if (!shown && !FEditedBookmark.empty()) {
+                const int index = FindRecordBookmark(FEditedBookmark);
+                if (index >= 0)
+                    FBookmarks.erase(FBookmarks.begin() + index);
+            }
+        }
+        FInsertPending = false;
         Changed();
     }
     CallSaved(heAfterPost, DataSet);
+}
+
+void TDBSumListProducer::DataSetAfterRefresh(TDataSet* DataSet)
+{
+    // A refresh under an edit or insert (a merged log) changes no stored
+    // value; the record is counted when it is posted.
+    if (FActive && !FChanging && DataSet->State() == dsBrowse) {
+        FRecalcInPlace = true;
+        try {
+            RecalcAll();
+        } catch (...) {
+            FRecalcInPlace = false;
+            throw;
+        }
+        FRecalcInPlace = false;
+    }
+    CallSaved(heAfterRefresh, DataSet);
 }
 
 void TDBSumListProducer::DataSetAfterClose(TDataSet* DataSet)

@@ -21,6 +21,20 @@ Currency Average(Currency Sum, int Count)
 {
     return Count == 0 ? Currency() : Sum / Currency(Count);
 }
+
+// Points the dataset's fields at other shown rows for the life of a scope,
+// without moving the cursor; then at the row they showed before.
+class TActiveRowKept {
+public:
+    explicit TActiveRowKept(TDataSet* DataSet) : FDataSet(DataSet), FRow(DataSet->ActiveRow()) {}
+    TActiveRowKept(const TActiveRowKept&) = delete;
+    TActiveRowKept& operator=(const TActiveRowKept&) = delete;
+    ~TActiveRowKept() { FDataSet->SetActiveRow(FRow); }
+
+private:
+    TDataSet* FDataSet;
+    int FRow;
+};
 } // namespace
 
 std::vector<TDBSum*> TDBSumListProducer::CountedItems() const
@@ -89,11 +103,15 @@ void TDBSumListProducer::RecalcPass()
     const TControlsDisabled disabled(dataSet);
     FBookmarks.clear();
     FChanging = true;
-    dataSet->First();
+    if (!FRecalcInPlace)
+        dataSet->First();
     std::vector<const TField*> fields;
     for (const TDBSum* sum : items)
         fields.push_back(FieldOf(*sum));
-    for (; !dataSet->Eof(); dataSet->Next()) {
+    // The fields read each shown row in turn; the cursor does not move.
+    const TActiveRowKept kept(dataSet);
+    for (int row = 0; row < dataSet->RowCount(); ++row) {
+        dataSet->SetActiveRow(row);
         for (std::size_t i = 0; i < items.size(); ++i) {
             TDBSum& sum = *items[i];
             const TField* field = fields[i];
@@ -115,7 +133,6 @@ void TDBSumListProducer::RecalcPass()
         if (numbering)
             FBookmarks.push_back(dataSet->Bookmark());
     }
-    dataSet->First();
     for (TDBSum* sum : items)
         if (sum->GroupOperation() == goAvg)
             sum->FSumValue = Average(sum->FAvgSum, sum->FNotNullCount);
@@ -141,26 +158,27 @@ void TDBSumListProducer::RememberOldValues(bool Inserting)
     }
 }
 
-void TDBSumListProducer::AddPostedRecord()
+void TDBSumListProducer::AddPostedRecord(bool Shown)
 {
     for (TDBSum* sum : CountedItems()) {
         const TField* field = FieldOf(*sum);
         switch (sum->GroupOperation()) {
         case goSum:
-            sum->FSumValue += AmountOf(field) - sum->FOldValue;
+            sum->FSumValue += (Shown ? AmountOf(field) : Currency()) - sum->FOldValue;
             break;
         case goAvg: {
             const bool wasNull = sum->FOldVarValue.IsNull() || sum->FOldVarValue.IsEmpty();
-            if (wasNull && !field->IsNull())
+            const bool isNull = !Shown || field->IsNull();
+            if (wasNull && !isNull)
                 ++sum->FNotNullCount;
-            else if (!wasNull && field->IsNull())
+            else if (!wasNull && isNull)
                 --sum->FNotNullCount;
-            sum->FAvgSum += AmountOf(field) - sum->FOldValue;
+            sum->FAvgSum += (Shown ? AmountOf(field) : Currency()) - sum->FOldValue;
             sum->FSumValue = Average(sum->FAvgSum, sum->FNotNullCount);
             break;
         }
         case goCount:
-            sum->FSumValue += Currency(CountsFor(field) ? 1 : 0) - sum->FOldValue;
+            sum->FSumValue += Currency(Shown && CountsFor(field) ? 1 : 0) - sum->FOldValue;
             break;
         }
     }

@@ -4,6 +4,8 @@
 //   abc            like abc (string column) or = abc (other columns)
 //   >=10 AND <=20  two comparisons
 //   IN (1,2,3)     a list; NOT IN, NOT LIKE, = NULL and <> NULL as well
+//   =1,2           a comparison with a list: true for any of the values
+//                  (<> and NOT LIKE: for none of them)
 #include <cstdint>
 #include <string>
 

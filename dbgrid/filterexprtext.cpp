@@ -15,23 +15,27 @@ std::string Quoted(const std::string& Text)
     return quoted + "'";
 }
 
+// A list's values separated by commas; a single value alone.
+std::string ValuesText(const Variant& Operand)
+{
+    if (!Operand.IsArray())
+        return FilterValueText(Operand, true);
+    std::string list;
+    for (int i = Operand.LowBound(); i <= Operand.HighBound(); ++i)
+        list += (i > Operand.LowBound() ? "," : "") + FilterValueText(Operand[i], true);
+    return list;
+}
+
 std::string ConditionText(uint8_t Operator, const Variant& Operand)
 {
     if (Operator == foIsNullLt)
         return FilterOperatorText(foEqualLt) + FilterOperatorText(foIsNullLt);
     if (Operator == foIsNotNullLt)
         return FilterOperatorText(foNotEqualLt) + FilterOperatorText(foIsNotNullLt);
-    if (Operator == foInLt || Operator == foNotInLt) {
-        std::string list;
-        if (Operand.IsArray()) {
-            for (int i = Operand.LowBound(); i <= Operand.HighBound(); ++i)
-                list += (i > Operand.LowBound() ? "," : "") + FilterValueText(Operand[i], true);
-        } else {
-            list = FilterValueText(Operand, true);
-        }
-        return FilterOperatorText(Operator) + " (" + list + ")";
-    }
-    return FilterOperatorText(Operator) + " " + FilterValueText(Operand);
+    if (Operator == foInLt || Operator == foNotInLt)
+        return FilterOperatorText(Operator) + " (" + ValuesText(Operand) + ")";
+    // A comparison may be followed by a list as well.
+    return FilterOperatorText(Operator) + " " + (Operand.IsArray() ? ValuesText(Operand) : FilterValueText(Operand));
 }
 } // namespace
 

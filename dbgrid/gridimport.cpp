@@ -33,7 +33,8 @@ void TDBGridLtImport::LoadFromStream(TStream& Stream, bool ForAll)
     const bool inserting = dataSet->State() == dsInsert;
     const bool appending = dataSet->Eof();
     const auto readRecord = [&] {
-        GetRecord(range.Columns);
+        if (FEos || !ReadWholeRecord(*dataSet, range.Columns))
+            return false;
         dataSet->CheckBrowseMode();
         return !FEos;
     };
@@ -79,6 +80,20 @@ std::string TDBGridLtImport::ReadRest()
     return bytes;
 }
 
+bool TDBGridLtImport::ReadWholeRecord(TDataSet& DataSet, const TColumnsLtList& Columns)
+{
+    bool whole = false;
+    try {
+        whole = GetRecord(Columns);
+    } catch (...) {
+        DataSet.Cancel();
+        throw;
+    }
+    if (!whole)
+        DataSet.Cancel();
+    return whole;
+}
+
 void TDBGridLtImport::ReadNewRecords(TDataSet& DataSet, const TColumnsLtList& Columns, bool Appending)
 {
     while (!FEos) {
@@ -86,7 +101,8 @@ void TDBGridLtImport::ReadNewRecords(TDataSet& DataSet, const TColumnsLtList& Co
             DataSet.Append();
         else
             DataSet.Insert();
-        GetRecord(Columns);
+        if (!ReadWholeRecord(DataSet, Columns))
+            return;
         DataSet.Post();
         if (!Appending)
             DataSet.Next();

@@ -35,8 +35,8 @@ protected:
     virtual void GetPrefix() {}
     virtual void GetSuffix() {}
     // Reads one record into the current record through Columns (value n
-    // into column n).
-    virtual void GetRecord(const TColumnsLtList& Columns) = 0;
+    // into column n); false when the data ended inside the record.
+    virtual bool GetRecord(const TColumnsLtList& Columns) = 0;
 
     TStream& Stream() const { return *FStream; }
     // The bytes from the stream's position to its end.
@@ -52,6 +52,9 @@ protected:
     void WriteColumnValue(TColumnLt& Column, const std::function<void(TField& Field)>& Assign);
 
 private:
+    // GetRecord, cancelling the record when an error or the end of the
+    // data breaks it off; whether it was read whole.
+    bool ReadWholeRecord(TDataSet& DataSet, const TColumnsLtList& Columns);
     void ReadNewRecords(TDataSet& DataSet, const TColumnsLtList& Columns, bool Appending);
 
     TCustomDBGridLt* FDBGrid = nullptr;

@@ -16,7 +16,7 @@ void TDBGridLtImportAsText::GetPrefix()
         SetEos();
 }
 
-void TDBGridLtImportAsText::GetRecord(const TColumnsLtList& Columns)
+bool TDBGridLtImportAsText::GetRecord(const TColumnsLtList& Columns)
 {
     for (int cell = 0;; ++cell) {
         const std::size_t end = std::min(FData.find_first_of("\t\r\n", FPos), FData.size());
@@ -37,6 +37,8 @@ void TDBGridLtImportAsText::GetRecord(const TColumnsLtList& Columns)
     }
     if (FPos == FData.size())
         SetEos();
+    // A record ends at its line break or at the end of the data.
+    return true;
 }
 
 void TDBGridLtImportAsText::GetDataCell(TColumnLt& Column, const std::string& Text)

@@ -9,7 +9,7 @@
 class TDBGridLtImportAsText : public TDBGridLtImport {
 protected:
     void GetPrefix() override;
-    void GetRecord(const TColumnsLtList& Columns) override;
+    bool GetRecord(const TColumnsLtList& Columns) override;
     // The text into the column: a lookup column takes the key of the
     // lookup record whose result starts with the text (any case), a
     // key-and-pick-list column the key listed at the text's place (or

@@ -83,9 +83,10 @@ void TDBGridLtImportAsVCLDBIF::ReadValue()
     }
 }
 
-void TDBGridLtImportAsVCLDBIF::GetRecord(const TColumnsLtList& Columns)
+bool TDBGridLtImportAsVCLDBIF::GetRecord(const TColumnsLtList& Columns)
 {
-    for (uint32_t n = 0; n < FColumnCount && !Eos(); ++n) {
+    uint32_t n = 0;
+    for (; n < FColumnCount && !Eos(); ++n) {
         if (n < static_cast<uint32_t>(Columns.Count()) && !FLastValue.IsEmpty()) {
             const Variant value = FLastValue;
             WriteColumnValue(*Columns.Items(static_cast<int>(n)), [&](TField& Field) {
@@ -97,4 +98,7 @@ void TDBGridLtImportAsVCLDBIF::GetRecord(const TColumnsLtList& Columns)
         }
         ReadValue();
     }
+    // The end tag after the last value of a record ends the data; before
+    // it, the record is cut short.
+    return n == FColumnCount;
 }

@@ -13,7 +13,7 @@
 class TDBGridLtImportAsVCLDBIF : public TDBGridLtImport {
 protected:
     void GetPrefix() override;
-    void GetRecord(const TColumnsLtList& Columns) override;
+    bool GetRecord(const TColumnsLtList& Columns) override;
 
 private:
     [[noreturn]] static void FormatError();

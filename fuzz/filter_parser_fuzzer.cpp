@@ -1,12 +1,14 @@
 // Feeds arbitrary text to the filter cell parser with each expression type.
 // The parser may only raise the runtime's exceptions; what it accepts must
-// be a complete expression, and text added after two conditions must never
-// be accepted (nothing of a filter is left out in silence).
+// be a complete expression that the filter cell can show without raising,
+// and text added after two conditions must never be accepted (nothing of a
+// filter is left out in silence).
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "dbgrid/filterexpr.h"
+#include "dbgrid/filterexprtext.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/strutils.h"
 
@@ -44,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check((e.Relation == foNoneLt) == (e.Operator2 == foNoneLt));
         Check((e.Operator1 == foInLt || e.Operator1 == foNotInLt) ? !e.Operand1.IsNull() : true);
         Check(e.Operator1 >= foIsNullLt || e.Operator1 == foNoneLt ? e.Operand1.IsNull() : true);
+        FilterExpressionText(e);
         TSTFilterExpressionLt more;
         Check(!Accepted(text + " OR =1 OR =2", type, more));
     }

@@ -489,6 +489,8 @@ void TClientDataSet::RefreshTree()
     for (TDataSet* nested : NestedDataSets())
         if (auto* detail = dynamic_cast<TClientDataSet*>(nested))
             detail->RefreshTree();
+    if (Active())
+        DoAfterRefresh();
 }
 
 int TClientDataSet::ChangeCount() const

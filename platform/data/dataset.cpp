@@ -30,6 +30,7 @@ LT_IMPLEMENT_CLASS(TDataSet, TComponent)
     P.Property("AfterDelete", &TDataSet::AfterDelete, &TDataSet::SetAfterDelete);
     P.Property("BeforeScroll", &TDataSet::BeforeScroll, &TDataSet::SetBeforeScroll);
     P.Property("AfterScroll", &TDataSet::AfterScroll, &TDataSet::SetAfterScroll);
+    P.Property("AfterRefresh", &TDataSet::AfterRefresh, &TDataSet::SetAfterRefresh);
     P.Property("OnNewRecord", &TDataSet::OnNewRecord, &TDataSet::SetOnNewRecord);
     P.Property("OnFilterRecord", &TDataSet::OnFilterRecord, &TDataSet::SetOnFilterRecord);
 }
@@ -421,6 +422,11 @@ void TDataSet::DoBeforeScroll()
 void TDataSet::DoAfterScroll()
 {
     Fire(FAfterScroll, this);
+}
+
+void TDataSet::DoAfterRefresh()
+{
+    Fire(FAfterRefresh, this);
 }
 
 void TDataSet::ScrollTo(int Row)

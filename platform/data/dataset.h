@@ -148,6 +148,9 @@ public:
     LT_DATASET_EVENT(AfterDelete)
     LT_DATASET_EVENT(BeforeScroll)
     LT_DATASET_EVENT(AfterScroll)
+    // The rows were read anew from where the dataset keeps them (a change
+    // log taken back or merged): values may have changed without a post.
+    LT_DATASET_EVENT(AfterRefresh)
     LT_DATASET_EVENT(OnNewRecord)
 #undef LT_DATASET_EVENT
 
@@ -232,6 +235,7 @@ protected:
     void BindFields();
     void DoAfterScroll();
     void DoBeforeScroll();
+    void DoAfterRefresh();
     // Called before the dataset changes its data: a nested detail posts its
     // master's pending row first.
     virtual void CheckParentState() {}
@@ -275,7 +279,7 @@ private:
 
     TDataSetNotifyEvent FBeforeOpen, FAfterOpen, FBeforeClose, FAfterClose, FBeforeInsert, FAfterInsert,
         FBeforeEdit, FAfterEdit, FBeforePost, FAfterPost, FBeforeCancel, FAfterCancel, FBeforeDelete,
-        FAfterDelete, FBeforeScroll, FAfterScroll, FOnNewRecord;
+        FAfterDelete, FBeforeScroll, FAfterScroll, FAfterRefresh, FOnNewRecord;
 };
 
 [[noreturn]] void DatabaseError(const std::string& Message, const TComponent* Component = nullptr);

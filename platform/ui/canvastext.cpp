@@ -192,13 +192,16 @@ private:
     // the ellipsis and Tail (at a word's end when AtWord); -1 when none do.
     int LongestFit(const QString& Text, qsizetype Limit, int Avail, const QString& Tail, bool AtWord) const
     {
-        for (qsizetype k = Limit; k >= 0; --k) {
-            if (AtWord && k > 0 && !(k == Text.size() || Text[k] == u' '))
-                continue;
-            if (Width(Text.left(k) + Ellipsis + Tail) <= Avail)
-                return static_cast<int>(k);
-        }
-        return -1;
+        std::vector<qsizetype> heads;
+        for (qsizetype k = 0; k <= Limit; ++k)
+            if (!AtWord || k == 0 || k == Text.size() || Text[k] == u' ')
+                heads.push_back(k);
+        // A longer head is never narrower: the heads that fit come first,
+        // and halving finds where they end.
+        const auto end = std::partition_point(heads.begin(), heads.end(), [&](qsizetype k) {
+            return Width(Text.left(k) + Ellipsis + Tail) <= Avail;
+        });
+        return end == heads.begin() ? -1 : static_cast<int>(*(end - 1));
     }
 
     const QFontMetrics& FMetrics;

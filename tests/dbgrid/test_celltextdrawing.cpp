@@ -52,6 +52,35 @@ TEST(ShortenText, KeepsFittingTextAndShortensTheRestWholeCharacters)
     }
 }
 
+// At every width up to the whole text's: the longest head that fits (at
+// least two characters dropped), "..." alone when none does.
+TEST(ShortenText, EveryWidthKeepsTheLongestHeadThatFits)
+{
+    auto bitmap = TextBitmap(10, 10);
+    const TCanvas* canvas = bitmap->Canvas();
+    for (const std::string text : {std::string("Включить в работу все каналы"), std::string("ab"), std::string("W")}) {
+        const int length = Utf8Length(text);
+        const int full = canvas->TextWidth(text);
+        for (int width = 0; width <= full; ++width) {
+            SCOPED_TRACE(text + " in " + std::to_string(width));
+            const std::string shortened = ShortenText(text, canvas, width);
+            if (width == full) {
+                EXPECT_EQ(shortened, text);
+                continue;
+            }
+            ASSERT_TRUE(shortened.ends_with("..."));
+            const std::string head = shortened.substr(0, shortened.size() - 3);
+            const int kept = Utf8Length(head);
+            EXPECT_EQ(head, Utf8Copy(text, 1, kept));
+            EXPECT_LE(kept, std::max(0, length - 2));
+            if (kept > 0)
+                EXPECT_LE(canvas->TextWidth(shortened), width);
+            if (kept < length - 2)
+                EXPECT_GT(canvas->TextWidth(Utf8Copy(text, 1, kept + 1) + "..."), width);
+        }
+    }
+}
+
 TEST(DrawCellText, SingleLinePlacedByAlignmentAndLayoutInsideTheCell)
 {
     const TRect cell{10, 10, 150, 50};

@@ -3,6 +3,7 @@
 // confirmation, and the columns a key reaches.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -198,4 +199,45 @@ TEST(DBGridKeys, CtrlQuoteCopiesTheValueOfTheRecordAbove)
     EXPECT_EQ(f.Delay->AsInteger(), 200);
     EXPECT_EQ(f.Table->RecNo(), 3);
     EXPECT_EQ(f.Table->State(), dsEdit);
+}
+
+// Footer rows and a horizontal scroll bar take room from the data rows: a
+// page is what shows, so paging down from the first record shows every
+// record on the way.
+TEST(DBGridKeys, PageDownShowsEveryRecord)
+{
+    struct TCase {
+        const char* Name;
+        int FooterRows;
+        int Width;   // a narrow grid gets a horizontal bar
+    };
+    const std::vector<TCase> cases{
+        {"plain", 0, 300}, {"3 footer rows", 3, 300}, {"horizontal bar", 0, 120}, {"both", 3, 120}};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TInputStepsGrid f(100);
+        f.Grid->SetFooterRowCount(c.FooterRows);
+        f.Grid->SetWidth(c.Width);
+        ASSERT_EQ(f.Grid->HorzScrollBarControl()->Visible(), c.Width < 300);
+        const TGridAxisLt axis = f.Grid->VertAxis();
+        EXPECT_EQ(f.Grid->DataLink()->BufferCount(), axis.LastFullShown - axis.FirstShown + 1)
+            << "the buffer holds the rows shown whole";
+        std::set<int> shown;
+        const auto collectShown = [&] {
+            const TGridAxisLt rows = f.Grid->VertAxis();
+            const int first = f.Grid->DataLink()->FirstRecord();
+            for (int row = rows.FirstShown; row <= rows.LastFullShown; ++row)
+                shown.insert(f.Table->GetFieldValueAt(*f.Fid, first + row - rows.FixedCount).AsInteger());
+        };
+        collectShown();
+        for (int page = 0; page < 100 && !f.Table->Eof(); ++page) {
+            f.Key(VK_NEXT);
+            collectShown();
+        }
+        std::vector<int> missing;
+        for (int id = 1; id <= 100; ++id)
+            if (!shown.count(id))
+                missing.push_back(id);
+        EXPECT_EQ(missing, std::vector<int>{});
+    }
 }

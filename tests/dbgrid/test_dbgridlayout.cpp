@@ -166,9 +166,12 @@ TEST(DBGridLayout, BufferCountFollowsTheClientHeight)
     TStepsGrid f(30, 300, 200);
     TDBGridLt& g = *f.Grid;
     g.SetRowHeight(20);
-    const int title = g.RowHeights(0);
-    EXPECT_EQ(g.DataLink()->BufferCount(), (200 - title) / 20);
-    EXPECT_EQ(g.RowCount(), 1 + (200 - title) / 20);
+    // The rows shown whole, lines between them.
+    const int line = g.VertAxis().LineWidth;
+    const int title = g.RowHeights(0) + line;
+    const int whole = (200 - title + line) / (20 + line);
+    EXPECT_EQ(g.DataLink()->BufferCount(), whole);
+    EXPECT_EQ(g.RowCount(), 1 + whole);
     g.SetHeight(title + 10);
     EXPECT_EQ(g.DataLink()->BufferCount(), 1);
     // The current row follows the table's cursor.

@@ -25,7 +25,8 @@ public:
 void ShowDataRows(TDBGridLt& Grid, int Rows)
 {
     Grid.SetAutoFitColWidths(true);
-    Grid.SetHeight(Grid.RowHeights(0) + Rows * Grid.DefaultRowHeight());
+    const int line = Grid.VertAxis().LineWidth;
+    Grid.SetHeight(Grid.RowHeights(0) + line + Rows * (Grid.DefaultRowHeight() + line));
     ASSERT_EQ(Grid.VisibleDataRowCount(), Rows);
 }
 

@@ -331,6 +331,68 @@ TEST_F(RandomEdits, RunningSumsMatchAFreshPassAfterEveryChange)
     }
 }
 
+// Changes the producer hears of only afterwards: the change log taken back,
+// and posts that take the record out of the filter. The sums stay those of
+// the rows shown, and the cursor stays where the change left it.
+TEST(SumListFollows, UndoCancelUpdatesAndPostsThatLeaveTheFilter)
+{
+    using TTable = TSumListTable<>;
+    const auto goTo = [](TTable& t, int Id) { ASSERT_TRUE(t.Table->Locate("FID", Variant(Id), {})); };
+    const auto edit = [goTo](TTable& t, int Id, const Variant& Value) {
+        goTo(t, Id);
+        t.Table->Edit();
+        t.Amount->SetValue(Value);
+        t.Table->Post();
+    };
+    struct TCase {
+        const char* Name;
+        const char* Filter;
+        std::function<void(TTable&)> Change;
+        int CurrentId;   // 0: not looked at
+    };
+    const std::vector<TCase> cases{
+        {"undo an edit", "", [&](TTable& t) { edit(t, 2, 20.0); t.Table->UndoLastChange(true); }, 2},
+        {"undo an insert", "", [&](TTable& t) { t.Add(6, 6.0, 60); t.Table->UndoLastChange(true); }, 0},
+        {"undo a delete", "", [&](TTable& t) { goTo(t, 3); t.Table->Delete(); t.Table->UndoLastChange(true); }, 3},
+        {"cancel updates", "",
+         [&](TTable& t) {
+             edit(t, 2, Variant::Null());
+             t.Add(6, 6.0, 60);
+             goTo(t, 4);
+             t.Table->Delete();
+             t.Table->CancelUpdates();
+         },
+         0},
+        {"undo while filtered", "FAMOUNT < 4", [&](TTable& t) { edit(t, 1, 2.5); t.Table->UndoLastChange(true); }, 1},
+        {"an edit leaves the filter", "FAMOUNT < 4", [&](TTable& t) { edit(t, 2, 10.0); }, 0},
+        {"the last shown record leaves", "FAMOUNT < 4", [&](TTable& t) { edit(t, 3, Variant::Null()); }, 0},
+        {"an insert outside the filter", "FAMOUNT < 4", [&](TTable& t) { t.Add(6, 10.0, 60); }, 0},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TTable t;
+        for (int id = 1; id <= 5; ++id)
+            t.Add(id, static_cast<double>(id), id == 4 ? Variant::Null() : Variant(id * 10));
+        t.Table->SetFilter(c.Filter);
+        t.Table->SetFiltered(c.Filter[0] != 0);
+        TDBSumListProducer producer(nullptr);
+        for (const TItemSpec& item : AllItems) {
+            TDBSum* sum = producer.SumCollection()->Add();
+            sum->SetGroupOperation(item.Operation);
+            sum->SetFieldName(item.FieldName);
+        }
+        producer.SetDataSet(t.Table);
+        c.Change(t);
+        ASSERT_EQ(t.Table->State(), dsBrowse);
+        for (std::size_t i = 0; i < AllItems.size(); ++i)
+            EXPECT_EQ(producer.SumCollection()->Items(static_cast<int>(i))->SumValue(),
+                      ExpectedValue(t.Table, AllItems[i]))
+                << "item " << i;
+        if (c.CurrentId > 0)
+            EXPECT_EQ(t.Id->AsInteger(), c.CurrentId);
+    }
+}
+
 TEST_F(SumList, ChangingTheFilterRecalculatesOnTheNextScroll)
 {
     for (int id = 1; id <= 5; ++id)
@@ -392,6 +454,7 @@ TEST_F(SumList, OwnWorkRunsBeforeOrAfterTheReplacedHandler)
         {"after post", &TDataSet::SetAfterPost, [](auto& t) { t.Add(9, 1.0, 1); }, true},
         {"after open", &TDataSet::SetAfterOpen, [](auto& t) { t.Table->Close(); t.Table->CreateDataSet(); }, true},
         {"after close", &TDataSet::SetAfterClose, [](auto& t) { t.Table->Close(); }, true},
+        {"after refresh", &TDataSet::SetAfterRefresh, [](auto& t) { t.Table->UndoLastChange(true); }, true},
         {"before delete", &TDataSet::SetBeforeDelete, [](auto& t) { t.Table->Delete(); }, false},
         {"after scroll", &TDataSet::SetAfterScroll, [](auto& t) { t.Table->SetFiltered(true); }, false},
     };
@@ -606,6 +669,42 @@ TEST(SumListVirtualRecords, BookmarksNumberTheRecordsInDatasetOrder)
     EXPECT_EQ(producer.RecordCount(), 3);
     EXPECT_EQ(producer.FindRecordBookmark(t.Table->Bookmark()), 2) << "now on 30";
     EXPECT_THROW(producer.SetRecNo(4), EDatabaseError);
+}
+
+// The numbers follow the shown rows: records that leave the filter, and a
+// change log taken back.
+TEST(SumListVirtualRecords, NumbersFollowTheFilterAndAnUndo)
+{
+    TSumListTable<TUnnumberedTable> t;
+    for (int id : {10, 20, 30, 40})
+        t.Add(id, static_cast<double>(id), 1);
+    t.Table->SetFilter("FAMOUNT < 35");
+    t.Table->SetFiltered(true);
+    TDBSumListProducer producer(nullptr);
+    producer.SetVirtualRecords(true);
+    producer.SetDataSet(t.Table);
+    EXPECT_EQ(producer.RecordCount(), 3);
+    const auto numbered = [&] {
+        std::vector<int> ids;
+        for (int recNo = 1; recNo <= producer.RecordCount(); ++recNo) {
+            producer.SetRecNo(recNo);
+            ids.push_back(t.Id->AsInteger());
+        }
+        return ids;
+    };
+    ASSERT_TRUE(t.Table->Locate("FID", Variant(20), {}));
+    t.Table->Edit();
+    t.Amount->SetAsFloat(50.0);
+    t.Table->Post();
+    EXPECT_EQ(numbered(), (std::vector<int>{10, 30})) << "an edit out of the filter";
+    t.Table->Append();
+    t.Id->SetAsInteger(50);
+    t.Amount->SetAsFloat(60.0);
+    t.Table->Post();
+    EXPECT_EQ(numbered(), (std::vector<int>{10, 30})) << "an insert outside it";
+    t.Table->UndoLastChange(true);
+    t.Table->UndoLastChange(true);
+    EXPECT_EQ(numbered(), (std::vector<int>{10, 20, 30})) << "both taken back";
 }
 
 TEST(SumListVirtualRecords, ASequencedDatasetKeepsItsOwnNumbers)

@@ -116,6 +116,44 @@ TEST(FilterRow, NullsQuotesAndDecimalCommasFilterAsShown)
     EXPECT_EQ(f.Fids(), (std::vector<int>{2, 3}));
 }
 
+// A comparison followed by a list holds for any of the values; <> and !~
+// for none of them. The cell shows the list after the operator.
+TEST(FilterRow, AListAfterAComparisonFiltersAndShows)
+{
+    TFilterGrid f;
+    const struct {
+        int Column;
+        const char* Typed;
+        const char* Shown;
+        std::vector<int> Fids;
+    } cases[] = {
+        {kDelay, "=100,200", "= 100,200", {1, 2}},
+        {kFid, ">1,5", "> 1,5", {2, 3, 4, 5, 6}},
+        {kFid, "<=2,4", "<= 2,4", {1, 2, 3, 4}},
+        {kName, "=a,b", "= 'a','b'", {}},
+        {kName, "<>a,b", "<> 'a','b'", {1, 2, 3, 4, 5, 6}},
+        {kName, "=Схема 1,Схема 3", "= 'Схема 1','Схема 3'", {1, 3}},
+        {kName, "<>Схема 2,Схема 4", "<> 'Схема 2','Схема 4'", {1, 3, 5, 6}},
+        {kName, "~ 2,4", "~ '2','4'", {2, 4}},
+        {kName, "!~ 2,4", "!~ '2','4'", {1, 3, 5, 6}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        f.Grid->ClearFilters();
+        TSTColumnFilterLt* filter = f.Column(c.Column)->STFilter();
+        ASSERT_NO_THROW(filter->SetFilterText(c.Typed));
+        std::string shown;
+        ASSERT_NO_THROW(shown = filter->DisplayFilterText());
+        EXPECT_EQ(shown, c.Shown);
+        ASSERT_NO_THROW(f.Grid->ApplyFilter());
+        EXPECT_EQ(f.Fids(), c.Fids);
+        // What the cell shows, typed again, filters the same rows.
+        filter->SetFilterText(shown);
+        f.Grid->ApplyFilter();
+        EXPECT_EQ(f.Fids(), c.Fids) << shown;
+    }
+}
+
 TEST(FilterRow, EditorKeysMoveBetweenFilterCells)
 {
     TFilterGrid f;

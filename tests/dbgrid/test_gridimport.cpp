@@ -180,6 +180,47 @@ TEST(GridImport, MalformedDataEndsWithItsFormatError)
     }
 }
 
+TEST(GridImport, ARecordBrokenOffIsCancelledAndTheRecordsBeforeItStay)
+{
+    const std::string vcldbif = "TDBGridLtImportAsVCLDBIF.ReadPrefix: Неверный формат VCLDBIF";
+    const std::string text = "TDBGridLtImportAsText.CheckState: Неверный формат текста";
+    // Two columns; the first record 1 and p whole, the second begun with 2.
+    const std::string begun = "56 43 4C 44 42 49 46 01 02 00 00 00 01 00 01 00 "
+                              "03 01 00 00 00 05 01 00 00 00 70 03 02 00 00 00";
+    struct TCase {
+        const char* Label;
+        bool Binary;
+        std::string Data;
+        std::string Message;   // empty: no error
+    };
+    const TCase cases[] = {
+        {"format error", true, Hex(begun + " 05 0A 00 00 00 61"), vcldbif},
+        {"unknown tag", true, Hex(begun + " 09"), vcldbif},
+        {"end of the data", true, Hex(begun + " 00"), ""},
+        {"text format error", false, "1\tp\r\n2\tq\rx", text},
+    };
+    for (const TCase& c : cases) {
+        for (const bool empty : {false, true}) {
+            SCOPED_TRACE(std::string(c.Label) + (empty ? ", appended" : ", over the records"));
+            TExchangeGrid f;
+            if (empty)
+                while (!f.Table->IsEmpty())
+                    f.Table->Delete();
+            try {
+                if (c.Binary)
+                    Imported<TDBGridLtImportAsVCLDBIF>(f.Grid, c.Data);
+                else
+                    Imported<TDBGridLtImportAsText>(f.Grid, c.Data);
+                EXPECT_EQ(c.Message, "") << "no error";
+            } catch (const Exception& E) {
+                EXPECT_EQ(E.Message(), c.Message);
+            }
+            EXPECT_EQ(f.Table->State(), dsBrowse);
+            EXPECT_EQ(f.Records(), empty ? "1:p\n" : "1:p\n6:Я\t{}\\\n7:-\n");
+        }
+    }
+}
+
 TEST(GridImport, ZeroColumnsWithoutDataAndBytesAfterTheEndTagAreFine)
 {
     TExchangeGrid f;

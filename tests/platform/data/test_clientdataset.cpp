@@ -196,6 +196,25 @@ TEST_F(StepsTable, UndoFollowsTheRestoredRowAndCancelUpdatesRestoresEverything)
     EXPECT_FALSE(Steps->UndoLastChange(true));
 }
 
+// Values that change without a post (the log taken back) are told by
+// AfterRefresh, after the rows are read again; posts and moves are not.
+TEST_F(StepsTable, RowsReadAgainFromTheLogAreReported)
+{
+    std::vector<std::string> seen;
+    Steps->SetAfterRefresh([&](TDataSet*) { seen.push_back(std::to_string(Steps->RecordCount())); });
+    AddRow(1, 100, "a");
+    AddRow(2, 200, "b");
+    Steps->Next();
+    EXPECT_EQ(seen, std::vector<std::string>{}) << "posts and moves";
+    Steps->UndoLastChange(true);
+    EXPECT_EQ(seen, std::vector<std::string>{"1"});
+    Steps->CancelUpdates();
+    EXPECT_EQ(seen, (std::vector<std::string>{"1", "0"}));
+    AddRow(3, 300, "c");
+    Steps->MergeChangeLog();
+    EXPECT_EQ(seen, (std::vector<std::string>{"1", "0", "1"}));
+}
+
 TEST_F(StepsTable, BookmarksSurviveReorderingAndCompareInShownOrder)
 {
     AddRow(1, 100, "a");

@@ -161,6 +161,9 @@ TEST(CanvasText, EllipsesShortenWhatDoesNotFit)
         EXPECT_LT(k, static_cast<int>(head.size()));
         if (c.Flag == DT_WORD_ELLIPSIS) {
             EXPECT_EQ(c.Text[static_cast<std::size_t>(k)], ' ');
+        } else {
+            // The longest head that fits is kept.
+            EXPECT_GT(TCanvas().TextWidth(head.substr(0, static_cast<std::size_t>(k) + 1) + c.Tail), box);
         }
     }
     // Text that fits is left as it is.
