@@ -4,8 +4,9 @@
 #include "scene3d/base/engineassert.h"
 #include "scene3d/scene/basesceneobject.h"
 
-LT_IMPLEMENT_CLASS(T3DBehaviours, TExtCollection) {}
-LT_IMPLEMENT_CLASS(T3DObjectEffects, TExtCollection) {}
+LT_IMPLEMENT_CLASS(T3DSceneObjectItems, TExtCollection) {}
+LT_IMPLEMENT_CLASS(T3DBehaviours, T3DSceneObjectItems) {}
+LT_IMPLEMENT_CLASS(T3DObjectEffects, T3DSceneObjectItems) {}
 
 namespace {
 
@@ -15,44 +16,30 @@ TPersistent* SceneObjectOwner(TPersistent* AOwner)
     return AOwner;
 }
 
-std::string CollectionNamePath(const TExtCollection& Collection, const char* Suffix)
-{
-    const std::string ownerPath = Collection.GetOwner()->GetNamePath();
-    return ownerPath.empty() ? Collection.ClassName() : ownerPath + Suffix;
-}
-
 } // namespace
 
-T3DBehaviours::T3DBehaviours(TPersistent* AOwner) : TExtCollection(SceneObjectOwner(AOwner)) {}
-
-const TClassInfo& T3DBehaviours::ItemBaseClass() const
+T3DSceneObjectItems::T3DSceneObjectItems(TPersistent* AOwner, const TClassInfo& ItemBaseClass, const char* PathSuffix)
+    : TExtCollection(SceneObjectOwner(AOwner)), FItemBaseClass(ItemBaseClass), FPathSuffix(PathSuffix)
 {
-    return T3DBehaviour::StaticClassInfo();
 }
 
-bool T3DBehaviours::AcceptsItemClass(const TExtCollectionItemClass& ItemClass) const
+bool T3DSceneObjectItems::AcceptsItemClass(const TExtCollectionItemClass& ItemClass) const
 {
-    return ItemClass.InheritsFrom(ItemBaseClass()) && TExtCollection::AcceptsItemClass(ItemClass);
+    return ItemClass.InheritsFrom(FItemBaseClass) && TExtCollection::AcceptsItemClass(ItemClass);
 }
 
-std::string T3DBehaviours::GetNamePath() const
+std::string T3DSceneObjectItems::GetNamePath() const
 {
-    return CollectionNamePath(*this, ".Behaviours");
+    const std::string ownerPath = GetOwner()->GetNamePath();
+    return ownerPath.empty() ? ClassName() : ownerPath + FPathSuffix;
 }
 
-T3DObjectEffects::T3DObjectEffects(TPersistent* AOwner) : TExtCollection(SceneObjectOwner(AOwner)) {}
-
-const TClassInfo& T3DObjectEffects::ItemBaseClass() const
+T3DBehaviours::T3DBehaviours(TPersistent* AOwner)
+    : T3DSceneObjectItems(AOwner, T3DBehaviour::StaticClassInfo(), ".Behaviours")
 {
-    return T3DObjectEffect::StaticClassInfo();
 }
 
-bool T3DObjectEffects::AcceptsItemClass(const TExtCollectionItemClass& ItemClass) const
+T3DObjectEffects::T3DObjectEffects(TPersistent* AOwner)
+    : T3DSceneObjectItems(AOwner, T3DObjectEffect::StaticClassInfo(), ".Effects")
 {
-    return ItemClass.InheritsFrom(ItemBaseClass()) && TExtCollection::AcceptsItemClass(ItemClass);
-}
-
-std::string T3DObjectEffects::GetNamePath() const
-{
-    return CollectionNamePath(*this, ".Effects");
 }

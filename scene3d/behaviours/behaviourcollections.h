@@ -5,30 +5,37 @@
 #include "scene3d/base/extcollection.h"
 #include "scene3d/behaviours/basebehaviour.h"
 
-class T3DBehaviours : public TExtCollection {
-    LT_CLASS(T3DBehaviours)
+// What the two collections share.
+class T3DSceneObjectItems : public TExtCollection {
+    LT_CLASS(T3DSceneObjectItems)
 public:
-    // AOwner must be a scene object ("Assertion failure" otherwise).
-    explicit T3DBehaviours(TPersistent* AOwner);
-
-    // T3DBehaviour: effects and other items are refused.
-    const TClassInfo& ItemBaseClass() const override;
+    // Items of the collection's own kind only.
+    const TClassInfo& ItemBaseClass() const override { return FItemBaseClass; }
     bool AcceptsItemClass(const TExtCollectionItemClass& ItemClass) const override;
-    T3DBehaviour* Behaviour(int Index) const { return static_cast<T3DBehaviour*>(Items(Index)); }
-    // "<owner's name path>.Behaviours".
+    // "<owner's name path><path suffix>".
     std::string GetNamePath() const override;
+
+protected:
+    // AOwner must be a scene object ("Assertion failure" otherwise).
+    T3DSceneObjectItems(TPersistent* AOwner, const TClassInfo& ItemBaseClass, const char* PathSuffix);
+
+private:
+    const TClassInfo& FItemBaseClass;
+    const char* FPathSuffix;
 };
 
-class T3DObjectEffects : public TExtCollection {
+// Of T3DBehaviour; its path ends in ".Behaviours".
+class T3DBehaviours : public T3DSceneObjectItems {
+    LT_CLASS(T3DBehaviours)
+public:
+    explicit T3DBehaviours(TPersistent* AOwner);
+    T3DBehaviour* Behaviour(int Index) const { return static_cast<T3DBehaviour*>(Items(Index)); }
+};
+
+// Of T3DObjectEffect; its path ends in ".Effects".
+class T3DObjectEffects : public T3DSceneObjectItems {
     LT_CLASS(T3DObjectEffects)
 public:
-    // AOwner must be a scene object ("Assertion failure" otherwise).
     explicit T3DObjectEffects(TPersistent* AOwner);
-
-    // T3DObjectEffect: behaviours and other items are refused.
-    const TClassInfo& ItemBaseClass() const override;
-    bool AcceptsItemClass(const TExtCollectionItemClass& ItemClass) const override;
     T3DObjectEffect* Effect(int Index) const { return static_cast<T3DObjectEffect*>(Items(Index)); }
-    // "<owner's name path>.Effects".
-    std::string GetNamePath() const override;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/rtl/classbuilder.h"
 #include "scene3d/base/engineassert.h"
+#include "scene3d/base/storechange.h"
 #include "scene3d/behaviours/behaviourcollections.h"
 #include "scene3d/geometry/geometryconstants.h"
 #include "scene3d/scene/scene.h"
@@ -51,10 +52,8 @@ void T3DBaseSceneObject::NotifyChange(TObject*)
 
 void T3DBaseSceneObject::SetVisible(bool Value)
 {
-    if (FVisible == Value)
-        return;
-    FVisible = Value;
-    NotifyChange(this);
+    if (StoreChange(FVisible, Value))
+        NotifyChange(this);
 }
 
 bool T3DBaseSceneObject::IsBlended() const
@@ -114,26 +113,20 @@ void T3DBaseSceneObject::ListInvalidated()
 
 void T3DBaseSceneObject::SetShowAxes(bool Value)
 {
-    if (FShowAxes == Value)
-        return;
-    FShowAxes = Value;
-    NotifyChange(this);
+    if (StoreChange(FShowAxes, Value))
+        NotifyChange(this);
 }
 
 void T3DBaseSceneObject::SetObjectsSorting(T3DObjectsSorting Value)
 {
-    if (FObjectsSorting == Value)
-        return;
-    FObjectsSorting = Value;
-    NotifyChange(this);
+    if (StoreChange(FObjectsSorting, Value))
+        NotifyChange(this);
 }
 
 void T3DBaseSceneObject::SetVisibilityCulling(T3DVisibilityCulling Value)
 {
-    if (FVisibilityCulling == Value)
-        return;
-    FVisibilityCulling = Value;
-    NotifyChange(this);
+    if (StoreChange(FVisibilityCulling, Value))
+        NotifyChange(this);
 }
 
 T3DBehaviours* T3DBaseSceneObject::Behaviours()

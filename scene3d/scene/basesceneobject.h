@@ -27,9 +27,6 @@ struct TRenderContextInfo;
 class T3DBaseSceneObject : public T3DCoordinatesUpdateAbleComponent {
     LT_CLASS(T3DBaseSceneObject)
 public:
-    // Detached (no parent, no scene); every change flag set; at the origin,
-    // looking along +Z with +Y up, scale 1, visible.
-    explicit T3DBaseSceneObject(TComponent* AOwner);
     // Takes the node out of its parent's list and frees its children.
     ~T3DBaseSceneObject() override;
 
@@ -207,6 +204,10 @@ public:
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
 
 protected:
+    // Detached (no parent, no scene); every change flag set; at the origin,
+    // looking along +Z with +Y up, scale 1, visible. Only descendants are
+    // made: a plain node has nothing to show.
+    explicit T3DBaseSceneObject(TComponent* AOwner);
     void SetObjectStyle(TSceneObjectStyleFlags Value) { FObjectStyle = Value; }
     // The node and its descendants belong to Value from now on.
     void SetScene(T3DScene* Value);

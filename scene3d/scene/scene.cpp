@@ -4,6 +4,7 @@
 
 #include "platform/rtl/classbuilder.h"
 #include "scene3d/base/engineassert.h"
+#include "scene3d/base/storechange.h"
 #include "scene3d/geometry/vectorgeometry.h"
 #include "scene3d/scene/lightsource.h"
 #include "scene3d/scene/sceneroot.h"
@@ -146,20 +147,16 @@ void T3DScene::SetObjectsSorting(T3DObjectsSorting Value)
 {
     if (Value == osInherited)
         Value = osRenderBlendedLast;
-    if (FObjectsSorting == Value)
-        return;
-    FObjectsSorting = Value;
-    NotifyChange(this);
+    if (StoreChange(FObjectsSorting, Value))
+        NotifyChange(this);
 }
 
 void T3DScene::SetVisibilityCulling(T3DVisibilityCulling Value)
 {
     if (Value == vcInherited)
         Value = vcNone;
-    if (FVisibilityCulling == Value)
-        return;
-    FVisibilityCulling = Value;
-    NotifyChange(this);
+    if (StoreChange(FVisibilityCulling, Value))
+        NotifyChange(this);
 }
 
 void T3DScene::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const

@@ -17,7 +17,7 @@
 class T3DTestObject : public T3DBaseSceneObject {
     LT_CLASS(T3DTestObject)
 public:
-    using T3DBaseSceneObject::T3DBaseSceneObject;
+    explicit T3DTestObject(TComponent* AOwner) : T3DBaseSceneObject(AOwner) {}
 };
 
 // Counts the changes that reach it while it is not updating: the ones a
