@@ -1,6 +1,5 @@
 // Where a scene object stands: its coordinates kept square, the three angles,
 // the lazily rebuilt matrices, conversions between frames and orbiting.
-#include <cmath>
 #include <numbers>
 
 #include "scene3d/geometry/vectorgeometry.h"
