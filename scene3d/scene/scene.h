@@ -1,0 +1,103 @@
+#pragma once
+// The scene component: the root of the objects and the root of the cameras,
+// the eight light slots, the scene-wide sorting and culling defaults and the
+// update count that batches change notifications. Objects placed under the
+// scene in a stored description become children of its object root; the
+// scene steps its objects in time and answers ray casts.
+#include <array>
+#include <memory>
+
+#include "scene3d/base/updateable.h"
+#include "scene3d/scene/sceneobjecttypes.h"
+#include "scene3d/geometry/vectortypes.h"
+
+class T3DBaseSceneObject;
+class T3DLightSource;
+class T3DSceneRootObject;
+
+class T3DScene : public T3DUpdateAbleComponent {
+    LT_CLASS(T3DScene)
+public:
+    static constexpr int MaxLights = 8;
+
+    // Roots named "ObjectRoot" and "CameraRoot", eight empty light slots.
+    explicit T3DScene(TComponent* AOwner);
+    // Counts as updating from the start, so that nothing its objects do
+    // while they go is passed on; frees the camera root, then the object
+    // root, and with them every object of the scene.
+    ~T3DScene() override;
+
+    T3DSceneRootObject* Objects() const { return FObjects.get(); }
+    T3DSceneRootObject* Cameras() const { return FCameras.get(); }
+
+    // The light in Slot (0 .. 7), or nullptr.
+    T3DLightSource* Lights(int Slot) const;
+    // The slot of Light, or -1.
+    int LightSlotOf(const T3DBaseSceneObject* Light) const;
+    // Light takes the first empty slot; with all eight taken, none. A light
+    // already in a slot keeps it.
+    void AddLight(T3DLightSource* Light);
+    void RemoveLight(const T3DBaseSceneObject* Light);
+    // The same for every light in Object's subtree, Object included.
+    void AddLights(T3DBaseSceneObject* Object);
+    void RemoveLights(const T3DBaseSceneObject* Object);
+
+    void BeginUpdate() { ++FUpdateCount; }
+    // Without its BeginUpdate: "Assertion failure". The last one calls
+    // NotifyChange.
+    void EndUpdate();
+    // Inside BeginUpdate/EndUpdate, while loading and while being destroyed.
+    bool IsUpdating() const;
+    // Where the changes of the scene's objects arrive; they climb no further.
+    void NotifyChange(TObject* Sender) override;
+
+    // Steps the objects, then the cameras, then raises OnProgress.
+    void Progress(double DeltaTime, double NewTime);
+    // The visible object (a hidden one hides its subtree) whose IntersectRay
+    // hit lies nearest to RayStart, with that hit's point and normal when
+    // asked for; nullptr when the ray meets none.
+    T3DBaseSceneObject* CastRay(const TVector& RayStart, const TVector& RayVector, TVector* Point,
+                                TVector* Normal) const;
+
+    T3DObjectsSorting ObjectsSorting() const { return FObjectsSorting; }
+    // osInherited is taken as osRenderBlendedLast.
+    void SetObjectsSorting(T3DObjectsSorting Value);
+    T3DVisibilityCulling VisibilityCulling() const { return FVisibilityCulling; }
+    // vcInherited is taken as vcNone.
+    void SetVisibilityCulling(T3DVisibilityCulling Value);
+    const T3DProgressEvent& OnProgress() const { return FOnProgress; }
+    void SetOnProgress(T3DProgressEvent Value) { FOnProgress = std::move(Value); }
+
+    // The children of the object root, then those of the camera root.
+    void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
+
+private:
+    std::array<T3DBaseSceneObject*, MaxLights> FLights{};
+    std::unique_ptr<T3DSceneRootObject> FObjects;
+    std::unique_ptr<T3DSceneRootObject> FCameras;
+    int FUpdateCount = 0;
+    bool FDestroying = false;
+    T3DObjectsSorting FObjectsSorting = osRenderBlendedLast;
+    T3DVisibilityCulling FVisibilityCulling = vcNone;
+    T3DProgressEvent FOnProgress;
+};
+
+// BeginUpdate of a scene for as long as it lives; nothing for nullptr.
+class T3DSceneUpdate {
+public:
+    explicit T3DSceneUpdate(T3DScene* Scene) : FScene(Scene)
+    {
+        if (FScene)
+            FScene->BeginUpdate();
+    }
+    ~T3DSceneUpdate()
+    {
+        if (FScene)
+            FScene->EndUpdate();
+    }
+    T3DSceneUpdate(const T3DSceneUpdate&) = delete;
+    T3DSceneUpdate& operator=(const T3DSceneUpdate&) = delete;
+
+private:
+    T3DScene* FScene;
+};
