@@ -149,10 +149,11 @@ void TApplication::DoIdle()
     if (FInIdle)
         return;
     FInIdle = true;
+    bool done = true;
     try {
-        bool done = true;
-        if (FOnIdle)
-            FOnIdle(this, done);
+        // A copy: the handler may replace itself.
+        if (const TIdleEvent onIdle = FOnIdle)
+            onIdle(this, done);
         for (const auto& [id, handler] : std::vector(FIdleHandlers))
             handler();
     } catch (...) {
@@ -161,6 +162,11 @@ void TApplication::DoIdle()
         return;
     }
     FInIdle = false;
+    // Idle work is left: the loop must not wait for an event but come back
+    // here at once.
+    if (!done)
+        if (auto* dispatcher = QAbstractEventDispatcher::instance())
+            dispatcher->wakeUp();
 }
 
 void TApplication::HandleException(TObject* Sender)

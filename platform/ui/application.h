@@ -48,6 +48,9 @@ public:
     void Terminate();
     bool Terminated() const { return FTerminated; }
 
+    // Raised whenever the loop is about to wait for events; a handler that
+    // sets Done to false keeps the loop from waiting, so idle time comes
+    // again at once.
     const TIdleEvent& OnIdle() const { return FOnIdle; }
     void SetOnIdle(TIdleEvent Value) { FOnIdle = std::move(Value); }
     // Handlers run at idle time after OnIdle (action lists update their actions).
