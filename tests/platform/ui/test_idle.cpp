@@ -2,10 +2,8 @@
 // back at once instead of waiting for an event.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTimer>
-
 #include "tests/platform/ui/controltesting.h"
+#include "tests/support/waitingloop.h"
 
 namespace {
 
@@ -22,15 +20,7 @@ TEST_F(IdleTime, UnfinishedIdleWorkKeepsTheLoopFromWaiting)
         ++calls;
         Done = false;
     });
-    // Nothing else wakes the loop but this guard, which would come late.
-    bool guardFired = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&] { guardFired = true; });
-    guard.start(5000);
-    while (calls < 3 && !guardFired)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    EXPECT_FALSE(guardFired);
+    EXPECT_TRUE(RunWaitingLoopUntil([&] { return calls >= 3; }));
     EXPECT_EQ(calls, 3);
 }
 

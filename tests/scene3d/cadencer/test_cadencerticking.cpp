@@ -2,12 +2,12 @@
 // of them, the pause when ticks come too fast, idle time, and cadencers that
 // raise or are freed in their own progress.
 #include <QCoreApplication>
-#include <QTimer>
 
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
 #include "scene3d/base/engineassert.h"
 #include "tests/scene3d/cadencer/cadencertesting.h"
+#include "tests/support/waitingloop.h"
 
 namespace {
 
@@ -127,15 +127,7 @@ TEST_F(CadencerTicking, IdleTicksKeepTheLoopFromWaiting)
 {
     int ticks = 0;
     Counting(cmApplicationIdle, ticks);
-    // Nothing else wakes the loop but this guard, which would come late.
-    bool guardFired = false;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&] { guardFired = true; });
-    guard.start(5000);
-    while (ticks < 5 && !guardFired)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    EXPECT_FALSE(guardFired);
+    EXPECT_TRUE(RunWaitingLoopUntil([&] { return ticks >= 5; }));
     EXPECT_EQ(ticks, 5);
 }
 
