@@ -7,6 +7,7 @@
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/gridimageslt.h"
 #include "dbgrid/inplaceedit.h"
 #include "platform/data/field.h"
 #include "platform/rtl/clocks.h"
@@ -234,6 +235,13 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         return;
     }
 
+    int selectedCol = -1;
+    if (Button == mbLeft && OnColumnSelectStrip(X, Y, selectedCol)) {
+        SelectColumnByClick(Shift, selectedCol);
+        TCustomControl::MouseDown(Button, Shift, X, Y);
+        return;
+    }
+
     if (Button == mbLeft && cell.Y == FilterRow() && cell.X >= FIndicatorOffset) {
         TColumnLt* column = FColumns->Items(RawToDataColumn(cell.X));
         if (HasFilterCell(column)) {
@@ -349,6 +357,10 @@ void TCustomDBGridLt::MouseMove(TShiftState Shift, int X, int Y)
         DragSelectionTo(X, Y);
         TCustomControl::MouseMove(Shift, X, Y);
         return;
+    case TDragModeLt::ColSelect:
+        DragColumnSelectionTo(X);
+        TCustomControl::MouseMove(Shift, X, Y);
+        return;
     case TDragModeLt::RecordMoving:
         TrackRecordMoving(X, Y);
         TCustomControl::MouseMove(Shift, X, Y);
@@ -357,6 +369,18 @@ void TCustomDBGridLt::MouseMove(TShiftState Shift, int X, int Y)
         break;
     }
     TCustomGridLt::MouseMove(Shift, X, Y);
+}
+
+TCursor TCustomDBGridLt::MouseCursor(int X, int Y, TGridStateLt Sizing) const
+{
+    int raw = -1;
+    if (Sizing != gsNormal || OnColumnSizingBorder(X, Y, raw))
+        return Sizing == gsRowSizing ? crVSplit : crHSplit;
+    if (OnColumnSelectStrip(X, Y, raw))
+        return GridCursorNumber(gcDownLt);
+    if (OnRowSelectIndicator(X, Y))
+        return GridCursorNumber(gcRightLt);
+    return crDefault;
 }
 
 bool TCustomDBGridLt::PopupColumnMenu(const TGridCoordLt& Cell, int X, int Y)
