@@ -350,6 +350,12 @@ void TCustomDBGridLt::KeyUp(unsigned& Key, TShiftState Shift)
         AnnounceHeldSortMarking();
 }
 
+bool TCustomDBGridLt::FocusLeftGrid() const
+{
+    const TControl* focused = FindControl(QApplication::focusWidget());
+    return focused && focused != this && !ContainsControl(focused);
+}
+
 void TCustomDBGridLt::DoExit()
 {
     // The focus moving on to the grid's own in-place editor stays in the
@@ -359,6 +365,8 @@ void TCustomDBGridLt::DoExit()
         TCustomGridLt::DoExit();
         return;
     }
+    if (FocusLeftGrid())
+        HideFilterEditor();
     AnnounceHeldSortMarking();
     if (FOptions.Contains(dgRowSelect))
         RepaintRow(Row());

@@ -126,4 +126,6 @@ void TCustomDBGridLt::TopLeftChanged()
 {
     TCustomGridLt::TopLeftChanged();
     Invalidate();
+    if (!FInLayout)
+        FollowFilterEditor();
 }

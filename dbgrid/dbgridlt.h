@@ -785,6 +785,10 @@ private:
     TNotifyEvent FOnSumListAfterRecalcAll;
     // The filter row, the text search and the editing rules.
     void PlaceFilterEditor();
+    void FollowFilterEditor();
+    // The focus went to a control outside the grid and its children (not
+    // merely away from the window).
+    bool FocusLeftGrid() const;
     void MoveFilterEditor(int Step, bool Wrap);
     void FilterItemChosen(int Code);
     // The grid style asks to filter at once when a filter list closes.
