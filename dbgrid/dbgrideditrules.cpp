@@ -1,6 +1,7 @@
 // What the data grid hands its cell editor (text, mask, length limit, keys)
 // and how an edited text goes back into the field: through the column's key
 // list, pick list or lookup list, with OnNotInList for texts they lack.
+#include "dbcontrols/extravaluerow.h"
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
@@ -67,6 +68,8 @@ std::string TCustomDBGridLt::GetEditText(int ACol, int ARow)
         text = k >= 0 && k < column->PickList()->Count() ? column->PickList()->Strings(k) : std::string();
     } else if (field && field->DataType() == ftMemo && FDrawMemoText) {
         text = CrLfLineBreaks(field->AsString());
+    } else if (field && column->ShowsSpecRowText(*field)) {
+        text = column->DropDownSpecRow()->CellTextAt(0);
     } else if (field) {
         text = field->Text();
     }

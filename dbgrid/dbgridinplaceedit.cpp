@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "dbcontrols/buttonpaint.h"
+#include "dbcontrols/extravaluerow.h"
 #include "dbcontrols/mrulistboxlt.h"
 #include "dbcontrols/popupcalculatorlt.h"
 #include "dbcontrols/popuplistboxlt.h"
@@ -24,6 +25,15 @@
 #include "platform/ui/widgetbridge.h"
 
 LT_IMPLEMENT_CLASS(TDBGridInplaceEdit, TInplaceEdit) {}
+
+namespace {
+// The text rect's inset from the editor's sides.
+constexpr int kTextInset = 2;
+// What a line needs beside its text: the caret and a pixel of overhang.
+constexpr int kCaretRoom = 2;
+// The room the edit window keeps between its text rect and its text.
+constexpr int kEditWindowMargin = 2;
+} // namespace
 
 TDBGridInplaceEdit::TDBGridInplaceEdit(TComponent* AOwner) : TInplaceEdit(AOwner)
 {
@@ -101,7 +111,9 @@ void TDBGridInplaceEdit::LoadCell()
         }
 
         const TField* field = column->BoundField();
-        if (field && field->Lookup() && field->DataSet())
+        if (field && column->ShowsSpecRowText(*field))
+            grid->SetEditKeyValue(column->DropDownSpecRow()->Value());
+        else if (field && field->Lookup() && field->DataSet())
             grid->SetEditKeyValue(field->DataSet()->FieldValues(field->KeyFields()));
         else
             grid->SetEditKeyValue(field ? field->Value() : Variant::Null());
@@ -151,7 +163,8 @@ TRect TDBGridInplaceEdit::GetTextRect()
 {
     const TCustomDBGridLt* grid = DBGrid();
     const bool flat = grid && grid->Flat();
-    TRect r = flat ? Rect(2, 1, Width() - 2, Height() - 1) : Rect(2, 2, Width() - 2, Height());
+    TRect r = flat ? Rect(kTextInset, 1, Width() - kTextInset, Height() - 1)
+                   : Rect(kTextInset, 2, Width() - kTextInset, Height());
     TCanvas canvas;
     canvas.SetFont(Font());
     if (r.Height() < canvas.TextHeight("Wg") && r.Bottom < Height())
@@ -160,6 +173,14 @@ TRect TDBGridInplaceEdit::GetTextRect()
     const TColumnLt* column = Column();
     if (column && column->ShowImageAndText() && column->ImageList())
         r.Left += column->ImageList()->Width() + 5;
+    // A line too wide for the room between the insets (five digits in a
+    // narrow column) takes the insets too, up to the buttons, and on the
+    // left the edit window's own margin beside its text, so that none of
+    // it scrolls out of sight.
+    if (!FWordWrap && canvas.TextWidth(Text()) + kCaretRoom > r.Width()) {
+        r.Left -= kTextInset + kEditWindowMargin;
+        r.Right = std::min(r.Right + kTextInset, Width() - FButtonStripWidth);
+    }
     return r;
 }
 
@@ -226,6 +247,8 @@ void TDBGridInplaceEdit::PaintOverlay()
 
 void TDBGridInplaceEdit::Change()
 {
+    if (Visible() && GetTextRect() != EditRect())
+        SetEditRect(GetTextRect());
     TInplaceEdit::Change();
     if (!FTextFromCode && Visible())
         UserChange();

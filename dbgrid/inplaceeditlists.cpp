@@ -134,7 +134,7 @@ void TDBGridInplaceEdit::DropDownDataList()
     FDataList->SetUseMultiTitle(box->UseMultiTitle());
     int width = column->DropDownWidth() > 0 ? column->DropDownWidth() : Width();
     if (column->DropDownWidth() == -1)
-        width = FDataList->Width();
+        width = FDataList->NeededWidth();
     FDataList->SetWidth(std::max(width, Width()));
     FDataList->SetSelectedKey(DBGrid()->EditKeyValue());
     FDataList->SetAutoFitColWidths(box->AutoFitColWidths());

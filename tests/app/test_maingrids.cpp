@@ -2,8 +2,10 @@
 // by the mouse and painted as the operator sees them: a double click on a
 // channel cell toggles the channel, rows with pending changes are painted
 // blue (steps) or red (the other tables) until applied or cancelled. The
-// programme row's list of scheme names appears on the screen; the time
-// table's upper title bands reach the top of the title row.
+// programme row's list of scheme names appears on the screen, with no
+// scroll bar while its rows all show; a five-digit delay shows whole in its
+// editor; the time table's upper title bands reach the top of the title
+// row.
 #include "tests/app/programtesting.h"
 
 #include <QGuiApplication>
@@ -176,6 +178,51 @@ TEST_F(MainGrids, TheSchemeListOfAProgrammeRowIsOnTheScreenBelowItsCell)
         for (int x = 0; x < painted.width(); ++x)
             same += onScreen.pixel(x, y) == painted.pixel(x, y);
     EXPECT_GE(same, painted.width() * painted.height() * 95 / 100);
+}
+
+// Three schemes fit the list's rows: it has nothing to scroll and shows no
+// bar for it; its rows take the width the bar would have taken.
+TEST_F(MainGrids, TheSchemeListShowsNoScrollBarWhenAllItsRowsFit)
+{
+    MakeProgrammeAndTimeTable();
+    TDBGridLt* grid = frmMain->grdProgramm;
+    const TRect name = DataCellBounds(grid, 0, 1);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(name.Right - 3, (name.Top + name.Bottom) / 2));
+    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->ListShown());
+    TPopupDataGridLt* list = editor->Column()->LookupPopupGrid();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->Widget()));
+    ASSERT_EQ(DM->cdsSchemes->RecordCount(), 3);
+    EXPECT_FALSE(list->VertScrollBarControl() && list->VertScrollBarControl()->Visible());
+}
+
+// The steps grid's delay column is 34 pixels wide: a delay of five digits
+// being typed shows whole in its editor, its first digit included.
+TEST_F(MainGrids, AFiveDigitDelayShowsWholeWhileEditedInItsNarrowColumn)
+{
+    frmMain->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain->Widget()));
+    TDBGridLt* grid = frmMain->grdLighting;
+    ASSERT_EQ(grid->Columns()->Items(0)->Width(), 34);
+    DM->cdsLighting->First();
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, CellCentre(grid, 0, 2));
+    TypeInto(frmMain->Widget(), "65535");
+    TInplaceEdit* editor = grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    ASSERT_EQ(editor->Text(), "65535");
+    // The painted digits span the width of the whole text.
+    const QImage image = editor->Widget()->grab().toImage();
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    TCanvas canvas;
+    canvas.SetFont(editor->Font());
+    EXPECT_GE(right - left + 2, canvas.TextWidth("65535"));
 }
 
 // The time table's two-level titles: the band over "час." and "мин." covers

@@ -372,6 +372,42 @@ TEST(DBGridInplaceEdit, RequiredMarkAndButtonAreDrawn)
     EXPECT_EQ(clicks, 2);
 }
 
+// The ink of an image darker than mid grey: its leftmost and rightmost
+// columns, -1 for none.
+std::pair<int, int> DarkInkColumns(const QImage& Image)
+{
+    int left = -1, right = -1;
+    for (int y = 0; y < Image.height(); ++y)
+        for (int x = 0; x < Image.width(); ++x)
+            if (qGray(Image.pixel(x, y)) < 100) {
+                left = left < 0 ? x : std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
+}
+
+TEST(DBGridInplaceEdit, AFiveDigitNumberShowsWholeInANarrowColumn)
+{
+    TProgrammeGrid f;
+    f.Column(TProgrammeGrid::cValue)->SetWidth(34);
+    TDBGridInplaceEdit* editor = f.EditColumn(TProgrammeGrid::cValue);
+    ASSERT_EQ(editor->Width(), 34);
+    const TRect insets{2, 2, 32, editor->Height()};
+    EXPECT_EQ(editor->EditRect(), insets) << "a short number keeps the insets";
+    editor->SelectAll();
+    TypeText(editor, "65535");
+    ASSERT_EQ(editor->Text(), "65535");
+    const auto [left, right] = DarkInkColumns(editor->Widget()->grab().toImage());
+    TCanvas canvas;
+    canvas.SetFont(editor->Font());
+    EXPECT_GE(right - left + 2, canvas.TextWidth("65535")) << "every digit painted";
+    EXPECT_GE(left, 0);
+    // Shortened again, the text goes back between the insets.
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Backspace);
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Backspace);
+    EXPECT_EQ(editor->EditRect(), insets);
+}
+
 TEST(DBGridInplaceEdit, LookupListShowsTheSchemesAndWritesTheChosenKey)
 {
     TProgrammeGrid f;
