@@ -257,7 +257,11 @@ private:
     TDataSet* GridDataSet() const;
     void RefreshFont() const;
     void FontEdited();
-    void StepList(const TStrings& List, bool Forward, bool UseText);
+    // The text a step starts from: the editor's while it shows this
+    // column's cell, else the field's.
+    std::string StepStartText() const;
+    // Steps from Current to the next or previous entry of List, round.
+    void StepList(const TStrings& List, const std::string& Current, bool Forward, bool UseText);
     void StepLookup(TField& Field, bool Forward);
     std::string FormattedText(const TField& Field) const;
     bool ShowsSpecRowText(const TField& Field) const;

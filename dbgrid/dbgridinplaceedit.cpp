@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "dbcontrols/buttonpaint.h"
+#include "dbcontrols/doubleclick.h"
 #include "dbcontrols/extravaluerow.h"
 #include "dbcontrols/mrulistboxlt.h"
 #include "dbcontrols/popupcalculatorlt.h"
@@ -19,6 +20,7 @@
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
+#include "platform/rtl/clocks.h"
 #include "platform/rtl/floatformat.h"
 #include "platform/ui/imglist.h"
 #include "platform/ui/sysmetrics.h"
@@ -282,9 +284,37 @@ void TDBGridInplaceEdit::Dispatch(TMessage& Message)
         }
         if (Message.Msg == WM_MOUSEMOVE)
             SetCursor(crDefault);
+        else if (FollowsGridPress(Message) && StepOnDoubleClick(MouseShiftState(Message.WParam)))
+            return;
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (StepOnDoubleClick(MouseShiftState(Message.WParam)))
+            return;
         break;
     default:
         break;
     }
     TInplaceEdit::Dispatch(Message);
+}
+
+bool TDBGridInplaceEdit::StepOnDoubleClick(TShiftState Shift)
+{
+    TColumnLt* column = Column();
+    if (!column || !column->DblClickNextVal())
+        return false;
+    column->StepValue(Shift.Contains(ssShift) ? -1.0 : 1.0);
+    return true;
+}
+
+bool TDBGridInplaceEdit::FollowsGridPress(const TMessage& Message)
+{
+    TCustomDBGridLt* grid = DBGrid();
+    const TColumnLt* column = Column();
+    if (!grid || !column || !column->DblClickNextVal())
+        return false;
+    TPoint last;
+    int time = 0;
+    grid->GetLastMouseDown(last, time);
+    const TPoint pos = ClientToScreen(PointFromLParam(Message.LParam));
+    return time != 0 && MatchesDoubleClick(last, pos, static_cast<int>(GetTickCount() - static_cast<uint32_t>(time)));
 }

@@ -312,6 +312,100 @@ TEST(DBGridInplaceEdit, UpDownButtonsStepAKeyColumn)
     EXPECT_EQ(f.State->AsString(), "0");
 }
 
+TEST(DBGridInplaceEdit, ADoubleClickInTheEditorOfAColumnThatStepsOnDoubleClicksStepsIt)
+{
+    TProgrammeGrid f;
+    TColumnLt* state = f.Column(TProgrammeGrid::cState);
+    SetList(state->KeyList(), {"1", "0", "x"});
+    SetList(state->PickList(), {"Вкл", "Выкл", "Икс"});
+    state->SetWidth(80);
+    TColumnLt* note = f.Column(TProgrammeGrid::cNote);
+    SetList(note->PickList(), {"первая", "вторая", "третья"});
+    struct TCase {
+        const char* Name;
+        TColumnLt* Column;
+        TStringField* Field;
+        bool Steps;
+        std::vector<std::string> Values;   // after a double click, a Shift one
+    };
+    const TCase cases[] = {
+        {"key list", state, f.State, true, {"0", "1"}},
+        {"pick list", note, f.Note, true, {"вторая", "первая"}},
+        {"without DblClickNextVal", note, f.Note, false, {"первая", "первая"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        f.Table->First();
+        c.Column->SetDblClickNextVal(c.Steps);
+        TDBGridInplaceEdit* editor = f.EditColumn(c.Column->Index());
+        ASSERT_TRUE(editor->Visible());
+        const QPoint middle(5, editor->Height() / 2);
+        QTest::mouseDClick(EditorWidget(editor), Qt::LeftButton, {}, middle);
+        EXPECT_EQ(c.Field->AsString(), c.Values[0]);
+        QTest::mouseDClick(EditorWidget(editor), Qt::LeftButton, Qt::ShiftModifier, middle);
+        EXPECT_EQ(c.Field->AsString(), c.Values[1]);
+        f.Grid->SetEditorMode(false);
+        f.Table->Cancel();
+    }
+
+    // The first press on the grid opens the editor, the second lands in
+    // it: together they are the double click.
+    f.Table->First();
+    state->SetDblClickNextVal(true);
+    f.EditColumn(TProgrammeGrid::cState);
+    f.Grid->SetEditorMode(false);
+    const TRect cell = f.Grid->CellBounds(f.Grid->Col(), f.Grid->Row());
+    // On the text, left of the list's button.
+    const QPoint at(cell.Left + 5, (cell.Top + cell.Bottom) / 2);
+    QTest::mousePress(f.Grid->Widget(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(f.Grid->Widget(), Qt::LeftButton, {}, at);
+    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(f.Grid->InplaceEditor());
+    ASSERT_TRUE(editor && editor->Visible());
+    EXPECT_EQ(f.State->AsString(), "1");
+    const QPoint inEditor = EditorWidget(editor)->mapFromGlobal(f.Grid->Widget()->mapToGlobal(at));
+    QTest::mousePress(EditorWidget(editor), Qt::LeftButton, {}, inEditor);
+    QTest::mouseRelease(EditorWidget(editor), Qt::LeftButton, {}, inEditor);
+    EXPECT_EQ(f.State->AsString(), "0");
+    // A third press is a press again.
+    QTest::mousePress(EditorWidget(editor), Qt::LeftButton, {}, inEditor);
+    QTest::mouseRelease(EditorWidget(editor), Qt::LeftButton, {}, inEditor);
+    EXPECT_EQ(f.State->AsString(), "0");
+}
+
+TEST(DBGridInplaceEdit, StepsStartFromTheTextTheEditorShows)
+{
+    TProgrammeGrid f;
+    TColumnLt* note = f.Column(TProgrammeGrid::cNote);
+    SetList(note->PickList(), {"первая", "вторая", "третья"});
+    struct TCase {
+        const char* Name;
+        int Column;
+        const char* Typed;
+        double Step;
+        std::string Stored;
+    };
+    const TCase cases[] = {
+        {"number", TProgrammeGrid::cValue, "10", 1.0, "11"},
+        {"number backward", TProgrammeGrid::cValue, "10", -1.5, "8.5"},
+        {"empty number counts as 0", TProgrammeGrid::cValue, "", 1.0, "1"},
+        {"pick list", TProgrammeGrid::cNote, "вторая", 1.0, "третья"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        f.Table->First();
+        TDBGridInplaceEdit* editor = f.EditColumn(c.Column);
+        editor->SetText(c.Typed);   // shown, not yet stored
+        f.Column(c.Column)->StepValue(c.Step);
+        EXPECT_EQ(f.Column(c.Column)->BoundField()->AsString(), c.Stored);
+        f.Grid->SetEditorMode(false);
+        f.Table->Cancel();
+    }
+    // Without an editor the field's own value is the start.
+    f.Table->First();
+    f.Column(TProgrammeGrid::cValue)->StepValue(1.0);
+    EXPECT_EQ(f.Value->AsFloat(), 3.5);
+}
+
 TEST(DBGridInplaceEdit, RecentTextsDropDownWhileTypingAndStoreTheirSize)
 {
     TProgrammeGrid f;
