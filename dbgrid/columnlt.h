@@ -91,6 +91,9 @@ public:
     const TFont* DefaultFont() const;
     bool HighlightRequired() const;
     void SetHighlightRequired(bool Value);
+    // In the current record, a required value is missing while the record
+    // is edited; OnCheckDrawRequiredState may decide otherwise.
+    bool RequiredValueMissing() const;
     TTextLayout Layout() const;
     void SetLayout(TTextLayout Value);
     std::string LookupDisplayFields() const;

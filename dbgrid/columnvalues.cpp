@@ -196,6 +196,17 @@ bool TColumnLt::CanEditValue(bool TryEdit)
     return editing;
 }
 
+bool TColumnLt::RequiredValueMissing() const
+{
+    const TField* field = BoundField();
+    const TDataSet* dataSet = field ? field->DataSet() : nullptr;
+    bool missing = dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert) && field->Required() &&
+                   field->IsNull();
+    if (FOnCheckDrawRequiredState)
+        FOnCheckDrawRequiredState(const_cast<TColumnLt*>(this), missing);
+    return missing;
+}
+
 std::string TColumnLt::StepStartText() const
 {
     const TCustomDBGridLt* grid = OwnerGrid();

@@ -12,6 +12,7 @@
 #include "dbcontrols/popupcalculatorlt.h"
 #include "dbcontrols/popuplistboxlt.h"
 #include "dbcontrols/popupmonthcalendarlt.h"
+#include "dbgrid/celltextdrawing.h"
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
@@ -209,21 +210,8 @@ void TDBGridInplaceEdit::UpdateImageIndex()
 void TDBGridInplaceEdit::PaintRequiredState(TCanvas* Canvas)
 {
     const TColumnLt* column = Column();
-    if (!column || !column->HighlightRequired())
-        return;
-    const TField* field = column->BoundField();
-    const TDataSet* dataSet = field ? field->DataSet() : nullptr;
-    bool due = dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert) && field->Required() &&
-               field->IsNull();
-    if (column->OnCheckDrawRequiredState())
-        column->OnCheckDrawRequiredState()(const_cast<TColumnLt*>(column), due);
-    if (!due)
-        return;
-    const TRect r = GetTextRect();
-    Canvas->Pen()->SetColor(clRed);
-    Canvas->Pen()->SetStyle(psDot);
-    Canvas->MoveTo(r.Left + 2, r.Bottom - 1);
-    Canvas->LineTo(r.Right - 3, r.Bottom - 1);
+    if (column && column->HighlightRequired() && column->RequiredValueMissing())
+        DrawRequiredMark(Canvas, GetTextRect());
 }
 
 void TDBGridInplaceEdit::PaintOverlay()

@@ -1,7 +1,8 @@
 // The data grid's painting checked on its pixels: the record the cell
-// handlers see, the current record kept, handler order, odd and even rows,
-// indicator marks by dataset state, sort markers and their index, multi-level
-// and vertical titles, and where each cell belongs.
+// handlers see, the current record kept, handler order, odd and even rows
+// (numbered by the dataset or the sum list), the required-value mark,
+// indicator marks by dataset state, sort markers and their index,
+// multi-level and vertical titles, and where each cell belongs.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,10 +13,12 @@
 #include <vector>
 
 #include "dbgrid/colcellparamslt.h"
+#include "dbgrid/dbgridsumlist.h"
 #include "dbgrid/filterrowcolor.h"
 #include "dbgrid/gridimageslt.h"
 #include "platform/ui/imglist.h"
 #include "tests/dbgrid/dbgridtesting.h"
+#include "tests/dbgrid/sumlisttable.h"
 
 namespace {
 QRgb Rgb(TColor Color)
@@ -170,6 +173,73 @@ TEST(DBGridPaint, OddAndEvenRowsUnlessTheColumnHasItsOwnColour)
         EXPECT_GT(CountPixels(image, g.CellBounds(2, row), clSilver), 20) << row;
         EXPECT_EQ(CountPixels(image, g.CellBounds(2, row), expected), 0) << row;
     }
+}
+
+// A client table that numbers no records itself.
+class TUnnumberedTable : public TClientDataSet {
+public:
+    using TClientDataSet::TClientDataSet;
+    bool IsSequenced() const override { return false; }
+};
+
+TEST(DBGridPaint, OddAndEvenRowsOfADatasetWithoutNumbersFollowTheSumListsNumbers)
+{
+    TestApplication();
+    TSumListTable<TUnnumberedTable> t;
+    for (const int id : {1, 2, 3, 4})
+        t.Add(id, 1.0, 1);
+    t.Table->First();
+    TDataSource source(nullptr);
+    source.SetDataSet(t.Table);
+    TForm form(nullptr);
+    auto* g = new TDBGridLt(&form);
+    g->SetParent(&form);
+    g->SetBorderStyle(bsNone);
+    g->SetBounds(0, 0, 320, 140);
+    g->SetOddRowColor(RGBColor(255, 230, 230));
+    g->SetEvenRowColor(RGBColor(230, 255, 230));
+    g->SetDataSource(&source);
+    ShowForm(form, 340, 160);
+    for (const bool numbered : {false, true}) {
+        SCOPED_TRACE(numbered ? "virtual records" : "no numbers");
+        g->SumList()->SetVirtualRecords(numbered);
+        g->SumList()->SetActive(numbered);
+        const QImage image = Grab(*g);
+        for (int row = 1; row <= 4; ++row) {
+            const TColor expected = !numbered ? g->Color() : row % 2 ? g->OddRowColor() : g->EvenRowColor();
+            const TRect cell = g->CellBounds(3, row);
+            EXPECT_GT(CountPixels(image, cell, expected), cell.Width() * cell.Height() / 3) << row;
+        }
+    }
+}
+
+TEST(DBGridPaint, TheRequiredMarkOfACellAsksTheColumn)
+{
+    TStepsGrid f(3, 320, 140);
+    TDBGridLt& g = *f.Grid;
+    TColumnLt* column = f.Column(2);
+    column->SetHighlightRequired(true);
+    f.Name->SetRequired(true);
+    f.Table->Edit();
+    f.Name->Clear();
+    const TRect cell = g.CellBounds(g.DataToRawColumn(2), 1);
+    const auto redPixels = [&] {
+        const QImage image = Grab(g);
+        return CountPixels(image, TRect{cell.Left, cell.Bottom - 2, cell.Right, cell.Bottom}, clRed);
+    };
+    EXPECT_GT(redPixels(), (cell.Width() - 5) / 3) << "a required value missing";
+    std::vector<TObject*> asked;
+    bool answer = false;
+    column->SetOnCheckDrawRequiredState([&](TObject* Sender, bool& DrawState) {
+        asked.push_back(Sender);
+        DrawState = answer;
+    });
+    EXPECT_EQ(redPixels(), 0) << "the column's handler says no";
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.front(), column);
+    f.Name->SetAsString("есть");
+    answer = true;
+    EXPECT_GT(redPixels(), (cell.Width() - 5) / 3) << "the handler marks a given value";
 }
 
 TEST(DBGridPaint, IndicatorShowsTheStateOfTheCurrentRecord)
