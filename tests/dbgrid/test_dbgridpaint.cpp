@@ -335,6 +335,33 @@ TEST(DBGridPaint, MultiLevelTitleSharesTheFirstWordAcrossItsColumns)
     EXPECT_TRUE(group->Painted);
 }
 
+TEST(DBGridPaint, AHiddenColumnInsideATitleGroupLeavesTheGroupsBandWhereItIs)
+{
+    // The same two shown columns under one group, once with a hidden
+    // column between them: the titles look the same.
+    const auto titles = [](bool WithHidden) {
+        TStepsGrid f(3, 320, 140);
+        TDBGridLt& g = *f.Grid;
+        g.SetUseMultiTitle(true);
+        const auto add = [&](const char* Field, const char* Caption, bool Visible) {
+            TColumnLt* column = g.Columns()->Add();
+            column->SetFieldName(Field);
+            column->Title()->SetCaption(Caption);
+            column->SetWidth(70);
+            column->SetVisible(Visible);
+        };
+        add("FID", "Группа|a", true);
+        if (WithHidden)
+            add("FDELAY", "Группа|скрытый", false);
+        add("FNAME", "Группа|b", true);
+        const TRect title = g.CellBounds(TGridRectLt{0, 0, g.ColCount() - 1, 0});
+        return Grab(g).copy(title.Left, title.Top, title.Width(), title.Height());
+    };
+    const QImage plain = titles(false), withHidden = titles(true);
+    ASSERT_EQ(plain.size(), withHidden.size());
+    EXPECT_TRUE(plain == withHidden);
+}
+
 TEST(DBGridPaint, VerticalTitleReadsUpwards)
 {
     TStepsGrid f(2, 360, 200);
