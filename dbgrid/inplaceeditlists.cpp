@@ -136,6 +136,9 @@ void TDBGridInplaceEdit::DropDownDataList()
     if (column->DropDownWidth() == -1)
         width = FDataList->NeededWidth();
     FDataList->SetWidth(std::max(width, Width()));
+    // The width decides whether a horizontal bar takes room under the rows:
+    // the height is made to hold the rows again.
+    FDataList->SetRowCount(rows);
     FDataList->SetSelectedKey(DBGrid()->EditKeyValue());
     FDataList->SetAutoFitColWidths(box->AutoFitColWidths());
 }

@@ -54,6 +54,20 @@ protected:
         DM->cdsProgramm->First();
         DM->cdsTime->First();
     }
+
+    // Clicks the button of the first programme row's scheme name: its list
+    // drops down and shows; nullptr when it did not.
+    TPopupDataGridLt* DropSchemeList()
+    {
+        TDBGridLt* grid = frmMain->grdProgramm;
+        const TRect name = DataCellBounds(grid, 0, 1);
+        QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(name.Right - 3, (name.Top + name.Bottom) / 2));
+        auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
+        if (!editor || !editor->ListShown())
+            return nullptr;
+        TPopupDataGridLt* list = editor->Column()->LookupPopupGrid();
+        return QTest::qWaitForWindowExposed(list->Widget()) ? list : nullptr;
+    }
 };
 
 TEST_F(MainGrids, ADoubleClickOnAChannelCellTogglesThatChannelOfTheClickedStep)
@@ -156,12 +170,9 @@ TEST_F(MainGrids, TheSchemeListOfAProgrammeRowIsOnTheScreenBelowItsCell)
     MakeProgrammeAndTimeTable();
     TDBGridLt* grid = frmMain->grdProgramm;
     const TRect name = DataCellBounds(grid, 0, 1);
-    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(name.Right - 3, (name.Top + name.Bottom) / 2));
-    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
-    ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(editor->ListShown());
-    QWidget* list = editor->Column()->LookupPopupGrid()->Widget();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    TPopupDataGridLt* popup = DropSchemeList();
+    ASSERT_NE(popup, nullptr);
+    QWidget* list = popup->Widget();
 
     const QRect area = list->geometry();
     EXPECT_EQ(area.top(), grid->Widget()->mapToGlobal(QPoint(0, name.Bottom)).y());
@@ -181,18 +192,12 @@ TEST_F(MainGrids, TheSchemeListOfAProgrammeRowIsOnTheScreenBelowItsCell)
 }
 
 // Three schemes fit the list's rows: it has nothing to scroll and shows no
-// bar for it; its rows take the width the bar would have taken.
+// bar for it.
 TEST_F(MainGrids, TheSchemeListShowsNoScrollBarWhenAllItsRowsFit)
 {
     MakeProgrammeAndTimeTable();
-    TDBGridLt* grid = frmMain->grdProgramm;
-    const TRect name = DataCellBounds(grid, 0, 1);
-    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(name.Right - 3, (name.Top + name.Bottom) / 2));
-    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
-    ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(editor->ListShown());
-    TPopupDataGridLt* list = editor->Column()->LookupPopupGrid();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->Widget()));
+    TPopupDataGridLt* list = DropSchemeList();
+    ASSERT_NE(list, nullptr);
     ASSERT_EQ(DM->cdsSchemes->RecordCount(), 3);
     EXPECT_FALSE(list->VertScrollBarControl() && list->VertScrollBarControl()->Visible());
 }

@@ -108,6 +108,7 @@ TEST(ColumnDropDownBox, ADropDownWidthOfMinusOneGivesTheListTheWidthItsColumnsNe
         EXPECT_GE(list->ClientWidth(), 130 + 45 + lines);
         EXPECT_LE(list->ClientWidth(), 130 + 45 + lines + 2);
         EXPECT_EQ(list->Columns()->Items(0)->Width(), 130) << "nothing narrowed";
+        EXPECT_EQ(list->RowCount(), std::min(3, c.Rows)) << "no row more than the records";
         const bool bar = list->VertScrollBarControl() && list->VertScrollBarControl()->Visible();
         EXPECT_EQ(bar, c.Rows == 2);
         // Every column shows whole: nothing to scroll sideways.
