@@ -1,6 +1,7 @@
 // The data grid's mouse: title buttons and sort marking, clicks on data
 // cells (moving the dataset, selecting, stepping check-box and image
-// cells), live column sizing and the double click that fits a column.
+// cells), live column sizing, the double click that fits a column, and the
+// cursor over sizing borders and the strips that select columns and rows.
 #include <algorithm>
 #include <cstdlib>
 
