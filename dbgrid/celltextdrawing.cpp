@@ -172,3 +172,12 @@ void DrawImageInRect(const TGraphic* Graphic, TCanvas* Canvas, const TRect& Rect
     DrawPictureInRect(Canvas, Rect, Alignment, Offset, Graphic->Width(), Graphic->Height(),
                       [&](int X, int Y) { Canvas->Draw(X, Y, Graphic); });
 }
+
+void DrawRequiredMark(TCanvas* Canvas, const TRect& Rect)
+{
+    Canvas->Pen()->SetColor(clRed);
+    Canvas->Pen()->SetStyle(psDot);
+    Canvas->MoveTo(Rect.Left + 2, Rect.Bottom - 1);
+    Canvas->LineTo(Rect.Right - 3, Rect.Bottom - 1);
+    Canvas->Pen()->SetStyle(psSolid);
+}

@@ -1,7 +1,8 @@
 #pragma once
 // Drawing of cell texts and images for the data grid's painting: single and
 // multi-line text placed by alignment and layout, text turned a quarter round
-// for vertical titles, shortened text, images aligned in a rectangle.
+// for vertical titles, shortened text, images aligned in a rectangle, the
+// mark of a required value still missing.
 #include <memory>
 #include <string>
 
@@ -56,3 +57,7 @@ void DrawImageInRect(const TCustomImageList* Images, TCanvas* Canvas, const TRec
                      int Offset, int Index);
 void DrawImageInRect(const TGraphic* Graphic, TCanvas* Canvas, const TRect& Rect, TAlignment Alignment,
                      int Offset);
+
+// The red dotted line along the bottom of Rect (2 pixels in from the left,
+// 3 from the right) that marks a required value not yet given.
+void DrawRequiredMark(TCanvas* Canvas, const TRect& Rect);

@@ -743,7 +743,6 @@ void TColumnLt::Assign(const TPersistent* Source)
             SetAlwaysShowEditButton(source->AlwaysShowEditButton());
         FFooter->Assign(source->FFooter.get());
         SetKeyList(source->FKeyList.get());
-        FSTFilter->Assign(source->FSTFilter.get());
         if (source->IsExplicit(cevCheckboxes))
             SetCheckboxes(source->Checkboxes());
         FIncrement = source->FIncrement;

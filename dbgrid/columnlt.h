@@ -104,6 +104,9 @@ public:
     const TFont* DefaultFont() const;
     bool HighlightRequired() const;
     void SetHighlightRequired(bool Value);
+    // In the current record, a required value is missing while the record
+    // is edited; OnCheckDrawRequiredState may decide otherwise.
+    bool RequiredValueMissing() const;
     TTextLayout Layout() const;
     void SetLayout(TTextLayout Value);
     std::string LookupDisplayFields() const;
@@ -272,7 +275,11 @@ private:
     TDataSet* GridDataSet() const;
     void RefreshFont() const;
     void FontEdited();
-    void StepList(const TStrings& List, bool Forward, bool UseText);
+    // The text a step starts from: the editor's while it shows this
+    // column's cell, else the field's.
+    std::string StepStartText() const;
+    // Steps from Current to the next or previous entry of List, round.
+    void StepList(const TStrings& List, const std::string& Current, bool Forward, bool UseText);
     void StepLookup(TField& Field, bool Forward);
     std::string FormattedText(const TField& Field) const;
     bool ShowsSpecRowText(const TField& Field) const;

@@ -196,12 +196,32 @@ bool TColumnLt::CanEditValue(bool TryEdit)
     return editing;
 }
 
-void TColumnLt::StepList(const TStrings& List, bool Forward, bool UseText)
+bool TColumnLt::RequiredValueMissing() const
+{
+    const TField* field = BoundField();
+    const TDataSet* dataSet = field ? field->DataSet() : nullptr;
+    bool missing = dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert) && field->Required() &&
+                   field->IsNull();
+    if (FOnCheckDrawRequiredState)
+        FOnCheckDrawRequiredState(const_cast<TColumnLt*>(this), missing);
+    return missing;
+}
+
+std::string TColumnLt::StepStartText() const
+{
+    const TCustomDBGridLt* grid = OwnerGrid();
+    const TInplaceEdit* editor = grid ? grid->InplaceEditor() : nullptr;
+    if (editor && editor->Visible() && grid->SelectedColumn() == this)
+        return editor->Text();
+    return BoundField()->Text();
+}
+
+void TColumnLt::StepList(const TStrings& List, const std::string& Current, bool Forward, bool UseText)
 {
     const int count = List.Count();
     if (count == 0)
         return;
-    const int i = List.IndexOf(BoundField()->Text());
+    const int i = List.IndexOf(Current);
     int next = 0;
     if (Forward)
         next = i < 0 || i == count - 1 ? 0 : i + 1;
@@ -239,6 +259,8 @@ void TColumnLt::StepLookup(TField& Field, bool Forward)
 
 void TColumnLt::StepValue(double Step)
 {
+    // Read before editing begins, which reloads the editor from the field.
+    const std::string current = BoundField() ? StepStartText() : std::string();
     if (!CanEditValue(true))
         return;
     TField* field = BoundField();
@@ -249,10 +271,10 @@ void TColumnLt::StepValue(double Step)
         return;
     case ckKeyPickListLt:
     case ckKeyImagesLt:
-        StepList(*KeyList(), forward, false);
+        StepList(*KeyList(), field->Text(), forward, false);
         return;
     case ckPickListLt:
-        StepList(*PickList(), forward, true);
+        StepList(*PickList(), current, forward, true);
         return;
     case ckLookupLt:
         StepLookup(*field, forward);
@@ -262,7 +284,11 @@ void TColumnLt::StepValue(double Step)
     }
     if (!IsNumericType(field->DataType()))
         return;
-    const double old = field->IsNull() ? 0.0 : field->AsFloat();
+    // From the number the editor shows (an empty one counting as 0); a text
+    // that is no number steps the field's value.
+    double old = 0.0;
+    if (!current.empty() && !TryStrToFloat(current, old))
+        old = field->IsNull() ? 0.0 : field->AsFloat();
     try {
         StoreValue(std::string(), Variant(old + Step), false);
     } catch (const EDatabaseError&) {

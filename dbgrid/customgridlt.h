@@ -189,6 +189,9 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // The cursor over a point while no mouse operation runs; Sizing is what
+    // a press there would size (gsColSizing, gsRowSizing or gsNormal).
+    virtual TCursor MouseCursor(int X, int Y, TGridStateLt Sizing) const;
     // Whether the cell may become current.
     virtual bool SelectCell(int ACol, int ARow);
     virtual void FlatChanged() {}

@@ -180,11 +180,16 @@ void TCustomGridLt::MouseMove(TShiftState Shift, int X, int Y)
         CalcSizingState(X, Y);
         const TGridStateLt hot = FGridState;
         FGridState = gsNormal;
-        SetCursor(hot == gsColSizing ? crHSplit : hot == gsRowSizing ? crVSplit : crDefault);
+        SetCursor(MouseCursor(X, Y, hot));
         break;
     }
     }
     TCustomControl::MouseMove(Shift, X, Y);
+}
+
+TCursor TCustomGridLt::MouseCursor(int, int, TGridStateLt Sizing) const
+{
+    return Sizing == gsColSizing ? crHSplit : Sizing == gsRowSizing ? crVSplit : crDefault;
 }
 
 void TCustomGridLt::EndMouseOperation(int X, int Y)

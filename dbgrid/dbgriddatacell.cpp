@@ -11,6 +11,7 @@
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/dbgridsumlist.h"
 #include "dbgrid/gridimageslt.h"
 #include "dbgrid/gridstylelt.h"
 #include "dbgrid/inplaceedit.h"
@@ -104,12 +105,13 @@ bool TCustomDBGridLt::DrawDataCellAt(int DataCol, int DataRow, const TRect& Cell
         return false;
     }
     const TPaintedRecordWhile painted(*FDataLink, DataRow, FPaintSavedRecord);
-    TDataSet* dataSet = FDataLink->DataSet();
     TColCellParamsLt& params = *FColCellParams;
     params.Font->Assign(column->Font());
     params.Background = column->Color();
-    if (column->Color() == Color() && dataSet->IsSequenced()) {
-        const int recNo = dataSet->RecNo();
+    // The record numbers are the sum list's: its own numbering stands in
+    // for a dataset that has none.
+    if (column->Color() == Color() && FSumList->IsSequenced()) {
+        const int recNo = FSumList->RecNo();
         if (recNo > 0)
             params.Background = recNo % 2 ? OddRowColor() : EvenRowColor();
     }
@@ -159,16 +161,8 @@ bool TCustomDBGridLt::DrawDataCellAt(int DataCol, int DataRow, const TRect& Cell
         if (!cellButtons.empty())
             DrawEditButtonStrip(cellButtons, buttons);
     }
-    TField* field = column->BoundField();
-    const bool editing = dataSet->State() == dsEdit || dataSet->State() == dsInsert;
-    if (column->HighlightRequired() && DataRow == FPaintSavedRecord && editing && field && field->Required() &&
-        field->IsNull()) {
-        canvas.Pen()->SetColor(clRed);
-        canvas.Pen()->SetStyle(psDot);
-        canvas.MoveTo(Rect.Left + 2, Rect.Bottom - 1);
-        canvas.LineTo(Rect.Right - 3, Rect.Bottom - 1);
-        canvas.Pen()->SetStyle(psSolid);
-    }
+    if (column->HighlightRequired() && DataRow == FPaintSavedRecord && column->RequiredValueMissing())
+        DrawRequiredMark(&canvas, Rect);
     if (FIncSearching && !FIncSearchText.empty() && DataRow == FPaintSavedRecord &&
         DataToRawColumn(DataCol) == Col() && Focused()) {
         canvas.Font()->SetColor(GridSearchTextColor());
@@ -182,7 +176,7 @@ bool TCustomDBGridLt::DrawDataCellAt(int DataCol, int DataRow, const TRect& Cell
         canvas.TextRect(TRect{x, contents.Top, std::min(contents.Right, x + canvas.TextWidth(prefix)), contents.Bottom},
                         x, contents.Top + DY, prefix);
     }
-    DrawDataCell(CellRect, field, state);
+    DrawDataCell(CellRect, column->BoundField(), state);
     DrawColumnCell(CellRect, DataCol, column, state);
     return state.Contains(gdSelected);
 }

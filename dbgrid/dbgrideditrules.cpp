@@ -1,6 +1,7 @@
 // What the data grid hands its cell editor (text, mask, length limit, keys)
 // and how an edited text goes back into the field: through the column's key
 // list, pick list or lookup list, with OnNotInList for texts they lack.
+#include "dbcontrols/extravaluerow.h"
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
@@ -64,6 +65,8 @@ std::string TCustomDBGridLt::ColumnEditText(const TColumnLt& Column) const
     }
     if (field->DataType() == ftMemo && FDrawMemoText)
         return CrLfLineBreaks(field->AsString());
+    if (Column.ShowsSpecRowText(*field))
+        return Column.DropDownSpecRow()->CellTextAt(0);
     return field->Text();
 }
 

@@ -57,7 +57,12 @@ TInplaceFilterEditLt* TCustomDBGridLt::CreateFilterEditor()
             ApplyFilter();
         }
     });
-    inplace->SetOnExit([](TObject*) {});
+    // The editor's focus leaving for a control outside the grid leaves the
+    // filter row, as the grid's own exit does.
+    inplace->SetOnExit([this](TObject*) {
+        if (FocusLeftGrid())
+            HideFilterEditor();
+    });
     return edit;
 }
 
@@ -72,10 +77,12 @@ void TCustomDBGridLt::ShowFilterEditor(TColumnLt* Column)
     if (FilterEditColumn() && FilterEditColumn() != Column)
         StoreFilterEditorText();
     HideEditor();
+    // The index first: an editor still open elsewhere follows the scroll to
+    // the new cell rather than closing.
+    FFilterEditIndex = Column->Index();
     const int raw = ColumnToRaw(Column);
     if (raw >= FixedCols())
         ScrollToShow(raw, Row());
-    FFilterEditIndex = Column->Index();
     FillFilterEditor(Column);
     PlaceFilterEditor();
     FFilterEdit->SetFocus();
@@ -89,6 +96,20 @@ void TCustomDBGridLt::PlaceFilterEditor()
     TRect cell = CellBounds(ColumnToRaw(FColumns->Items(FFilterEditIndex)), FilterRow());
     ++cell.Left;
     FFilterEdit->PlaceAt(cell);
+}
+
+// The open editor moves with its cell when the grid scrolls or the columns
+// change; once its cell is gone from the screen it closes, keeping its text.
+void TCustomDBGridLt::FollowFilterEditor()
+{
+    const TColumnLt* column = FilterEditColumn();
+    if (!column)
+        return;
+    if (!HasFilterCell(column) || IsRectEmpty(CellBounds(ColumnToRaw(column), FilterRow()))) {
+        HideFilterEditor();
+        return;
+    }
+    PlaceFilterEditor();
 }
 
 void TCustomDBGridLt::FillFilterEditor(TColumnLt* Column)

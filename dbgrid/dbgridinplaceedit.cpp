@@ -6,10 +6,13 @@
 #include <algorithm>
 
 #include "dbcontrols/buttonpaint.h"
+#include "dbcontrols/doubleclick.h"
+#include "dbcontrols/extravaluerow.h"
 #include "dbcontrols/mrulistboxlt.h"
 #include "dbcontrols/popupcalculatorlt.h"
 #include "dbcontrols/popuplistboxlt.h"
 #include "dbcontrols/popupmonthcalendarlt.h"
+#include "dbgrid/celltextdrawing.h"
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
@@ -18,12 +21,22 @@
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"
 #include "platform/rtl/classbuilder.h"
+#include "platform/rtl/clocks.h"
 #include "platform/rtl/floatformat.h"
 #include "platform/ui/imglist.h"
 #include "platform/ui/sysmetrics.h"
 #include "platform/ui/widgetbridge.h"
 
 LT_IMPLEMENT_CLASS(TDBGridInplaceEdit, TInplaceEdit) {}
+
+namespace {
+// The text rect's inset from the editor's sides.
+constexpr int kTextInset = 2;
+// What a line needs beside its text: the caret and a pixel of overhang.
+constexpr int kCaretRoom = 2;
+// The room the edit window keeps between its text rect and its text.
+constexpr int kEditWindowMargin = 2;
+} // namespace
 
 TDBGridInplaceEdit::TDBGridInplaceEdit(TComponent* AOwner) : TInplaceEdit(AOwner)
 {
@@ -102,7 +115,9 @@ void TDBGridInplaceEdit::LoadCell()
         }
 
         const TField* field = column->BoundField();
-        if (field && field->Lookup() && field->DataSet())
+        if (field && column->ShowsSpecRowText(*field))
+            grid->SetEditKeyValue(column->DropDownSpecRow()->Value());
+        else if (field && field->Lookup() && field->DataSet())
             grid->SetEditKeyValue(field->DataSet()->FieldValues(field->KeyFields()));
         else
             grid->SetEditKeyValue(field ? field->Value() : Variant::Null());
@@ -152,7 +167,8 @@ TRect TDBGridInplaceEdit::GetTextRect()
 {
     const TCustomDBGridLt* grid = DBGrid();
     const bool flat = grid && grid->Flat();
-    TRect r = flat ? Rect(2, 1, Width() - 2, Height() - 1) : Rect(2, 2, Width() - 2, Height());
+    TRect r = flat ? Rect(kTextInset, 1, Width() - kTextInset, Height() - 1)
+                   : Rect(kTextInset, 2, Width() - kTextInset, Height());
     TCanvas canvas;
     canvas.SetFont(Font());
     if (r.Height() < canvas.TextHeight("Wg") && r.Bottom < Height())
@@ -161,6 +177,14 @@ TRect TDBGridInplaceEdit::GetTextRect()
     const TColumnLt* column = Column();
     if (column && column->ShowImageAndText() && column->ImageList())
         r.Left += column->ImageList()->Width() + 5;
+    // A line too wide for the room between the insets (five digits in a
+    // narrow column) takes the insets too, up to the buttons, and on the
+    // left the edit window's own margin beside its text, so that none of
+    // it scrolls out of sight.
+    if (!FWordWrap && canvas.TextWidth(Text()) + kCaretRoom > r.Width()) {
+        r.Left -= kTextInset + kEditWindowMargin;
+        r.Right = std::min(r.Right + kTextInset, Width() - FButtonStripWidth);
+    }
     return r;
 }
 
@@ -187,21 +211,8 @@ void TDBGridInplaceEdit::UpdateImageIndex()
 void TDBGridInplaceEdit::PaintRequiredState(TCanvas* Canvas)
 {
     const TColumnLt* column = Column();
-    if (!column || !column->HighlightRequired())
-        return;
-    const TField* field = column->BoundField();
-    const TDataSet* dataSet = field ? field->DataSet() : nullptr;
-    bool due = dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert) && field->Required() &&
-               field->IsNull();
-    if (column->OnCheckDrawRequiredState())
-        column->OnCheckDrawRequiredState()(const_cast<TColumnLt*>(column), due);
-    if (!due)
-        return;
-    const TRect r = GetTextRect();
-    Canvas->Pen()->SetColor(clRed);
-    Canvas->Pen()->SetStyle(psDot);
-    Canvas->MoveTo(r.Left + 2, r.Bottom - 1);
-    Canvas->LineTo(r.Right - 3, r.Bottom - 1);
+    if (column && column->HighlightRequired() && column->RequiredValueMissing())
+        DrawRequiredMark(Canvas, GetTextRect());
 }
 
 void TDBGridInplaceEdit::PaintOverlay()
@@ -227,6 +238,8 @@ void TDBGridInplaceEdit::PaintOverlay()
 
 void TDBGridInplaceEdit::Change()
 {
+    if (Visible() && GetTextRect() != EditRect())
+        SetEditRect(GetTextRect());
     TInplaceEdit::Change();
     if (!FTextFromCode && Visible())
         UserChange();
@@ -260,9 +273,37 @@ void TDBGridInplaceEdit::Dispatch(TMessage& Message)
         }
         if (Message.Msg == WM_MOUSEMOVE)
             SetCursor(crDefault);
+        else if (FollowsGridPress(Message) && StepOnDoubleClick(MouseShiftState(Message.WParam)))
+            return;
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (StepOnDoubleClick(MouseShiftState(Message.WParam)))
+            return;
         break;
     default:
         break;
     }
     TInplaceEdit::Dispatch(Message);
+}
+
+bool TDBGridInplaceEdit::StepOnDoubleClick(TShiftState Shift)
+{
+    TColumnLt* column = Column();
+    if (!column || !column->DblClickNextVal())
+        return false;
+    column->StepValue(Shift.Contains(ssShift) ? -1.0 : 1.0);
+    return true;
+}
+
+bool TDBGridInplaceEdit::FollowsGridPress(const TMessage& Message)
+{
+    TCustomDBGridLt* grid = DBGrid();
+    const TColumnLt* column = Column();
+    if (!grid || !column || !column->DblClickNextVal())
+        return false;
+    TPoint last;
+    int time = 0;
+    grid->GetLastMouseDown(last, time);
+    const TPoint pos = ClientToScreen(PointFromLParam(Message.LParam));
+    return time != 0 && MatchesDoubleClick(last, pos, static_cast<int>(GetTickCount() - static_cast<uint32_t>(time)));
 }

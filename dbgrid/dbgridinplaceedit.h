@@ -112,6 +112,13 @@ protected:
     void Change() override;
 
 private:
+    // A column stepping its value on a double click steps it from its
+    // editor too (forward, backward with Shift); false for other columns.
+    bool StepOnDoubleClick(TShiftState Shift);
+    // A press in the editor soon after the grid's press on the same spot is
+    // the second press of a double click (read once).
+    bool FollowsGridPress(const TMessage& Message);
+
     // Buttons (inplaceeditbuttons.cpp).
     void RebuildButtons();
     void PressButton(int Index);

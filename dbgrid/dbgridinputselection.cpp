@@ -1,11 +1,13 @@
 // The selection as keys and the mouse drive it: Shift with the arrows and
-// clicks extends rows or a rectangle, Ctrl toggles rows, dragging extends
-// the selection and scrolls while the mouse is outside the data area.
+// clicks extends rows or a rectangle, Ctrl toggles rows, a press on the
+// bottom strip of a title selects columns, dragging extends the selection
+// and scrolls while the mouse is outside the data area.
 #include <algorithm>
 #include <cstdlib>
 
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/dbgridselection.h"
 #include "platform/data/dataset.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/qtsignals.h"
@@ -15,6 +17,8 @@ namespace {
 constexpr unsigned kFirstScrollInterval = 60;
 // A row or rectangle drag moves at most this many records per tick.
 constexpr int kMaxScrollRecords = 8;
+// The height of the strip at the bottom of a title that selects columns.
+constexpr int kColumnSelectStrip = 5;
 
 int Sign(int Value)
 {
@@ -138,6 +142,64 @@ void TCustomDBGridLt::SelectByClick(TMouseButton Button, TShiftState Shift, cons
     FDragMode = TDragModeLt::RowSelect;
 }
 
+bool TCustomDBGridLt::OnColumnSelectStrip(int X, int Y, int& RawCol) const
+{
+    RawCol = -1;
+    if (!FAllowedSelections.Contains(gstColumns) || FOptions.Contains(dgRowSelect) || !FOptions.Contains(dgTitles) ||
+        Designing())
+        return false;
+    const TGridCoordLt cell = MouseToCell(X, Y);
+    if (cell.Y != 0 || cell.X < FIndicatorOffset || cell.X >= ColCount() ||
+        RawToDataColumn(cell.X) >= FColumns->Count() || Y < CellBounds(cell.X, 0).Bottom - kColumnSelectStrip)
+        return false;
+    int sizing = -1;
+    if (OnColumnSizingBorder(X, Y, sizing))
+        return false;
+    RawCol = cell.X;
+    return true;
+}
+
+bool TCustomDBGridLt::OnRowSelectIndicator(int X, int Y) const
+{
+    if (!FOptions.Contains(dgMultiSelect) || FIndicatorOffset == 0)
+        return false;
+    const TGridCoordLt cell = MouseToCell(X, Y);
+    return cell.X >= 0 && cell.X < FIndicatorOffset && cell.Y >= FTitleOffset && cell.Y < RowCount();
+}
+
+void TCustomDBGridLt::SelectColumnByClick(TShiftState Shift, int RawCol)
+{
+    TColumnLt* column = FColumns->Items(RawToDataColumn(RawCol));
+    TDBGridLtSelectionCols* columns = Selection()->ColumnList();
+    if (Shift.Contains(ssShift))
+        columns->ShiftSelectTo(column);
+    else if (Shift.Contains(ssCtrl))
+        columns->ToggleColumn(column);
+    else
+        columns->SelectColumn(column, false);
+    FDragMode = TDragModeLt::ColSelect;
+}
+
+void TCustomDBGridLt::DragColumnSelectionTo(int X)
+{
+    int dx = 0, dy = 0;
+    if (OutsideDataArea(X, 0, dx, dy)) {
+        if (!FDataScrollTimer.Running()) {
+            FDataScrollTimer.SetOnTimer([this] { Guarded(this, [this] { DataAutoScroll(); }); });
+            FDataScrollTimer.Start(kFirstScrollInterval);
+        }
+        return;
+    }
+    FDataScrollTimer.Stop();
+    ExtendColumnSelectionTo(HorzAxis().CellAt(X));
+}
+
+void TCustomDBGridLt::ExtendColumnSelectionTo(int RawCol)
+{
+    if (RawCol >= FIndicatorOffset && RawToDataColumn(RawCol) < FColumns->Count())
+        Selection()->ColumnList()->ShiftSelectTo(FColumns->Items(RawToDataColumn(RawCol)));
+}
+
 void TCustomDBGridLt::ReleaseOnSelectedRow(TShiftState Shift)
 {
     FClickedSelectedRow = false;
@@ -174,9 +236,11 @@ bool TCustomDBGridLt::OutsideDataArea(int X, int Y, int& DistanceX, int& Distanc
 {
     // The frozen columns are part of the data area: a drag down them selects.
     const TGridAxisLt h = HorzAxis(), v = VertAxis();
-    DistanceY = Y < v.FrozenBoundary ? Y - v.FrozenBoundary : Y >= v.GridBoundary ? Y - v.GridBoundary + 1 : 0;
+    DistanceY = 0;
+    if (FDragMode != TDragModeLt::ColSelect)
+        DistanceY = Y < v.FrozenBoundary ? Y - v.FrozenBoundary : Y >= v.GridBoundary ? Y - v.GridBoundary + 1 : 0;
     DistanceX = 0;
-    if (FDragMode == TDragModeLt::RectSelect)
+    if (FDragMode == TDragModeLt::RectSelect || FDragMode == TDragModeLt::ColSelect)
         DistanceX = X < h.FrozenBoundary ? X - h.FrozenBoundary : X >= h.GridBoundary ? X - h.GridBoundary + 1 : 0;
     return DistanceX != 0 || DistanceY != 0;
 }
@@ -203,19 +267,26 @@ void TCustomDBGridLt::DragSelectionTo(int X, int Y)
 void TCustomDBGridLt::DataAutoScroll()
 {
     int dx = 0, dy = 0;
-    if (FDragMode == TDragModeLt::None || !DataLinkReady() || !OutsideDataArea(FDragMouse.X, FDragMouse.Y, dx, dy)) {
+    const bool columns = FDragMode == TDragModeLt::ColSelect;
+    if (FDragMode == TDragModeLt::None || !(columns || DataLinkReady()) ||
+        !OutsideDataArea(FDragMouse.X, FDragMouse.Y, dx, dy)) {
         FDataScrollTimer.Stop();
         return;
     }
     const int distance = std::max(std::abs(dx), std::abs(dy));
-    if (FDragMode == TDragModeLt::RecordMoving) {
+    if (columns) {
+        // One column a tick towards the mouse, the one scrolled in joining.
+        ScrollRequest(false, dx < 0 ? scLineUp : scLineDown, 0);
+        const TGridAxisLt h = HorzAxis();
+        ExtendColumnSelectionTo(dx < 0 ? h.FirstShown : h.LastShown);
+    } else if (FDragMode == TDragModeLt::RecordMoving) {
         // Record moving scrolls a row at a time and moves its line along.
         ScrollRequest(true, dy < 0 ? scLineUp : scLineDown, 0);
         TrackRecordMoving(FDragMouse.X, FDragMouse.Y);
     } else {
         ExtendDragSelection(Sign(dy) * std::min(kMaxScrollRecords, std::abs(dy) / 6), Sign(dx));
     }
-    const unsigned interval = static_cast<unsigned>(std::max(0, 200 - 15 * distance));
+    const unsigned interval = static_cast<unsigned>(std::max(0, 200 - (columns ? 10 : 15) * distance));
     if (FDataScrollTimer.Interval() != interval)
         FDataScrollTimer.SetInterval(interval);
 }

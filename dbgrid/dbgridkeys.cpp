@@ -3,6 +3,8 @@
 // keys of a check-box or image cell.
 #include <algorithm>
 
+#include <QApplication>
+
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/inplaceedit.h"
@@ -348,8 +350,16 @@ void TCustomDBGridLt::KeyUp(unsigned& Key, TShiftState Shift)
         AnnounceHeldSortMarking();
 }
 
+bool TCustomDBGridLt::FocusLeftGrid() const
+{
+    const TControl* focused = FindControl(QApplication::focusWidget());
+    return focused && focused != this && !ContainsControl(focused);
+}
+
 void TCustomDBGridLt::DoExit()
 {
+    if (FocusLeftGrid())
+        HideFilterEditor();
     AnnounceHeldSortMarking();
     if (FOptions.Contains(dgRowSelect))
         RepaintRow(Row());

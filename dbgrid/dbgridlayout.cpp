@@ -69,6 +69,7 @@ void TCustomDBGridLt::LayoutChanged()
         throw;
     }
     FInLayout = false;
+    FollowFilterEditor();
 }
 
 void TCustomDBGridLt::Dispatch(TMessage& Message)

@@ -129,4 +129,6 @@ void TCustomDBGridLt::TopLeftChanged()
 {
     TCustomGridLt::TopLeftChanged();
     Invalidate();
+    if (!FInLayout)
+        FollowFilterEditor();
 }

@@ -576,6 +576,7 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    TCursor MouseCursor(int X, int Y, TGridStateLt Sizing) const override;
     void DoExit() override;
     // The double click is raised from MouseDown (not after a width fitting).
     void DblClick() override {}
@@ -669,7 +670,7 @@ private:
     int FIndicatorOffset = 1;
 
     // ---- keyboard and mouse ----
-    enum class TDragModeLt { None, RowSelect, RectSelect, ColSizing, RecordMoving };
+    enum class TDragModeLt { None, RowSelect, RectSelect, ColSelect, ColSizing, RecordMoving };
     static constexpr int kWholeDataSet = 1 << 30;
     bool DataLinkReady() const;
     bool CanModifyDataSet() const;
@@ -703,6 +704,17 @@ private:
     bool InplaceSearchStep(const std::string& Text, TLocateTextDirectionLt Direction);
     void ClearSelectionForMove(TShiftState Shift);
     bool OnColumnSizingBorder(int X, int Y, int& RawCol) const;
+    // The bottom strip of a data column's title, where a press selects the
+    // column (columns allowed, no dgRowSelect).
+    bool OnColumnSelectStrip(int X, int Y, int& RawCol) const;
+    // The indicator cell of a data row with dgMultiSelect.
+    bool OnRowSelectIndicator(int X, int Y) const;
+    // A press on the strip: Shift extends from the anchor column, Ctrl
+    // toggles the column, else it is the only one selected; a drag follows.
+    void SelectColumnByClick(TShiftState Shift, int RawCol);
+    void DragColumnSelectionTo(int X);
+    // Shift-extends the column selection to a grid column of data.
+    void ExtendColumnSelectionTo(int RawCol);
     // The selected columns (when columns or all are selected) and Clicked.
     TColumnsLtList ColumnsToFit(TColumnLt* Clicked) const;
     void SizeColumnLive(int X);
@@ -782,6 +794,10 @@ private:
     TNotifyEvent FOnSumListAfterRecalcAll;
     // The filter row, the text search and the editing rules.
     void PlaceFilterEditor();
+    void FollowFilterEditor();
+    // The focus went to a control outside the grid and its children (not
+    // merely away from the window).
+    bool FocusLeftGrid() const;
     void MoveFilterEditor(int Step, bool Wrap);
     void FilterItemChosen(int Code);
     // The grid style asks to filter at once when a filter list closes.

@@ -1,12 +1,14 @@
 // The data grid's mouse: title buttons and sort marking, clicks on data
 // cells (moving the dataset, selecting, stepping check-box and image
-// cells), live column sizing and the double click that fits a column.
+// cells), live column sizing, the double click that fits a column, and the
+// cursor over sizing borders and the strips that select columns and rows.
 #include <algorithm>
 #include <cstdlib>
 
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
+#include "dbgrid/gridimageslt.h"
 #include "dbgrid/inplaceedit.h"
 #include "platform/data/field.h"
 #include "platform/rtl/clocks.h"
@@ -234,6 +236,13 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         return;
     }
 
+    int selectedCol = -1;
+    if (Button == mbLeft && OnColumnSelectStrip(X, Y, selectedCol)) {
+        SelectColumnByClick(Shift, selectedCol);
+        TCustomControl::MouseDown(Button, Shift, X, Y);
+        return;
+    }
+
     if (Button == mbLeft && cell.Y == FilterRow() && cell.X >= FIndicatorOffset) {
         TColumnLt* column = FColumns->Items(RawToDataColumn(cell.X));
         if (HasFilterCell(column)) {
@@ -361,6 +370,10 @@ void TCustomDBGridLt::MouseMove(TShiftState Shift, int X, int Y)
         DragSelectionTo(X, Y);
         TCustomControl::MouseMove(Shift, X, Y);
         return;
+    case TDragModeLt::ColSelect:
+        DragColumnSelectionTo(X);
+        TCustomControl::MouseMove(Shift, X, Y);
+        return;
     case TDragModeLt::RecordMoving:
         TrackRecordMoving(X, Y);
         TCustomControl::MouseMove(Shift, X, Y);
@@ -369,6 +382,18 @@ void TCustomDBGridLt::MouseMove(TShiftState Shift, int X, int Y)
         break;
     }
     TCustomGridLt::MouseMove(Shift, X, Y);
+}
+
+TCursor TCustomDBGridLt::MouseCursor(int X, int Y, TGridStateLt Sizing) const
+{
+    int raw = -1;
+    if (Sizing != gsNormal || OnColumnSizingBorder(X, Y, raw))
+        return Sizing == gsRowSizing ? crVSplit : crHSplit;
+    if (OnColumnSelectStrip(X, Y, raw))
+        return GridCursorNumber(gcDownLt);
+    if (OnRowSelectIndicator(X, Y))
+        return GridCursorNumber(gcRightLt);
+    return crDefault;
 }
 
 bool TCustomDBGridLt::PopupColumnMenu(const TGridCoordLt& Cell, int X, int Y)

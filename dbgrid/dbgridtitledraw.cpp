@@ -15,7 +15,8 @@ namespace {
 constexpr int kSortMarkerRoom = 16;
 
 // Pixels from the left of Group's band to the left of Leaf, which lies
-// somewhere below it.
+// somewhere below it. A hidden column's width (-1 with column lines, else
+// 0) cancels its separator, so it takes no room.
 int OffsetInBand(const THeadTreeNode* Group, const THeadTreeNode* Leaf)
 {
     const THeadTreeNode* child = Leaf;
@@ -23,7 +24,7 @@ int OffsetInBand(const THeadTreeNode* Group, const THeadTreeNode* Leaf)
         child = child->Parent;
     int offset = 0;
     for (const THeadTreeNode* node = Group->FirstChild; node != child; node = node->NextSibling)
-        offset += std::max(node->Width, 0) + node->SeparatorWidth;
+        offset += node->Width + node->SeparatorWidth;
     return child == Leaf ? offset : offset + OffsetInBand(child, Leaf);
 }
 } // namespace

@@ -111,6 +111,12 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     // The vertical bar moves the list (dblookupgridscroll.cpp).
     void ScrollRequest(bool Vertical, TScrollCode Code, int Thumb) override;
+    // A list whose records all show has no bar to show for them.
+    TScrollBarStateLt VertScrollBarState(const TGridAxisLt& V) override;
+    // The width that shows every column whole: their own widths (before
+    // any fitting), their lines, the frame and the vertical bar when the
+    // rows do not all show.
+    int NeededWidth() const;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
     void Dispatch(TMessage& Message) override;
@@ -159,6 +165,8 @@ protected:
     void StopTracking();
 
 private:
+    // The list holds record numbers and all its records show.
+    bool AllRecordsShown() const;
     void SpecRowChanged();
     void CheckNotLookupMode() const;
     void CheckNotCircular() const;

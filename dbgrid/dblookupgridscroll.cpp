@@ -1,12 +1,14 @@
 // The lookup grid's vertical bar: the lines and pages move the list by
 // whole windows of rows around the current row, the thumb puts a sequenced
 // list on its record number, top and bottom go to the ends. Unlike the data
-// grid's bar it does not ask whether the grid can take the focus: a popup
-// never takes it.
+// grid's bar it does not ask whether the grid can take the focus (a popup
+// never takes it), and it hides while every record of the list shows.
 #include <algorithm>
 
+#include "dbgrid/columnlt.h"
 #include "dbgrid/dblookupgridlt.h"
 #include "platform/data/dataset.h"
+#include "platform/ui/sysmetrics.h"
 
 namespace {
 // The five stops of a list without record numbers.
@@ -50,4 +52,33 @@ void TDBLookupGridLt::ScrollRequest(bool Vertical, TScrollCode Code, int Thumb)
     default: break;
     }
     UpdateScrollBars();
+}
+
+bool TDBLookupGridLt::AllRecordsShown() const
+{
+    const TDataSet* list = FListActive ? DataLink()->DataSet() : nullptr;
+    return list && list->IsSequenced() && list->RecordCount() <= FRowCount;
+}
+
+TScrollBarStateLt TDBLookupGridLt::VertScrollBarState(const TGridAxisLt& V)
+{
+    TScrollBarStateLt state = TCustomDBGridLt::VertScrollBarState(V);
+    if (VertScrollBar()->VisibleMode() == sbAutoShowLt && AllRecordsShown())
+        state.Shown = false;
+    return state;
+}
+
+int TDBLookupGridLt::NeededWidth() const
+{
+    const int lines = Options().Contains(dlgColLinesLt) ? GridLineWidth() : 0;
+    int width = Width() - ClientWidth();
+    if (VertScrollBarControl() && VertScrollBarControl()->Visible())
+        width -= VertScrollBarControl()->Width();
+    for (const TColumnLt* column : VisibleColumns()) {
+        const bool fitted = AutoFitColWidths() && column->AutoFitColWidth() && column->InitialWidth() > 0;
+        width += (fitted ? column->InitialWidth() : column->Width()) + lines;
+    }
+    if (VertScrollBar()->Visible() && !AllRecordsShown())
+        width += GetSystemMetrics(SM_CXVSCROLL);
+    return width;
 }

@@ -19,6 +19,8 @@ namespace {
 constexpr int kIndicatorWidth = 8, kIndicatorHeight = 11;
 constexpr int kMarkerWidth = 9, kMarkerHeight = 10;
 constexpr int kCursorSize = 32;
+// The selection cursors are registered from this number on.
+constexpr TCursor kFirstCursorNumber = 1000;
 // The see-through colours of the pictures: white, olive for the light
 // arrow, magenta for the sort markers.
 constexpr TColor kIndicatorGround = clWhite;
@@ -187,8 +189,16 @@ struct TGridImages {
         SortIndexFont->SetName("Arial");
         SortIndexFont->SetHeight(1 - kMarkerHeight);
 
-        for (const TGridCursorLt kind : {gcDownLt, gcRightLt, gcLeftLt})
+        for (const TGridCursorLt kind : {gcDownLt, gcRightLt, gcLeftLt}) {
             Cursors[kind] = std::make_unique<QCursor>(ArrowCursor(kind));
+            RegisterCursor(kFirstCursorNumber + kind, *Cursors[kind]);
+        }
+    }
+
+    ~TGridImages()
+    {
+        for (const TGridCursorLt kind : {gcDownLt, gcRightLt, gcLeftLt})
+            UnregisterCursor(kFirstCursorNumber + kind);
     }
 
     // The arrow of the current record on the search colour, opaque.
@@ -239,6 +249,12 @@ const TFont* GridSortIndexFont()
 const QCursor& GridCursor(TGridCursorLt Cursor)
 {
     return *Images().Cursors[Cursor];
+}
+
+TCursor GridCursorNumber(TGridCursorLt Cursor)
+{
+    Images();
+    return kFirstCursorNumber + Cursor;
 }
 
 TColor GridSearchColor()

@@ -4,6 +4,7 @@
 // their sort index, and the cursors of a column being moved. The
 // incremental-search colour lives here too: the indicator's search mark is
 // drawn on it.
+#include "platform/ui/controls.h"
 #include "platform/ui/graphics.h"
 
 class QCursor;
@@ -23,8 +24,9 @@ enum TIndicatorImageLt {
 // The pictures of the sort-marker list.
 enum TSortMarkerImageLt { smiDownLt = 0, smiUpLt = 1 };
 
-// The cursors of a column drag: the drop place above the titles, and the
-// grid scrolling to the right or left under it.
+// The selection cursors: pointing down over the strip of a title that
+// selects its column, right (or left, for right-to-left reading) over the
+// indicator cell that selects its row.
 enum TGridCursorLt { gcDownLt, gcRightLt, gcLeftLt };
 
 TCustomImageList* GridIndicatorImages();
@@ -32,6 +34,8 @@ TCustomImageList* GridSortMarkerImages();
 // "Arial", one pixel less high than a sort marker.
 const TFont* GridSortIndexFont();
 const QCursor& GridCursor(TGridCursorLt Cursor);
+// The number under which the cursor is registered for TControl::SetCursor.
+TCursor GridCursorNumber(TGridCursorLt Cursor);
 
 // The incremental-search colours (yellow, black text): setting the colour
 // draws the indicator's search mark anew.

@@ -134,8 +134,11 @@ void TDBGridInplaceEdit::DropDownDataList()
     FDataList->SetUseMultiTitle(box->UseMultiTitle());
     int width = column->DropDownWidth() > 0 ? column->DropDownWidth() : Width();
     if (column->DropDownWidth() == -1)
-        width = FDataList->Width();
+        width = FDataList->NeededWidth();
     FDataList->SetWidth(std::max(width, Width()));
+    // The width decides whether a horizontal bar takes room under the rows:
+    // the height is made to hold the rows again.
+    FDataList->SetRowCount(rows);
     FDataList->SetSelectedKey(DBGrid()->EditKeyValue());
     FDataList->SetAutoFitColWidths(box->AutoFitColWidths());
 }

@@ -4,14 +4,24 @@
 
 #include "dbgrid/controlsdisabled.h"
 #include "platform/data/dataset.h"
+#include "platform/data/field.h"
 #include "platform/rtl/strutils.h"
 
 namespace {
+// The position of the first column showing the field, -1 for none.
+int ColumnOfField(const ILocateTextGridLt& Grid, const std::string& FieldName)
+{
+    for (int i = 0; i < Grid.FullyVisibleColumnCount(); ++i)
+        if (const TField* field = Grid.ColumnField(i); field && SameText(field->FieldName(), FieldName))
+            return i;
+    return -1;
+}
+
 class TCellWalk {
 public:
-    TCellWalk(const ILocateTextGridLt& Grid, TDataSet& DataSet, bool AllColumns)
+    TCellWalk(const ILocateTextGridLt& Grid, TDataSet& DataSet, bool AllColumns, int Column)
         : FDataSet(DataSet), FAllColumns(AllColumns), FCount(Grid.FullyVisibleColumnCount()),
-          FColumn(std::clamp(Grid.CurrentColumnPosition(), 0, FCount - 1))
+          FColumn(std::clamp(Column, 0, FCount - 1))
     {
     }
 
@@ -80,8 +90,8 @@ bool Matches(const std::string& Text, const std::string& Pattern, int Matching)
 }
 } // namespace
 
-bool LocateTextInDataSet(ILocateTextGridLt* Grid, const std::string&, const Variant&, int Matching, int Direction,
-                         unsigned Options, const std::string& Text)
+bool LocateTextInDataSet(ILocateTextGridLt* Grid, const std::string& FieldName, const Variant&, int Matching,
+                         int Direction, unsigned Options, const std::string& Text)
 {
     TDataSet* dataSet = Grid ? Grid->LocateDataSet() : nullptr;
     if (!dataSet || !dataSet->Active() || Grid->FullyVisibleColumnCount() <= 0)
@@ -94,7 +104,11 @@ bool LocateTextInDataSet(ILocateTextGridLt* Grid, const std::string&, const Vari
     };
     const TControlsDisabled disabled(dataSet);
     Grid->SaveRecordPosition();
-    TCellWalk walk(*Grid, *dataSet, Options & ltoAllColumnsLt);
+    // One column is searched: the one showing the field asked for, else the
+    // current one.
+    const bool allColumns = Options & ltoAllColumnsLt;
+    const int named = allColumns || FieldName.empty() ? -1 : ColumnOfField(*Grid, FieldName);
+    TCellWalk walk(*Grid, *dataSet, allColumns, named >= 0 ? named : Grid->CurrentColumnPosition());
     bool found = false;
     if (Direction == ltdAllLt) {
         walk.StartAtFirstRecord();

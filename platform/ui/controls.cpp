@@ -1,7 +1,9 @@
 #include "platform/ui/controls.h"
 
 #include <algorithm>
+#include <map>
 
+#include <QCursor>
 #include <QWidget>
 
 #include "platform/rtl/classbuilder.h"
@@ -63,8 +65,18 @@ LT_IMPLEMENT_CLASS(TGraphicControl, TControl) {}
 namespace {
 TControl* gCaptureControl = nullptr;
 
-Qt::CursorShape CursorShape(TCursor cursor)
+std::map<TCursor, QCursor>& ProgramCursors()
 {
+    static std::map<TCursor, QCursor> cursors;
+    return cursors;
+}
+
+QCursor CursorShape(TCursor cursor)
+{
+    if (cursor > 0) {
+        const auto found = ProgramCursors().find(cursor);
+        return found != ProgramCursors().end() ? found->second : QCursor(Qt::ArrowCursor);
+    }
     switch (cursor) {
     case crCross: return Qt::CrossCursor;
     case crIBeam: return Qt::IBeamCursor;
@@ -92,6 +104,18 @@ Qt::CursorShape CursorShape(TCursor cursor)
 
 const char* const kControlProperty = "lightingControl";
 } // namespace
+
+void RegisterCursor(TCursor Cursor, const QCursor& Shape)
+{
+    if (Cursor <= 0)
+        throw Exception("Cursor " + std::to_string(Cursor) + " is one of the standard cursors");
+    ProgramCursors()[Cursor] = Shape;
+}
+
+void UnregisterCursor(TCursor Cursor)
+{
+    ProgramCursors().erase(Cursor);
+}
 
 const TIdentMap& CursorIdents()
 {

@@ -17,6 +17,7 @@
 #include "platform/ui/messages.h"
 
 class QWidget;
+class QCursor;
 class TBasicAction;
 class TWinControl;
 class TWidgetBridge;
@@ -31,6 +32,12 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
                   crMultiDrag = -16, crSQLWait = -17, crNo = -18, crAppStart = -19, crHelp = -20,
                   crHandPoint = -21, crSizeAll = -22;
 const TIdentMap& CursorIdents();
+// Cursors of the program's own, under numbers above zero: a control whose
+// Cursor is such a number shows the registered shape. Registering a number
+// again replaces the shape for controls that set it from then on;
+// unregistering makes the number an arrow.
+void RegisterCursor(TCursor Cursor, const QCursor& Shape);
+void UnregisterCursor(TCursor Cursor);
 
 enum TControlStyleItem { csAcceptsControls, csCaptureMouse, csDesignInteractive, csClickEvents, csFramed,
                          csSetCaption, csOpaque, csDoubleClicks, csFixedWidth, csFixedHeight, csNoDesignVisible,

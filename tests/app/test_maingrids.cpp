@@ -3,8 +3,9 @@
 // channel cell toggles the channel, rows with pending changes are painted
 // blue (steps) or red (the other tables) until applied or cancelled. The
 // programme row's list of scheme names appears on the screen, also empty on
-// a fresh database; the time table's upper title bands reach the top of the
-// title row. A drag down the steps' delays selects them.
+// a fresh database, with no scroll bar while its rows all show; a five-digit
+// delay shows whole in its editor; the time table's upper title bands reach
+// the top of the title row. A drag down the steps' delays selects them.
 #include "tests/app/programtesting.h"
 
 #include <QGuiApplication>
@@ -53,6 +54,20 @@ protected:
         DM->cdsTime->ApplyUpdates(-1);
         DM->cdsProgramm->First();
         DM->cdsTime->First();
+    }
+
+    // Clicks the button of the first programme row's scheme name: its list
+    // drops down and shows; nullptr when it did not.
+    TPopupDataGridLt* DropSchemeList()
+    {
+        TDBGridLt* grid = frmMain->grdProgramm;
+        const TRect name = DataCellBounds(grid, 0, 1);
+        QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(name.Right - 3, (name.Top + name.Bottom) / 2));
+        auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
+        if (!editor || !editor->ListShown())
+            return nullptr;
+        TPopupDataGridLt* list = editor->Column()->LookupPopupGrid();
+        return QTest::qWaitForWindowExposed(list->Widget()) ? list : nullptr;
     }
 };
 
@@ -156,12 +171,9 @@ TEST_F(MainGrids, TheSchemeListOfAProgrammeRowIsOnTheScreenBelowItsCell)
     MakeProgrammeAndTimeTable();
     TDBGridLt* grid = frmMain->grdProgramm;
     const TRect name = DataCellBounds(grid, 0, 1);
-    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(name.Right - 3, (name.Top + name.Bottom) / 2));
-    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(grid->InplaceEditor());
-    ASSERT_NE(editor, nullptr);
-    ASSERT_TRUE(editor->ListShown());
-    QWidget* list = editor->Column()->LookupPopupGrid()->Widget();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    TPopupDataGridLt* popup = DropSchemeList();
+    ASSERT_NE(popup, nullptr);
+    QWidget* list = popup->Widget();
 
     const QRect area = list->geometry();
     EXPECT_EQ(area.top(), grid->Widget()->mapToGlobal(QPoint(0, name.Bottom)).y());
@@ -178,6 +190,45 @@ TEST_F(MainGrids, TheSchemeListOfAProgrammeRowIsOnTheScreenBelowItsCell)
         for (int x = 0; x < painted.width(); ++x)
             same += onScreen.pixel(x, y) == painted.pixel(x, y);
     EXPECT_GE(same, painted.width() * painted.height() * 95 / 100);
+}
+
+// Three schemes fit the list's rows: it has nothing to scroll and shows no
+// bar for it.
+TEST_F(MainGrids, TheSchemeListShowsNoScrollBarWhenAllItsRowsFit)
+{
+    MakeProgrammeAndTimeTable();
+    TPopupDataGridLt* list = DropSchemeList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(DM->cdsSchemes->RecordCount(), 3);
+    EXPECT_FALSE(list->VertScrollBarControl() && list->VertScrollBarControl()->Visible());
+}
+
+// The steps grid's delay column is 34 pixels wide: a delay of five digits
+// being typed shows whole in its editor, its first digit included.
+TEST_F(MainGrids, AFiveDigitDelayShowsWholeWhileEditedInItsNarrowColumn)
+{
+    frmMain->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frmMain->Widget()));
+    TDBGridLt* grid = frmMain->grdLighting;
+    ASSERT_EQ(grid->Columns()->Items(0)->Width(), 34);
+    DM->cdsLighting->First();
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, CellCentre(grid, 0, 2));
+    TypeInto(frmMain->Widget(), "65535");
+    TInplaceEdit* editor = grid->InplaceEditor();
+    ASSERT_TRUE(editor && editor->Visible());
+    ASSERT_EQ(editor->Text(), "65535");
+    // The painted digits span the width of the whole text.
+    const QImage image = editor->Widget()->grab().toImage();
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    TCanvas canvas;
+    canvas.SetFont(editor->Font());
+    EXPECT_GE(right - left + 2, canvas.TextWidth("65535"));
 }
 
 // The time table's two-level titles: the band over "час." and "мин." covers

@@ -1,8 +1,10 @@
 // Renders data grids with every kind of title (plain, sort-marked, vertical,
 // multi-level), check boxes, odd and even rows, the indicator's states,
-// footers, a selection and a column's edit buttons, the grid's shared
-// pictures enlarged, and the title rows of the multi-level grid's RTF export
-// as text, into one picture for looking at them:
+// footers, a selection and a column's edit buttons, columns selected by
+// clicks on their titles' strip with the selection cursor over it, the
+// filter row's editor after a scroll, the grid's shared pictures enlarged,
+// and the title rows of the multi-level grid's RTF export as text, into one
+// picture for looking at them:
 //   dbgrid_gallery OUTPUT.png
 #include <algorithm>
 #include <cstdio>
@@ -25,6 +27,7 @@
 #include "dbgrid/gridexportrtf.h"
 #include "dbgrid/gridimageslt.h"
 #include "dbgrid/gridstylelt.h"
+#include "dbgrid/inplacefilteredit.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"
@@ -191,7 +194,6 @@ int main(int argc, char** argv)
     TForm form(nullptr);
     form.SetCaption("Data grids");
     form.SetColor(clBtnFace);
-    form.SetBounds(20, 20, 900, 720);
 
     // Plain and sort-marked titles, odd and even rows, check boxes, footers.
     TStepsTable plainSteps(&form, 12);
@@ -263,11 +265,44 @@ int main(int argc, char** argv)
     ShowEditButtons(buttons);
     ShowEditButtons(flatButtons);
 
+    // Columns selected by a click and a Ctrl+click on the bottom strip of
+    // their titles; the mouse rests on another strip.
+    TStepsTable selectSteps(&form, 6);
+    TDBGridLt* selecting = MakeGrid(&form, selectSteps, 10, 710, 420, 160);
+    // The filter row's editor, opened on the delay and typed into, follows
+    // its cell when the grid scrolls one column.
+    TStepsTable filterSteps(&form, 6);
+    TDBGridLt* filtering = MakeGrid(&form, filterSteps, 450, 710, 420, 160);
+    filtering->STFilter()->SetVisible(true);
+    for (int i = 0; i < filtering->Columns()->Count(); ++i)
+        filtering->Columns()->Items(i)->SetWidth(130);
+
+    form.SetBounds(20, 20, 900, 900);
     form.Show();
     plain->SetFocus();
     QTest::qWait(300);
 
-    const QImage grids = form.Widget()->grab().toImage();
+    const auto titleStrip = [](TDBGridLt* Grid, int DataCol) {
+        const TRect r = Grid->CellBounds(Grid->DataToRawColumn(DataCol), 0);
+        return QPoint((r.Left + r.Right) / 2, r.Bottom - 2);
+    };
+    QTest::mouseClick(selecting->Widget(), Qt::LeftButton, {}, titleStrip(selecting, 0));
+    QTest::mouseClick(selecting->Widget(), Qt::LeftButton, Qt::ControlModifier, titleStrip(selecting, 2));
+    const QPoint hover = titleStrip(selecting, 3);
+    QTest::mouseMove(selecting->Widget(), hover);
+    filtering->ShowFilterEditor(filtering->Columns()->Items(1));
+    QTest::keyClicks(filtering->FilterEditor()->Widget(), "> 300");
+    filtering->SetFirstShownCol(filtering->FirstShownCol() + 1);
+    QTest::qWait(100);
+
+    QImage grids = form.Widget()->grab().toImage();
+    {
+        // The cursor the selecting grid shows, where the mouse rests.
+        const QCursor cursor = selecting->Widget()->cursor();
+        const QPoint at = selecting->Widget()->mapTo(form.Widget(), hover) - cursor.hotSpot();
+        QPainter overlay(&grids);
+        overlay.drawPixmap(at, cursor.pixmap());
+    }
     const QImage pictures = SharedPictures();
     const QImage rtf = RtfTitleText(multi);
     QImage out(std::max({grids.width(), pictures.width(), rtf.width()}),
@@ -278,7 +313,8 @@ int main(int argc, char** argv)
     painter.drawImage(0, grids.height(), pictures);
     painter.drawImage(0, grids.height() + pictures.height(), rtf);
     painter.end();
-    for (TDBGridLt* grid : {plain, multi, editing, inserting, searching, flat, framed, buttons, flatButtons})
+    for (TDBGridLt* grid :
+         {plain, multi, editing, inserting, searching, flat, framed, buttons, flatButtons, selecting, filtering})
         grid->SetStyle(nullptr);
     if (!out.save(QString::fromStdString(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);

@@ -79,6 +79,43 @@ TEST(ColumnDropDownBox, BoxColumnsAndOptionsShapeTheListAndThePickReachesTheFiel
     EXPECT_EQ(f.SchemeName->AsString(), "Ночь");
 }
 
+TEST(ColumnDropDownBox, ADropDownWidthOfMinusOneGivesTheListTheWidthItsColumnsNeed)
+{
+    struct TCase {
+        const char* Name;
+        bool AutoFit;
+        int Rows;   // DropDownRows: 2 of the 3 schemes need the bar
+    };
+    for (const TCase& c : {TCase{"own widths", false, 7}, TCase{"fitted widths", true, 7},
+                           TCase{"with the bar", true, 2}}) {
+        SCOPED_TRACE(c.Name);
+        TProgrammeGrid f;
+        TColumnLt* column = f.Column(TProgrammeGrid::cSchemeName);
+        column->SetWidth(50);
+        TColumnDropDownBoxLt* box = column->DropDownBox();
+        box->Columns()->Add()->SetFieldName("FNAME");
+        box->Columns()->Add()->SetFieldName("FSCHEME");
+        box->Columns()->Items(0)->SetWidth(130);
+        box->Columns()->Items(1)->SetWidth(45);
+        box->SetAutoFitColWidths(c.AutoFit);
+        column->SetDropDownRows(c.Rows);
+        column->SetDropDownWidth(-1);
+
+        TDBGridInplaceEdit* editor = f.EditColumn(TProgrammeGrid::cSchemeName);
+        TPopupDataGridLt* list = OpenList(editor);
+        ASSERT_NE(list, nullptr);
+        const int lines = 2 * list->GridLineWidth();
+        EXPECT_GE(list->ClientWidth(), 130 + 45 + lines);
+        EXPECT_LE(list->ClientWidth(), 130 + 45 + lines + 2);
+        EXPECT_EQ(list->Columns()->Items(0)->Width(), 130) << "nothing narrowed";
+        EXPECT_EQ(list->RowCount(), std::min(3, c.Rows)) << "no row more than the records";
+        const bool bar = list->VertScrollBarControl() && list->VertScrollBarControl()->Visible();
+        EXPECT_EQ(bar, c.Rows == 2);
+        // Every column shows whole: nothing to scroll sideways.
+        EXPECT_EQ(list->HorzAxis().LastFullShown, list->ColCount() - 1);
+    }
+}
+
 TEST(ColumnDropDownBox, ListSourceReplacesTheLookupDatasetUntilItIsFreed)
 {
     TProgrammeGrid f;
@@ -179,6 +216,24 @@ TEST(ColumnDropDownBox, SpecialRowStandsForItsValueAndForKeysNotInTheList)
     // A later change of the column's row reaches the list.
     spec->SetCellsText("<пусто>");
     EXPECT_EQ(list->SpecRow()->CellsText(), "<пусто>");
+
+    // The editor of a cell the row stands for shows the row's text and
+    // holds the row's value as its key: a key not in the list, and Null.
+    for (const int recNo : {3, 4}) {
+        SCOPED_TRACE(recNo);
+        f.Table->SetRecNo(recNo);
+        editor = f.EditColumn(TProgrammeGrid::cSchemeName);
+        EXPECT_EQ(editor->Text(), "<пусто>");
+        EXPECT_TRUE(f.Grid->EditKeyValue().IsNull());
+        f.Grid->SetEditorMode(false);
+    }
+    f.Table->SetRecNo(2);
+    f.Table->Edit();
+    f.Scheme->SetAsInteger(2);
+    f.Table->Post();
+    editor = f.EditColumn(TProgrammeGrid::cSchemeName);
+    EXPECT_EQ(editor->Text(), "Вечер");
+    EXPECT_EQ(f.Grid->EditKeyValue().AsInteger(), 2);
 }
 
 TEST(ColumnDropDownBox, MovingTheListsColumnsCarriesTheSpecialRowCellsBackToTheColumn)

@@ -1,9 +1,11 @@
 // Columns and titles on a client table: the kind decision, key images,
 // stepping to the next value, check states with ';' lists, explicit
-// flags and storing, multi-sort numbering and the sort marker's room.
+// flags and storing, what Assign copies, multi-sort numbering and the sort
+// marker's room.
 #include <gtest/gtest.h>
 
 #include "dbgrid/columndefvalueslt.h"
+#include "dbgrid/columnfilterlt.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/imglist.h"
@@ -183,6 +185,30 @@ TEST(ColumnLt, ExplicitFlagsDecideWhatIsStored)
     EXPECT_EQ(d.Delay->DisplayLabel(), "мс");
     EXPECT_FALSE(d.Column(1)->IsExplicit(cevTitleCaption));
     EXPECT_EQ(WriteComponentToText(*d.Grid).find("Columns"), std::string::npos);
+}
+
+TEST(ColumnLt, AssignLeavesTheFilterSettingsOfTheColumnAlone)
+{
+    TStepsGrid f;
+    TColumnLt* source = f.Grid->Columns()->Add();
+    source->SetFieldName("FNAME");
+    source->SetWidth(140);
+    source->Title()->SetCaption("Название");
+    TSTColumnFilterLt* filter = source->STFilter();
+    filter->SetDataField("FID");
+    filter->SetKeyField("FID");
+    filter->SetListField("FNAME");
+    filter->SetVisible(false);
+    TColumnLt* copy = f.Grid->Columns()->Add();
+    copy->STFilter()->SetDataField("FDELAY");
+    copy->Assign(source);
+    EXPECT_EQ(copy->FieldName(), "FNAME");
+    EXPECT_EQ(copy->Width(), 140);
+    EXPECT_EQ(copy->Title()->Caption(), "Название");
+    EXPECT_EQ(copy->STFilter()->DataField(), "FDELAY");
+    EXPECT_EQ(copy->STFilter()->KeyField(), "");
+    EXPECT_EQ(copy->STFilter()->ListField(), "");
+    EXPECT_TRUE(copy->STFilter()->Visible());
 }
 
 TEST(ColumnLt, MultiSortNumbersTheMarkersAndRenumbersOnRemoval)

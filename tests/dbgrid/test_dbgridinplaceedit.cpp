@@ -312,6 +312,100 @@ TEST(DBGridInplaceEdit, UpDownButtonsStepAKeyColumn)
     EXPECT_EQ(f.State->AsString(), "0");
 }
 
+TEST(DBGridInplaceEdit, ADoubleClickInTheEditorOfAColumnThatStepsOnDoubleClicksStepsIt)
+{
+    TProgrammeGrid f;
+    TColumnLt* state = f.Column(TProgrammeGrid::cState);
+    SetList(state->KeyList(), {"1", "0", "x"});
+    SetList(state->PickList(), {"Вкл", "Выкл", "Икс"});
+    state->SetWidth(80);
+    TColumnLt* note = f.Column(TProgrammeGrid::cNote);
+    SetList(note->PickList(), {"первая", "вторая", "третья"});
+    struct TCase {
+        const char* Name;
+        TColumnLt* Column;
+        TStringField* Field;
+        bool Steps;
+        std::vector<std::string> Values;   // after a double click, a Shift one
+    };
+    const TCase cases[] = {
+        {"key list", state, f.State, true, {"0", "1"}},
+        {"pick list", note, f.Note, true, {"вторая", "первая"}},
+        {"without DblClickNextVal", note, f.Note, false, {"первая", "первая"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        f.Table->First();
+        c.Column->SetDblClickNextVal(c.Steps);
+        TDBGridInplaceEdit* editor = f.EditColumn(c.Column->Index());
+        ASSERT_TRUE(editor->Visible());
+        const QPoint middle(5, editor->Height() / 2);
+        QTest::mouseDClick(EditorWidget(editor), Qt::LeftButton, {}, middle);
+        EXPECT_EQ(c.Field->AsString(), c.Values[0]);
+        QTest::mouseDClick(EditorWidget(editor), Qt::LeftButton, Qt::ShiftModifier, middle);
+        EXPECT_EQ(c.Field->AsString(), c.Values[1]);
+        f.Grid->SetEditorMode(false);
+        f.Table->Cancel();
+    }
+
+    // The first press on the grid opens the editor, the second lands in
+    // it: together they are the double click.
+    f.Table->First();
+    state->SetDblClickNextVal(true);
+    f.EditColumn(TProgrammeGrid::cState);
+    f.Grid->SetEditorMode(false);
+    const TRect cell = f.Grid->CellBounds(f.Grid->Col(), f.Grid->Row());
+    // On the text, left of the list's button.
+    const QPoint at(cell.Left + 5, (cell.Top + cell.Bottom) / 2);
+    QTest::mousePress(f.Grid->Widget(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(f.Grid->Widget(), Qt::LeftButton, {}, at);
+    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(f.Grid->InplaceEditor());
+    ASSERT_TRUE(editor && editor->Visible());
+    EXPECT_EQ(f.State->AsString(), "1");
+    const QPoint inEditor = EditorWidget(editor)->mapFromGlobal(f.Grid->Widget()->mapToGlobal(at));
+    QTest::mousePress(EditorWidget(editor), Qt::LeftButton, {}, inEditor);
+    QTest::mouseRelease(EditorWidget(editor), Qt::LeftButton, {}, inEditor);
+    EXPECT_EQ(f.State->AsString(), "0");
+    // A third press is a press again.
+    QTest::mousePress(EditorWidget(editor), Qt::LeftButton, {}, inEditor);
+    QTest::mouseRelease(EditorWidget(editor), Qt::LeftButton, {}, inEditor);
+    EXPECT_EQ(f.State->AsString(), "0");
+}
+
+TEST(DBGridInplaceEdit, StepsStartFromTheTextTheEditorShows)
+{
+    TProgrammeGrid f;
+    TColumnLt* note = f.Column(TProgrammeGrid::cNote);
+    SetList(note->PickList(), {"первая", "вторая", "третья"});
+    struct TCase {
+        const char* Name;
+        int Column;
+        const char* Typed;
+        double Step;
+        std::string Stored;
+    };
+    const TCase cases[] = {
+        {"number", TProgrammeGrid::cValue, "10", 1.0, "11"},
+        {"number backward", TProgrammeGrid::cValue, "10", -1.5, "8.5"},
+        {"empty number counts as 0", TProgrammeGrid::cValue, "", 1.0, "1"},
+        {"pick list", TProgrammeGrid::cNote, "вторая", 1.0, "третья"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        f.Table->First();
+        TDBGridInplaceEdit* editor = f.EditColumn(c.Column);
+        editor->SetText(c.Typed);   // shown, not yet stored
+        f.Column(c.Column)->StepValue(c.Step);
+        EXPECT_EQ(f.Column(c.Column)->BoundField()->AsString(), c.Stored);
+        f.Grid->SetEditorMode(false);
+        f.Table->Cancel();
+    }
+    // Without an editor the field's own value is the start.
+    f.Table->First();
+    f.Column(TProgrammeGrid::cValue)->StepValue(1.0);
+    EXPECT_EQ(f.Value->AsFloat(), 3.5);
+}
+
 TEST(DBGridInplaceEdit, RecentTextsDropDownWhileTypingAndStoreTheirSize)
 {
     TProgrammeGrid f;
@@ -370,6 +464,42 @@ TEST(DBGridInplaceEdit, RequiredMarkAndButtonAreDrawn)
     EXPECT_EQ(clicks, 1);
     QTest::mouseClick(button->Widget(), Qt::LeftButton);
     EXPECT_EQ(clicks, 2);
+}
+
+// The ink of an image darker than mid grey: its leftmost and rightmost
+// columns, -1 for none.
+std::pair<int, int> DarkInkColumns(const QImage& Image)
+{
+    int left = -1, right = -1;
+    for (int y = 0; y < Image.height(); ++y)
+        for (int x = 0; x < Image.width(); ++x)
+            if (qGray(Image.pixel(x, y)) < 100) {
+                left = left < 0 ? x : std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
+}
+
+TEST(DBGridInplaceEdit, AFiveDigitNumberShowsWholeInANarrowColumn)
+{
+    TProgrammeGrid f;
+    f.Column(TProgrammeGrid::cValue)->SetWidth(34);
+    TDBGridInplaceEdit* editor = f.EditColumn(TProgrammeGrid::cValue);
+    ASSERT_EQ(editor->Width(), 34);
+    const TRect insets{2, 2, 32, editor->Height()};
+    EXPECT_EQ(editor->EditRect(), insets) << "a short number keeps the insets";
+    editor->SelectAll();
+    TypeText(editor, "65535");
+    ASSERT_EQ(editor->Text(), "65535");
+    const auto [left, right] = DarkInkColumns(editor->Widget()->grab().toImage());
+    TCanvas canvas;
+    canvas.SetFont(editor->Font());
+    EXPECT_GE(right - left + 2, canvas.TextWidth("65535")) << "every digit painted";
+    EXPECT_GE(left, 0);
+    // Shortened again, the text goes back between the insets.
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Backspace);
+    QTest::keyClick(EditorWidget(editor), Qt::Key_Backspace);
+    EXPECT_EQ(editor->EditRect(), insets);
 }
 
 TEST(DBGridInplaceEdit, LookupListShowsTheSchemesAndWritesTheChosenKey)

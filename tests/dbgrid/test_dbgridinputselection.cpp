@@ -1,11 +1,18 @@
 // The selection driven by the data grid's keys and mouse: Shift with the
-// arrows and clicks, Ctrl-clicks on rows, drags that scroll while the mouse
-// is outside the data area, and deleting the marked records.
+// arrows and clicks, Ctrl-clicks on rows, clicks and drags on the bottom
+// strip of titles that select columns (with their cursors), drags that
+// scroll while the mouse is outside the data area, and deleting the marked
+// records.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include <QCursor>
+#include <QImage>
+#include <QWidget>
+
+#include "dbgrid/gridimageslt.h"
 #include "platform/ui/application.h"
 #include "platform/ui/repeattimer.h"
 #include "tests/dbgrid/dbgridinputtesting.h"
@@ -43,6 +50,27 @@ struct TMultiSelectGrid : TInputStepsGrid {
         return id;
     }
     int DataRow(int Record) const { return Grid->TitleRowCount() + Record; }
+
+    // A point in the bottom strip of a data column's title, and one in its
+    // upper half.
+    QPoint TitleStrip(int DataCol) const
+    {
+        const TRect r = Grid->CellBounds(Grid->DataToRawColumn(DataCol), 0);
+        return {(r.Left + r.Right) / 2, r.Bottom - 2};
+    }
+    QPoint TitleTop(int DataCol) const
+    {
+        const TRect r = Grid->CellBounds(Grid->DataToRawColumn(DataCol), 0);
+        return {(r.Left + r.Right) / 2, r.Top + 2};
+    }
+    // The indexes of the selected columns.
+    std::vector<int> SelectedColumns() const
+    {
+        std::vector<int> indexes;
+        for (const TColumnLt* column : *Selection()->ColumnList())
+            indexes.push_back(column->Index());
+        return indexes;
+    }
 };
 } // namespace
 
@@ -247,4 +275,113 @@ TEST(DBGridInputSelection, FittingAColumnWidthFitsTheSelectedColumnsToo)
     EXPECT_LT(f.Column(0)->Width(), 80);
     EXPECT_EQ(f.Column(1)->Width(), 80);
     EXPECT_LT(f.Column(2)->Width(), 80);
+}
+
+TEST(DBGridInputSelection, ClicksOnTheBottomStripOfTitlesSelectColumns)
+{
+    TMultiSelectGrid f;
+    f.Click(f.TitleStrip(0));
+    EXPECT_EQ(f.Selection()->SelectionType(), gstColumns);
+    EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{0}));
+    f.Click(f.TitleStrip(2), Qt::ShiftModifier);
+    EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{0, 1, 2}));
+    f.Click(f.TitleStrip(1), Qt::ControlModifier);
+    EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{0, 2}));
+    f.Click(f.TitleStrip(3), Qt::ControlModifier);
+    EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{0, 2, 3}));
+    // Above the strip a title is a title: no column is selected there.
+    f.Click(f.TitleTop(1));
+    EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{0, 2, 3}));
+    // A plain click on the strip makes its column the only one.
+    f.Click(f.TitleStrip(1));
+    EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{1}));
+
+    // The selected column's title is painted dark, the others are not.
+    const QImage image = f.Grid->Widget()->grab().toImage();
+    const QPoint selected = f.TitleTop(1), plain = f.TitleTop(2);
+    EXPECT_EQ(PixelColor(image, selected.x(), selected.y()), RGBColor(64, 64, 64));
+    EXPECT_NE(PixelColor(image, plain.x(), plain.y()), RGBColor(64, 64, 64));
+
+    struct TCase {
+        const char* Name;
+        TDBGridLtAllowedSelections Allowed;
+        bool RowSelect;
+    };
+    for (const TCase& c : {TCase{"columns not allowed", {gstRecordBookmarks, gstRectangle, gstAll}, false},
+                           TCase{"rows selected whole", {gstRecordBookmarks, gstColumns}, true}}) {
+        TMultiSelectGrid g(5, c.Allowed);
+        if (c.RowSelect)
+            g.Grid->SetOptions(g.Grid->Options() + TDBGridOptions{dgRowSelect});
+        g.Click(g.TitleStrip(1));
+        EXPECT_EQ(g.Selection()->SelectionType(), gstNon) << c.Name;
+    }
+}
+
+TEST(DBGridInputSelection, TheMouseOverTitleStripsAndIndicatorsShowsTheSelectionCursors)
+{
+    TMultiSelectGrid f;
+    QWidget* w = f.Grid->Widget();
+    struct TCase {
+        const char* Where;
+        QPoint At;
+        TCursor Cursor;
+    };
+    const TCase cases[] = {
+        {"title strip", f.TitleStrip(1), GridCursorNumber(gcDownLt)},
+        {"title above the strip", f.TitleTop(1), crDefault},
+        {"indicator of a data row", f.Centre(0, f.DataRow(1)), GridCursorNumber(gcRightLt)},
+        {"data cell", f.Centre(f.Grid->DataToRawColumn(1), f.DataRow(1)), crDefault},
+        {"title border", f.TitleBorder(f.Grid->DataToRawColumn(1)), crHSplit},
+    };
+    // On a window system the pointer's move arrives as an event later.
+    const auto cursorBecomes = [&](TCursor Cursor) { return WaitUntil([&] { return f.Grid->Cursor() == Cursor; }); };
+    for (const TCase& c : cases) {
+        QTest::mouseMove(w, c.At);
+        EXPECT_TRUE(cursorBecomes(c.Cursor)) << c.Where << ": " << f.Grid->Cursor();
+    }
+    // The window shows the grid's own picture of the cursor.
+    QTest::mouseMove(w, f.TitleStrip(2));
+    ASSERT_TRUE(cursorBecomes(GridCursorNumber(gcDownLt)));
+    EXPECT_EQ(w->cursor().pixmap().toImage(), GridCursor(gcDownLt).pixmap().toImage());
+    EXPECT_EQ(w->cursor().hotSpot(), GridCursor(gcDownLt).hotSpot());
+    // Without multi-select the indicator selects no rows.
+    f.Grid->SetOptions(f.Grid->Options() - TDBGridOptions{dgMultiSelect});
+    QTest::mouseMove(w, f.Centre(0, f.DataRow(2)));
+    EXPECT_TRUE(cursorBecomes(crDefault));
+}
+
+TEST(DBGridInputSelection, DraggingAlongTitleStripsSelectsTheColumnsPassedAndScrollsAtTheEdge)
+{
+    TManualTimerClock clock;
+    SetTimerClock(&clock);
+    {
+        TMultiSelectGrid f;
+        for (int i = 0; i < 4; ++i)
+            f.Column(i)->SetWidth(110);
+        QWidget* w = f.Grid->Widget();
+        QTest::mousePress(w, Qt::LeftButton, {}, f.TitleStrip(0));
+        QTest::mouseMove(w, f.TitleStrip(1));
+        EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{0, 1}));
+        // Anywhere down the column counts; back towards the start unselects.
+        QTest::mouseMove(w, f.Centre(f.Grid->DataToRawColumn(0), f.DataRow(2)));
+        EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{0}));
+
+        // 10 pixels right of the shown columns: a column every
+        // 200 - 10 * 10 = 100 ms after the first tick at 60 ms.
+        ASSERT_LT(f.Grid->HorzAxis().LastShown, f.Grid->DataToRawColumn(3));
+        const int right = f.Grid->HorzAxis().GridBoundary;
+        QTest::mouseMove(w, QPoint(right + 9, f.TitleStrip(0).y()));
+        const int first = f.Grid->HorzAxis().FirstShown;
+        clock.Advance(59);
+        EXPECT_EQ(f.Grid->HorzAxis().FirstShown, first);
+        clock.Advance(1);
+        EXPECT_EQ(f.Grid->HorzAxis().FirstShown, first + 1);
+        clock.Advance(100);
+        EXPECT_EQ(f.Grid->HorzAxis().FirstShown, first + 2);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(right + 9, f.TitleStrip(0).y()));
+        EXPECT_EQ(f.SelectedColumns(), (std::vector<int>{0, 1, 2, 3}));
+        clock.Advance(500);
+        EXPECT_EQ(f.Grid->HorzAxis().FirstShown, first + 2);
+    }
+    SetTimerClock(nullptr);
 }

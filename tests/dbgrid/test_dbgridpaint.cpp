@@ -1,7 +1,9 @@
 // The data grid's painting checked on its pixels: the record the cell
-// handlers see, the current record kept, handler order, odd and even rows,
-// indicator marks by dataset state, sort markers and their index, multi-level
-// and vertical titles, a column's edit buttons, and where each cell belongs.
+// handlers see, the current record kept, handler order, odd and even rows
+// (numbered by the dataset or the sum list), the required-value mark,
+// indicator marks by dataset state, sort markers and their index,
+// multi-level and vertical titles, a column's edit buttons, and where each
+// cell belongs.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -12,11 +14,13 @@
 #include <vector>
 
 #include "dbgrid/colcellparamslt.h"
+#include "dbgrid/dbgridsumlist.h"
 #include "dbgrid/filterrowcolor.h"
 #include "dbgrid/gridimageslt.h"
 #include "platform/ui/imglist.h"
 #include "platform/ui/sysmetrics.h"
 #include "tests/dbgrid/dbgridtesting.h"
+#include "tests/dbgrid/sumlisttable.h"
 
 namespace {
 QRgb Rgb(TColor Color)
@@ -183,6 +187,73 @@ TEST(DBGridPaint, OddAndEvenRowsUnlessTheColumnHasItsOwnColour)
     }
 }
 
+// A client table that numbers no records itself.
+class TUnnumberedTable : public TClientDataSet {
+public:
+    using TClientDataSet::TClientDataSet;
+    bool IsSequenced() const override { return false; }
+};
+
+TEST(DBGridPaint, OddAndEvenRowsOfADatasetWithoutNumbersFollowTheSumListsNumbers)
+{
+    TestApplication();
+    TSumListTable<TUnnumberedTable> t;
+    for (const int id : {1, 2, 3, 4})
+        t.Add(id, 1.0, 1);
+    t.Table->First();
+    TDataSource source(nullptr);
+    source.SetDataSet(t.Table);
+    TForm form(nullptr);
+    auto* g = new TDBGridLt(&form);
+    g->SetParent(&form);
+    g->SetBorderStyle(bsNone);
+    g->SetBounds(0, 0, 320, 140);
+    g->SetOddRowColor(RGBColor(255, 230, 230));
+    g->SetEvenRowColor(RGBColor(230, 255, 230));
+    g->SetDataSource(&source);
+    ShowForm(form, 340, 160);
+    for (const bool numbered : {false, true}) {
+        SCOPED_TRACE(numbered ? "virtual records" : "no numbers");
+        g->SumList()->SetVirtualRecords(numbered);
+        g->SumList()->SetActive(numbered);
+        const QImage image = Grab(*g);
+        for (int row = 1; row <= 4; ++row) {
+            const TColor expected = !numbered ? g->Color() : row % 2 ? g->OddRowColor() : g->EvenRowColor();
+            const TRect cell = g->CellBounds(3, row);
+            EXPECT_GT(CountPixels(image, cell, expected), cell.Width() * cell.Height() / 3) << row;
+        }
+    }
+}
+
+TEST(DBGridPaint, TheRequiredMarkOfACellAsksTheColumn)
+{
+    TStepsGrid f(3, 320, 140);
+    TDBGridLt& g = *f.Grid;
+    TColumnLt* column = f.Column(2);
+    column->SetHighlightRequired(true);
+    f.Name->SetRequired(true);
+    f.Table->Edit();
+    f.Name->Clear();
+    const TRect cell = g.CellBounds(g.DataToRawColumn(2), 1);
+    const auto redPixels = [&] {
+        const QImage image = Grab(g);
+        return CountPixels(image, TRect{cell.Left, cell.Bottom - 2, cell.Right, cell.Bottom}, clRed);
+    };
+    EXPECT_GT(redPixels(), (cell.Width() - 5) / 3) << "a required value missing";
+    std::vector<TObject*> asked;
+    bool answer = false;
+    column->SetOnCheckDrawRequiredState([&](TObject* Sender, bool& DrawState) {
+        asked.push_back(Sender);
+        DrawState = answer;
+    });
+    EXPECT_EQ(redPixels(), 0) << "the column's handler says no";
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.front(), column);
+    f.Name->SetAsString("есть");
+    answer = true;
+    EXPECT_GT(redPixels(), (cell.Width() - 5) / 3) << "the handler marks a given value";
+}
+
 TEST(DBGridPaint, IndicatorShowsTheStateOfTheCurrentRecord)
 {
     TStepsGrid f(3, 320, 140);
@@ -274,6 +345,33 @@ TEST(DBGridPaint, MultiLevelTitleSharesTheFirstWordAcrossItsColumns)
     EXPECT_GT(InkPixels(image, TRect{left.Left + 2, leafTop + 1, left.Right - 2, left.Bottom - 1}), 10);
     EXPECT_GT(InkPixels(image, TRect{right.Left + 2, leafTop + 1, right.Right - 2, right.Bottom - 1}), 10);
     EXPECT_TRUE(group->Painted);
+}
+
+TEST(DBGridPaint, AHiddenColumnInsideATitleGroupLeavesTheGroupsBandWhereItIs)
+{
+    // The same two shown columns under one group, once with a hidden
+    // column between them: the titles look the same.
+    const auto titles = [](bool WithHidden) {
+        TStepsGrid f(3, 320, 140);
+        TDBGridLt& g = *f.Grid;
+        g.SetUseMultiTitle(true);
+        const auto add = [&](const char* Field, const char* Caption, bool Visible) {
+            TColumnLt* column = g.Columns()->Add();
+            column->SetFieldName(Field);
+            column->Title()->SetCaption(Caption);
+            column->SetWidth(70);
+            column->SetVisible(Visible);
+        };
+        add("FID", "Группа|a", true);
+        if (WithHidden)
+            add("FDELAY", "Группа|скрытый", false);
+        add("FNAME", "Группа|b", true);
+        const TRect title = g.CellBounds(TGridRectLt{0, 0, g.ColCount() - 1, 0});
+        return Grab(g).copy(title.Left, title.Top, title.Width(), title.Height());
+    };
+    const QImage plain = titles(false), withHidden = titles(true);
+    ASSERT_EQ(plain.size(), withHidden.size());
+    EXPECT_TRUE(plain == withHidden);
 }
 
 TEST(DBGridPaint, VerticalTitleReadsUpwards)

@@ -1,6 +1,7 @@
 // The data grid's filter row: its place under the titles, the texts its
-// cells show, its editor moving between cells, the special items of its
-// list, and filters applied to the grid's client table.
+// cells show, its editor moving between cells and following its cell, the
+// special items of its list, and filters applied to the grid's client
+// table.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "dbgrid/columnfilterlt.h"
 #include "dbgrid/griddataservice.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/ui/stdctrls.h"
 #include "tests/dbgrid/decimalseparator.h"
 #include "tests/dbgrid/filtergrid.h"
 
@@ -231,6 +233,68 @@ TEST(FilterRow, HidingTheRowStoresAndHidesItsEditor)
     f.Grid->STFilter()->SetVisible(false);
     EXPECT_FALSE(f.Grid->FilterEditMode());
     EXPECT_EQ(f.Column(kName)->STFilter()->FilterText(), "Схема 2");
+}
+
+// The rectangle the editor stands in over a column's filter cell.
+TRect FilterCell(const TFilterGrid& F, int Index)
+{
+    TRect cell = F.Grid->CellBounds(F.Grid->ColumnToRaw(F.Column(Index)), F.Grid->FilterRow());
+    ++cell.Left;
+    return cell;
+}
+
+TEST(FilterRow, TheEditorFollowsItsCellWhenTheGridScrollsOrAColumnIsSized)
+{
+    TFilterGrid f;
+    for (const int i : {kFid, kDelay})
+        f.Column(i)->SetWidth(120);
+    for (const int i : {kName, kChannel})
+        f.Column(i)->SetWidth(200);
+    f.Grid->ShowFilterEditor(f.Column(kDelay));
+    QTest::keyClicks(f.Editor()->Widget(), QString::fromUtf8("> 250"));
+    ASSERT_EQ(f.Editor()->BoundsRect(), FilterCell(f, kDelay));
+
+    f.Grid->SetFirstShownCol(f.Grid->FirstShownCol() + 1);
+    ASSERT_TRUE(f.Grid->FilterEditMode());
+    const TRect moved = FilterCell(f, kDelay);
+    EXPECT_EQ(f.Editor()->BoundsRect(), moved);
+    // Painted there: the editor's blue text in the delay's cell, none in
+    // the cell of the column now standing where the editor opened.
+    const QImage image = f.Grid->Widget()->grab().toImage();
+    const auto blueIn = [&](const TRect& R) {
+        return Shows(image.copy(R.Left, R.Top, R.Width(), R.Height()), clBlue, 40);
+    };
+    EXPECT_TRUE(blueIn(moved));
+    EXPECT_FALSE(blueIn(FilterCell(f, kName)));
+    QTest::keyClicks(f.Editor()->Widget(), "0");
+    EXPECT_EQ(f.Editor()->Text(), "> 2500");
+    EXPECT_EQ(f.Column(kName)->STFilter()->FilterText(), "");
+
+    f.Column(kDelay)->SetWidth(90);
+    EXPECT_EQ(f.Editor()->BoundsRect(), FilterCell(f, kDelay)) << "the column sized";
+
+    // Scrolled off the screen, the editor closes and its cell keeps the text.
+    f.Grid->SetFirstShownCol(f.Grid->ColumnToRaw(f.Column(kName)));
+    ASSERT_EQ(f.Grid->FirstShownCol(), f.Grid->ColumnToRaw(f.Column(kName)));
+    EXPECT_FALSE(f.Grid->FilterEditMode());
+    EXPECT_EQ(f.Column(kDelay)->STFilter()->FilterText(), "> 2500");
+}
+
+TEST(FilterRow, TheFocusLeavingForAnotherControlClosesTheEditorKeepingItsText)
+{
+    TFilterGrid f;
+    auto* other = new TEdit(f.Form.get());
+    other->SetParent(f.Form.get());
+    other->SetBounds(0, 242, 80, 16);
+    f.Grid->ShowFilterEditor(f.Column(kName));
+    ASSERT_TRUE(WaitUntil([&] { return f.Editor()->Focused(); }));
+    QTest::keyClicks(f.Editor()->Widget(), "~3");
+    other->SetFocus();
+    ASSERT_TRUE(WaitUntil([&] { return other->Focused(); }));
+    EXPECT_FALSE(f.Grid->FilterEditMode());
+    EXPECT_FALSE(f.Editor()->Visible());
+    EXPECT_EQ(f.Column(kName)->STFilter()->FilterText(), "~3");
+    EXPECT_TRUE(other->Focused()) << "the focus stays where it went";
 }
 
 TEST(FilterRow, ApplyingRestoresTheGridAlsoWhenTheHandlerFails)

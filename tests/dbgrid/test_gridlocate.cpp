@@ -78,4 +78,24 @@ TEST(GridLocate, TheFindDialogSearchesTheGrid)
     EXPECT_FALSE(dialog->FirstTry());
     delete dialog;
 }
+
+TEST(GridLocate, TheFindDialogSearchesTheColumnChosenInIt)
+{
+    TStepsGrid f;
+    f.Grid->SetSelectedIndex(kFid);
+    f.Grid->ShowFindDialog("Схема 4", false);
+    TDBGridLtFindDlg* dialog = DBGridLtFindDlg();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(dialog->cbFindIn->ItemIndex(), kFid);
+    dialog->cbFindIn->SetItemIndex(kName);
+    dialog->bFindClick(nullptr);
+    EXPECT_EQ(f.Fid->AsInteger(), 4);
+    EXPECT_EQ(f.Grid->SelectedColumn(), f.Column(kName)) << "the column of the match";
+    // Down from there finds the next name containing the pattern.
+    dialog->cbText->SetText("Схема");
+    dialog->cbFindDirection->SetText("Вниз");
+    dialog->bFindClick(nullptr);
+    EXPECT_EQ(f.Fid->AsInteger(), 5);
+    delete dialog;
+}
 } // namespace
