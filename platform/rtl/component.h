@@ -37,6 +37,10 @@ public:
     void SetName(const std::string& Value);
     int Tag() const { return FTag; }
     void SetTag(int Value) { FTag = Value; }
+    // A part its owner makes for itself (a scroll bar, an in-place editor):
+    // the owner remakes it, so descriptions never hold it.
+    bool IsSubComponent() const { return FSubComponent; }
+    void SetSubComponent(bool Value) { FSubComponent = Value; }
 
     int ComponentCount() const { return static_cast<int>(FComponents.size()); }
     TComponent* Components(int Index) const;
@@ -62,8 +66,9 @@ public:
     virtual bool HasParent() const { return false; }
     virtual TComponent* GetParentComponent() const { return nullptr; }
     virtual void SetParentComponent(TComponent* Value);
-    // The components written inside this one's description; by default the
-    // root writes every component it owns that has no parent.
+    // The components written inside this one's description (sub-components
+    // are left out); by default the root writes every component it owns
+    // that has no parent.
     virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const;
 
     TPersistent* GetOwner() const override { return FOwner; }
@@ -84,6 +89,7 @@ private:
     TComponent* FOwner = nullptr;
     std::string FName;
     int FTag = 0;
+    bool FSubComponent = false;
     TComponentState FComponentState;
     std::vector<TComponent*> FComponents;
     std::vector<TComponent*> FFreeNotifies;
