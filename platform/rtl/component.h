@@ -38,7 +38,7 @@ public:
     int Tag() const { return FTag; }
     void SetTag(int Value) { FTag = Value; }
     // A part its owner makes for itself (a scroll bar, an in-place editor):
-    // the owner remakes it, so descriptions never hold it.
+    // the owner remakes it, so the writer leaves it out of descriptions.
     bool IsSubComponent() const { return FSubComponent; }
     void SetSubComponent(bool Value) { FSubComponent = Value; }
 
@@ -66,9 +66,8 @@ public:
     virtual bool HasParent() const { return false; }
     virtual TComponent* GetParentComponent() const { return nullptr; }
     virtual void SetParentComponent(TComponent* Value);
-    // The components written inside this one's description (sub-components
-    // are left out); by default the root writes every component it owns
-    // that has no parent.
+    // The components written inside this one's description; by default the
+    // root writes every component it owns that has no parent.
     virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const;
 
     TPersistent* GetOwner() const override { return FOwner; }
