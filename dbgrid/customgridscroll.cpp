@@ -33,6 +33,7 @@ void TCustomGridLt::UpdateScrollBars()
         if (bar)
             return;
         bar = new TScrollBar(this);
+        bar->SetSubComponent(true);
         bar->SetVisible(false);
         bar->SetTabStop(false);
         bar->SetKind(vertical ? sbVertical : sbHorizontal);

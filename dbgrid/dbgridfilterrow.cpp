@@ -72,8 +72,10 @@ void TCustomDBGridLt::ShowFilterEditor(TColumnLt* Column)
         return;
     if (TDataSet* dataSet = LocateDataSet(); dataSet && dataSet->Active())
         dataSet->CheckBrowseMode();
-    if (!FFilterEdit)
+    if (!FFilterEdit) {
         FFilterEdit = CreateFilterEditor();
+        FFilterEdit->SetSubComponent(true);
+    }
     if (FilterEditColumn() && FilterEditColumn() != Column)
         StoreFilterEditorText();
     HideEditor();

@@ -395,7 +395,9 @@ void TCustomDBGridLt::ColumnChanged(TColumnLt* Column)
                 } else {
                     LayoutChanged();
                 }
-            } else if (Column->Visible()) {
+            } else if (Column->Visible() && !FInAutoFit) {
+                // A width given from outside moves the base the fitting
+                // starts from; the widths the fitting gives leave it.
                 Column->SetFitBaseWidth(MulDivRound(Column->FitBaseWidth(), Column->Width(), colWidth));
                 LayoutChanged();
             }

@@ -8,6 +8,7 @@ TGridGuideLineLt::TGridGuideLineLt(TComponent* AOwner) : TCustomControl(AOwner)
 {
     SetControlStyle(TControlStyle{csOpaque});
     SetVisible(false);
+    SetSubComponent(true);
 }
 
 void TGridGuideLineLt::Paint()

@@ -12,6 +12,7 @@ TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
     SetTabStop(false);
     SetWidgetFrame(false);
     SetVisible(false);
+    SetSubComponent(true);
 }
 
 void TInplaceEdit::SetGrid(TCustomGridLt* Value)

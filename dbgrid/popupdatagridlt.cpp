@@ -13,6 +13,7 @@ TPopupDataGridLt::TPopupDataGridLt(TComponent* AOwner) : TDBLookupGridLt(AOwner)
 {
     SetVisible(false);
     FSizeGrip = new TSizeGripLt(this);
+    FSizeGrip->SetSubComponent(true);
     FSizeGrip->SetParent(this);
     FSizeGrip->SetTriangleShape(true);
     FSizeGrip->MoveToCorner();

@@ -4,15 +4,36 @@
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 
+namespace {
+// A centred form that is not being designed takes a stored position as its
+// designed one (see AfterRead).
+bool PositionMakesDesigned(const TCustomForm& Form)
+{
+    return (Form.Position() == poScreenCenter || Form.Position() == poDesktopCenter) &&
+           !Form.ComponentState().Contains(csDesigning);
+}
+
+// A centred form is placed when it is shown: its position is not stored,
+// so that it reads back centred.
+bool PositionStored(const TObject& Interceptor)
+{
+    const TPersistent* target = static_cast<const TStoragePropertyInterceptor&>(Interceptor).Target();
+    const auto* form = dynamic_cast<const TCustomForm*>(target);
+    return !form || !PositionMakesDesigned(*form);
+}
+} // namespace
+
 LT_IMPLEMENT_CLASS(TFormStoragePropertyInterceptor, TStoragePropertyInterceptor)
 {
     P.Property("ActiveControl", &TFormStoragePropertyInterceptor::ActiveControl,
                &TFormStoragePropertyInterceptor::SetActiveControl);
     P.Property("Height", &TFormStoragePropertyInterceptor::Height, &TFormStoragePropertyInterceptor::SetHeight);
-    P.Property("Left", &TFormStoragePropertyInterceptor::Left, &TFormStoragePropertyInterceptor::SetLeft);
+    P.Property("Left", &TFormStoragePropertyInterceptor::Left, &TFormStoragePropertyInterceptor::SetLeft)
+        .StoredIf(PositionStored);
     P.Property("PixelsPerInch", &TFormStoragePropertyInterceptor::PixelsPerInch,
                &TFormStoragePropertyInterceptor::SetPixelsPerInch);
-    P.Property("Top", &TFormStoragePropertyInterceptor::Top, &TFormStoragePropertyInterceptor::SetTop);
+    P.Property("Top", &TFormStoragePropertyInterceptor::Top, &TFormStoragePropertyInterceptor::SetTop)
+        .StoredIf(PositionStored);
     P.Property("Width", &TFormStoragePropertyInterceptor::Width, &TFormStoragePropertyInterceptor::SetWidth);
 }
 
@@ -109,7 +130,6 @@ void TFormStoragePropertyInterceptor::AfterRead()
     const int height = FSizeRead ? scaled(FBounds.Height()) : current.Height();
     form->SetActiveControl(FActiveControl);
     form->SetBounds(left, top, width, height);
-    if (FPositionRead && (form->Position() == poScreenCenter || form->Position() == poDesktopCenter) &&
-        !form->ComponentState().Contains(csDesigning))
+    if (FPositionRead && PositionMakesDesigned(*form))
         form->SetPosition(poDesigned);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The form's storage interceptor: reads a form's stored placement and
 // restores it scaled from the pixels per inch it was stored at to the
-// screen's. It is registered for TCustomForm when the library loads.
+// screen's. It is registered for TCustomForm when the library loads. A
+// centred form's position is not written, as reading one makes the form
+// keep it.
 #include "platform/rtl/propinterceptors.h"
 #include "platform/rtl/rects.h"
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "dbgrid/dbgridlt.h"
@@ -20,29 +21,25 @@
 
 class TImportFuzzGrid {
 public:
-    TImportFuzzGrid()
+    // Needs the application object.
+    TImportFuzzGrid() : FForm(std::make_unique<TForm>(nullptr))
     {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        // Lives as long as the process (see the description fuzzer).
-        auto* application = new TApplication(nullptr);
-        application->Initialize();
-        // "Ignore all" for a value that cannot be assigned.
-        TApplication::SetMessageBoxHook([](const std::string&, const std::string&, unsigned) { return IDALL; });
-        FForm = new TForm(nullptr);
-        FTable = new TClientDataSet(FForm);
+        FTable = new TClientDataSet(FForm.get());
         AddField<TIntegerField>("FID");
         AddField<TStringField>("FNAME", 20);
         AddField<TFloatField>("FVALUE");
         AddField<TDateTimeField>("FWHEN");
         AddField<TBooleanField>("FON");
         FTable->CreateDataSet();
-        auto* source = new TDataSource(FForm);
+        auto* source = new TDataSource(FForm.get());
         source->SetDataSet(FTable);
-        FGrid = new TDBGridLt(FForm);
-        FGrid->SetParent(FForm);
+        FGrid = new TDBGridLt(FForm.get());
+        FGrid->SetParent(FForm.get());
         FGrid->SetBounds(0, 0, 300, 200);
         FGrid->SetDataSource(source);
     }
+
+    const TClientDataSet& Table() const { return *FTable; }
 
     // Imports Data with TImporter into three fresh records.
     template <class TImporter>
@@ -67,7 +64,7 @@ private:
     template <class TFieldKind>
     void AddField(const char* Name, int Size = 0)
     {
-        auto* field = new TFieldKind(FForm);
+        auto* field = new TFieldKind(FForm.get());
         field->SetFieldName(Name);
         if (Size > 0)
             field->SetSize(Size);
@@ -86,19 +83,30 @@ private:
             FTable->FieldByName("FNAME")->SetAsString("name");
             FTable->Post();
         }
+        // The change log would otherwise keep every input's changes.
+        FTable->MergeChangeLog();
         FTable->First();
         FTable->Next();
         FGrid->SetSelectedIndex(1);
     }
 
-    TForm* FForm;
+    std::unique_ptr<TForm> FForm;
     TClientDataSet* FTable;
     TDBGridLt* FGrid;
 };
 
+// The fuzzers' grid, on the offscreen window system, made on first use.
 inline TImportFuzzGrid& ImportFuzzGrid()
 {
-    // Lives as long as the process.
-    static TImportFuzzGrid& grid = *new TImportFuzzGrid;
+    // Lives as long as the process, as the application object does (see
+    // the description fuzzer).
+    static TImportFuzzGrid& grid = *[] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        auto* application = new TApplication(nullptr);
+        application->Initialize();
+        // "Ignore all" for a value that cannot be assigned.
+        TApplication::SetMessageBoxHook([](const std::string&, const std::string&, unsigned) { return IDALL; });
+        return new TImportFuzzGrid;
+    }();
     return grid;
 }

@@ -37,6 +37,10 @@ public:
     void SetName(const std::string& Value);
     int Tag() const { return FTag; }
     void SetTag(int Value) { FTag = Value; }
+    // A part its owner makes for itself (a scroll bar, an in-place editor):
+    // the owner remakes it, so the writer leaves it out of descriptions.
+    bool IsSubComponent() const { return FSubComponent; }
+    void SetSubComponent(bool Value) { FSubComponent = Value; }
 
     int ComponentCount() const { return static_cast<int>(FComponents.size()); }
     TComponent* Components(int Index) const;
@@ -84,6 +88,7 @@ private:
     TComponent* FOwner = nullptr;
     std::string FName;
     int FTag = 0;
+    bool FSubComponent = false;
     TComponentState FComponentState;
     std::vector<TComponent*> FComponents;
     std::vector<TComponent*> FFreeNotifies;

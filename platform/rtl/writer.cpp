@@ -2,7 +2,20 @@
 
 #include "platform/rtl/collection.h"
 #include "platform/rtl/exceptions.h"
+#include "platform/rtl/propinterceptors.h"
 #include "platform/rtl/streams.h"
+
+namespace {
+// The interceptor the reader hands this object's stored values to, when
+// it takes them.
+std::unique_ptr<TStoragePropertyInterceptor> WritingInterceptor(TPersistent& instance)
+{
+    std::unique_ptr<TStoragePropertyInterceptor> interceptor = CreatePropertyInterceptor(&instance);
+    if (interceptor && !interceptor->WantsIntercept())
+        interceptor.reset();
+    return interceptor;
+}
+} // namespace
 
 TDescObject TWriter::WriteRootComponent()
 {
@@ -14,16 +27,30 @@ TDescObject TWriter::WriteObject(TComponent& instance)
     TDescObject node;
     node.Name = instance.Name();
     node.ClassName = instance.ClassName();
-    WriteProperties(instance, "", node.Properties);
-    instance.GetChildren([&](TComponent* child) { node.Children.push_back(WriteObject(*child)); }, &FRoot);
+    WriteProperties(instance, "", node.Properties, WritingInterceptor(instance).get());
+    instance.GetChildren(
+        [&](TComponent* child) {
+            if (!child->IsSubComponent())
+                node.Children.push_back(WriteObject(*child));
+        },
+        &FRoot);
     return node;
 }
 
-void TWriter::WriteProperties(TPersistent& instance, const std::string& prefix, std::vector<TDescProperty>& out)
+void TWriter::WriteProperties(TPersistent& instance, const std::string& prefix, std::vector<TDescProperty>& out,
+                              TStoragePropertyInterceptor* interceptor)
 {
-    for (const TPropInfo* info : instance.ClassType().AllProperties())
-        if (info->IsStored(instance))
+    for (const TPropInfo* info : instance.ClassType().AllProperties()) {
+        if (!info->IsStored(instance))
+            continue;
+        // A property its interceptor publishes is written as the interceptor
+        // gives it, since the interceptor is what reads it back.
+        const TPropInfo* intercepted = interceptor ? interceptor->ClassType().FindProperty(info->Name) : nullptr;
+        if (!intercepted)
             WritePublished(instance, *info, prefix, out);
+        else if (intercepted->IsStored(*interceptor))
+            WritePublished(*interceptor, *intercepted, prefix, out);
+    }
 
     const std::string savedPrefix = FPrefix;
     std::vector<TDescProperty>* savedOut = FOut;
@@ -89,7 +116,8 @@ bool TWriter::WritePublished(TPersistent& instance, const TPropInfo& info, const
             v.Kind = TDescValueKind::Collection;
             for (int i = 0; i < collection->Count(); ++i) {
                 TDescItem item;
-                WriteProperties(*collection->Items(i), "", item.Properties);
+                TCollectionItem& collectionItem = *collection->Items(i);
+                WriteProperties(collectionItem, "", item.Properties, WritingInterceptor(collectionItem).get());
                 v.Items.push_back(std::move(item));
             }
             break;

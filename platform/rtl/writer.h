@@ -1,7 +1,8 @@
 #pragma once
 // Writes components into a stored description: the root, then every
-// component its GetChildren names, each with the published properties that
-// differ from their defaults, nested objects as "Font.Name", collections as
+// component its GetChildren names (sub-components left out), each with the published properties that
+// differ from their defaults (those a storage interceptor reads back as the
+// interceptor gives them), nested objects as "Font.Name", collections as
 // "< item ... end >", defined properties through DefineProperties, component
 // references by name and events by the handler names they were read with.
 #include <string>
@@ -10,6 +11,8 @@
 #include "platform/rtl/component.h"
 #include "platform/rtl/description.h"
 #include "platform/rtl/filer.h"
+
+class TStoragePropertyInterceptor;
 
 class TWriter : public TFiler {
 public:
@@ -33,7 +36,10 @@ public:
 
 private:
     TDescObject WriteObject(TComponent& instance);
-    void WriteProperties(TPersistent& instance, const std::string& prefix, std::vector<TDescProperty>& out);
+    // Properties published by interceptor (the one the reader would use for
+    // instance, or nullptr) are written with the interceptor's values.
+    void WriteProperties(TPersistent& instance, const std::string& prefix, std::vector<TDescProperty>& out,
+                         TStoragePropertyInterceptor* interceptor = nullptr);
     bool WritePublished(TPersistent& instance, const TPropInfo& info, const std::string& prefix,
                         std::vector<TDescProperty>& out);
     std::string ReferenceName(const TComponent& component) const;

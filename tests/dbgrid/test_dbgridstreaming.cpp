@@ -171,3 +171,73 @@ TEST(DBGridStreaming, AFormDescriptionHoldsAGridWithItsColumns)
     ReadComponentFromText(again, written, "written");
     EXPECT_EQ(WriteComponentToText(again), written);
 }
+
+TEST(DBGridStreaming, AShownGridWritesNoneOfItsOwnWindows)
+{
+    TStepsGrid f(40);
+    f.Form->SetName("frmSteps");
+    f.Source->SetName("dsSteps");
+    f.Grid->SetName("grdSteps");
+    f.Grid->SetOptions(f.Grid->Options() + TDBGridOptions{dgEditing, dgAlwaysShowEditor});
+    f.Grid->ShowEditor();
+    ASSERT_NE(f.Grid->InplaceEditor(), nullptr);
+    ASSERT_TRUE(f.Grid->VertScrollBarControl() && f.Grid->VertScrollBarControl()->Visible());
+
+    // Its scroll bars and editor are remade by the grid, not read.
+    for (TComponent* root : {static_cast<TComponent*>(f.Grid), static_cast<TComponent*>(f.Form.get())}) {
+        const std::string written = WriteComponentToText(*root);
+        SCOPED_TRACE(written);
+        for (const char* part : {"TScrollBar", "TInplaceEdit", "TDBGridInplaceEdit"})
+            EXPECT_EQ(written.find(part), std::string::npos) << part;
+    }
+    const std::string written = WriteComponentToText(*f.Grid);
+    TDBGridLt again(nullptr);
+    ReadComponentFromText(again, written, "written");
+    EXPECT_EQ(again.DataSource(), f.Source);
+    EXPECT_EQ(WriteComponentToText(again), written);
+}
+
+TEST(DBGridStreaming, AFittingGridWritesTheWidthsItFitsFrom)
+{
+    TestApplication();
+    const char* const text = R"(object frmFitted: TForm
+  object grdFitted: TDBGridLt
+    Left = 0
+    Top = 0
+    Width = 300
+    Height = 150
+    AutoFitColWidths = True
+    Columns = <
+      item
+        FieldName = 'FDELAY'
+        Width = 120
+      end
+      item
+        FieldName = 'FNAME'
+        Width = 60
+      end>
+  end
+end
+)";
+    TForm form(nullptr);
+    ReadComponentFromText(form, text, "fitted");
+    auto* grid = ComponentByName<TDBGridLt>(form, "grdFitted");
+    ShowForm(form, 320, 170);
+    grid->SetWidth(500);
+    grid->SetWidth(410);
+    TColumnLt* delay = grid->Columns()->Items(0);
+    // The fitting spreads the room in the stored proportion ...
+    EXPECT_GT(delay->Width(), 120);
+    EXPECT_NEAR(delay->Width(), 2 * grid->Columns()->Items(1)->Width(), 2);
+    // ... from the stored widths, whatever it gave before.
+    EXPECT_EQ(delay->FitBaseWidth(), 120);
+    EXPECT_EQ(grid->Columns()->Items(1)->FitBaseWidth(), 60);
+
+    form.SetVisible(false);
+    const std::string written = WriteComponentToText(form);
+    EXPECT_NE(written.find("Width = 120\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("Width = 60\n"), std::string::npos) << written;
+    TForm again(nullptr);
+    ReadComponentFromText(again, written, "written");
+    EXPECT_EQ(WriteComponentToText(again), written);
+}

@@ -6,6 +6,7 @@
 #include "dbgrid/propfilerlt.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/reader.h"
+#include "platform/rtl/writer.h"
 #include "platform/ui/application.h"
 #include "platform/ui/forms.h"
 #include "platform/ui/stdctrls.h"
@@ -110,4 +111,36 @@ TEST_F(FormInterceptor, LeavesWhatWasNotStoredAlone)
     EXPECT_EQ(form.ClientWidth(), 333);
     EXPECT_EQ(form.ClientHeight(), 222);
     EXPECT_EQ(form.Left(), 10);
+}
+
+TEST_F(FormInterceptor, WhatIsWrittenReadsBackAsTheSameForm)
+{
+    struct TCase {
+        std::string Properties;
+        TPosition Position;
+        bool PositionWritten;
+    };
+    const TCase cases[] = {
+        // A centred form is placed when shown: no position to store.
+        {"  Position = poScreenCenter\n", poScreenCenter, false},
+        {"  Width = 400\n  Height = 300\n  Position = poDesktopCenter\n", poDesktopCenter, false},
+        // A stored position makes it a designed form, written with it.
+        {"  Left = 100\n  Top = 60\n  Position = poScreenCenter\n", poDesigned, true},
+        {"  Left = 100\n  Top = 60\n", poDesigned, true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Properties);
+        TForm form(nullptr);
+        ReadComponentFromText(form, FormText(c.Properties), "stored");
+        const std::string written = WriteComponentToText(form);
+        SCOPED_TRACE(written);
+        EXPECT_EQ(written.find("\n  Left = ") != std::string::npos, c.PositionWritten);
+        EXPECT_EQ(written.find("\n  Top = ") != std::string::npos, c.PositionWritten);
+
+        TForm again(nullptr);
+        ReadComponentFromText(again, written, "written");
+        EXPECT_EQ(again.Position(), c.Position);
+        EXPECT_EQ(again.BoundsRect(), form.BoundsRect());
+        EXPECT_EQ(WriteComponentToText(again), written);
+    }
 }

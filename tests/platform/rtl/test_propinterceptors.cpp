@@ -10,6 +10,7 @@
 #include "platform/rtl/propinterceptors.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/reader.h"
+#include "platform/rtl/writer.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ class TInchInterceptor : public TStoragePropertyInterceptor {
     LT_CLASS(TInchInterceptor)
 public:
     using TStoragePropertyInterceptor::TStoragePropertyInterceptor;
-    int Size() const { return FInches; }
+    int Size() const { return static_cast<const TInterceptedBox*>(Target())->Size() / 96; }
     void SetSize(int Value) { FInches = Value; }
     TInterceptedBox* Neighbour() const { return FNeighbour; }
     void SetNeighbour(TInterceptedBox* Value) { FNeighbour = Value; }
@@ -180,4 +181,18 @@ TEST_F(PropertyInterceptors, AFailedReadAppliesNothing)
                  EReadError);
     EXPECT_EQ(root.Size(), 0);
     EXPECT_TRUE(gEvents.empty());
+}
+
+TEST_F(PropertyInterceptors, TheWriterWritesWhatTheInterceptorReadsBack)
+{
+    const std::string text = "object boxRoot: TInterceptedBox\n  Size = 2\n  Caption = 'kept'\nend\n";
+    RegisterPropertyInterceptor<TInterceptedBox, TInchInterceptor>();
+    TInterceptedBox root(nullptr);
+    ReadComponentFromText(root, text, "boxes");
+    EXPECT_EQ(WriteComponentToText(root), text);
+
+    // Declined, the component's own values are written.
+    UnregisterPropertyInterceptor<TInterceptedBox, TInchInterceptor>();
+    RegisterPropertyInterceptor<TInterceptedBox, TRefusingInterceptor>();
+    EXPECT_EQ(WriteComponentToText(root), "object boxRoot: TInterceptedBox\n  Size = 192\n  Caption = 'kept'\nend\n");
 }
