@@ -47,7 +47,7 @@ public:
     T3DCoordinates* TextureScale() const { return FTransform.Scale(); }
     void SetTextureOffset(const T3DCoordinates* Value) { FTransform.SetOffset(Value); }
     void SetTextureScale(const T3DCoordinates* Value) { FTransform.SetScale(Value); }
-    const TMatrix& TextureMatrix() const { return FTransform.Matrix(); }
+    TMatrix TextureMatrix() const { return FTransform.Matrix(); }
     bool TextureMatrixIsIdentity() const { return FTransform.IsIdentity(); }
     // The library material whose texture goes to the second texture unit.
     const std::string& Texture2Name() const { return FTexture2Name; }

@@ -85,9 +85,9 @@ void ResetTextureMatrix()
 // normalised model-view matrix.
 void MultiplyByModelView(const TRenderContextInfo& Rci)
 {
-    const TMatrix modelView = Normalized(Rci.ModelViewMatrix);
+    const TMatrix modelView = Transposed(Normalized(Rci.ModelViewMatrix));
     GL.glMatrixMode(GL_TEXTURE);
-    GL.glMultMatrixf(&Transposed(modelView)[0].X);
+    GL.glMultMatrixf(&modelView[0].X);
     GL.glMatrixMode(GL_MODELVIEW);
 }
 

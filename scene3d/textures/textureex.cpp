@@ -126,10 +126,8 @@ void T3DTextureEx::Apply(TRenderContextInfo& Rci)
             continue;
         OnTextureMatrixOf(unit, [&item] {
             GL.glPushMatrix();
-            if (item.TextureMatrixIsIdentity())
-                GL.glLoadIdentity();
-            else
-                GL.glLoadMatrixf(&item.TextureMatrix()[0].X);
+            const TMatrix matrix = item.TextureMatrix();
+            GL.glLoadMatrixf(&matrix[0].X);
         });
         if (unit == 0)
             texture.Apply(Rci);

@@ -14,11 +14,10 @@ constexpr TVector NoScale = {1, 1, 1, 0};
 TTextureTransform::TTextureTransform(TPersistent* Owner, std::function<void()> Changed)
     : FOffset(std::make_unique<T3DCoordinates>(Owner, NoOffset, csVector)),
       FScale(std::make_unique<T3DCoordinates>(Owner, NoScale, csVector)),
-      FChanged(std::move(Changed)),
-      FMatrix(IdentityHmgMatrix)
+      FChanged(std::move(Changed))
 {
-    FOffset->SetOnChange([this](TObject*) { Rebuild(); });
-    FScale->SetOnChange([this](TObject*) { Rebuild(); });
+    FOffset->SetOnChange([this](TObject*) { this->Changed(); });
+    FScale->SetOnChange([this](TObject*) { this->Changed(); });
 }
 
 TTextureTransform::~TTextureTransform() = default;
@@ -26,28 +25,36 @@ TTextureTransform::~TTextureTransform() = default;
 void TTextureTransform::SetOffset(const T3DCoordinates* Value)
 {
     FOffset->Assign(Value);
-    Rebuild();
+    Changed();
 }
 
 void TTextureTransform::SetScale(const T3DCoordinates* Value)
 {
     FScale->Assign(Value);
-    Rebuild();
+    Changed();
 }
 
 void TTextureTransform::Assign(const TTextureTransform& Other)
 {
     FOffset->Assign(Other.FOffset.get());
     FScale->Assign(Other.FScale.get());
-    Rebuild();
+    Changed();
 }
 
-void TTextureTransform::Rebuild()
+TMatrix TTextureTransform::Matrix() const
+{
+    return IsIdentity() ? IdentityHmgMatrix : CreateScaleAndTranslationMatrix(FScale->XYZ(), FOffset->XYZ());
+}
+
+bool TTextureTransform::IsIdentity() const
 {
     const TAffineVector offset = FOffset->XYZ();
     const TAffineVector scale = FScale->XYZ();
-    FIsIdentity = offset.X == 0 && offset.Y == 0 && offset.Z == 0 && scale.X == 1 && scale.Y == 1 && scale.Z == 1;
-    FMatrix = FIsIdentity ? IdentityHmgMatrix : CreateScaleAndTranslationMatrix(scale, offset);
+    return offset.X == 0 && offset.Y == 0 && offset.Z == 0 && scale.X == 1 && scale.Y == 1 && scale.Z == 1;
+}
+
+void TTextureTransform::Changed()
+{
     if (FChanged)
         FChanged();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The texture matrix of an extra texture or a library material: texture
 // coordinates are scaled by Scale, then moved by Offset. The coordinates
-// belong to the owner; a change of either rebuilds the matrix and then runs
-// the owner's change handler.
+// belong to the owner; a change of either runs the owner's change handler.
+// The matrix is made from the coordinates as they are when asked for, so
+// coordinates read from a stored description count at once.
 #include <functional>
 #include <memory>
 
@@ -27,15 +28,14 @@ public:
     // Both from Other.
     void Assign(const TTextureTransform& Other);
 
-    const TMatrix& Matrix() const { return FMatrix; }
-    bool IsIdentity() const { return FIsIdentity; }
+    TMatrix Matrix() const;
+    // Offset (0, 0, 0) and scale (1, 1, 1).
+    bool IsIdentity() const;
 
 private:
-    void Rebuild();
+    void Changed();
 
     std::unique_ptr<T3DCoordinates> FOffset;
     std::unique_ptr<T3DCoordinates> FScale;
     std::function<void()> FChanged;
-    TMatrix FMatrix;
-    bool FIsIdentity = true;
 };
