@@ -129,14 +129,19 @@ T3DTextureEx* T3DMaterial::TextureEx() const
 
 void T3DMaterial::SetMaterialLibrary(T3DMaterialLibrary* Value)
 {
-    if (Value != FMaterialLibrary) {
-        if (FMaterialLibrary)
-            FMaterialLibrary->UnregisterMaterial(this);
-        FMaterialLibrary = Value;
-        if (FMaterialLibrary)
-            FMaterialLibrary->RegisterMaterial(this);
-    }
+    StoreMaterialLibrary(Value);
     SetLibMaterialName(FLibMaterialName);
+}
+
+void T3DMaterial::StoreMaterialLibrary(T3DMaterialLibrary* Value)
+{
+    if (Value == FMaterialLibrary)
+        return;
+    if (FMaterialLibrary)
+        FMaterialLibrary->UnregisterMaterial(this);
+    FMaterialLibrary = Value;
+    if (FMaterialLibrary)
+        FMaterialLibrary->RegisterMaterial(this);
 }
 
 void T3DMaterial::SetLibMaterialName(const std::string& Value)
@@ -192,13 +197,7 @@ void T3DMaterial::Assign(const TPersistent* Source)
     FMaterialOptions = source->FMaterialOptions;
     SetTexture(source->FTexture.get());
     FFaceCulling = source->FFaceCulling;
-    if (source->FMaterialLibrary != FMaterialLibrary) {
-        if (FMaterialLibrary)
-            FMaterialLibrary->UnregisterMaterial(this);
-        FMaterialLibrary = source->FMaterialLibrary;
-        if (FMaterialLibrary)
-            FMaterialLibrary->RegisterMaterial(this);
-    }
+    StoreMaterialLibrary(source->FMaterialLibrary);
     SetLibMaterialName(source->FLibMaterialName);
     if (source->FTextureEx)
         TextureEx()->Assign(source->FTextureEx.get());

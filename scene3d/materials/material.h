@@ -121,6 +121,8 @@ private:
     void ApplyBlending(TRenderContextInfo& Rci) const;
     // Whether the texture is applied rather than the extra textures.
     bool TextureTakesMainUnit() const;
+    // Keeps the library's list of its materials right.
+    void StoreMaterialLibrary(T3DMaterialLibrary* Value);
     void LinkLibMaterial(T3DLibMaterial* Value);
 
     mutable std::unique_ptr<T3DFaceProperties> FBackProperties;

@@ -43,9 +43,10 @@ std::unique_ptr<TGraphic> CreateGraphicForFile(const std::string& FileName)
 std::unique_ptr<TGraphic> LoadGraphicFromFile(const std::string& FileName)
 {
     std::unique_ptr<TGraphic> graphic = CreateGraphicForFile(FileName);
-    if (!graphic)
-        throw EInvalidGraphic("Unknown picture file extension (" + std::filesystem::path(FileName).extension().string() +
-                              ")");
+    if (!graphic) {
+        const std::string extension = std::filesystem::path(FileName).extension().string();
+        throw EInvalidGraphic("Unknown picture file extension (" + extension + ")");
+    }
     graphic->LoadFromStream(*OpenFileStream(FileName, fmOpenRead | fmShareDenyWrite));
     return graphic;
 }

@@ -60,7 +60,8 @@ T3DBitmap32* T3DSizedImage::BuildBitmap32(GLenum)
 
 void T3DSizedImage::SaveToFile(const std::string& FileName)
 {
-    WriteFileText(FileName, Section() + "\r\nWidth=" + std::to_string(FWidth) + "\r\nHeight=" + std::to_string(FHeight));
+    WriteFileText(FileName,
+                  Section() + "\r\nWidth=" + std::to_string(FWidth) + "\r\nHeight=" + std::to_string(FHeight));
 }
 
 void T3DSizedImage::LoadFromFile(const std::string& FileName)

@@ -149,18 +149,11 @@ void T3DTexture::SetMappingMode(T3DTextureMappingMode Value)
         NotifyChange(this);
 }
 
-T3DCoordinates4* T3DTexture::MappingSCoordinates() const
+T3DCoordinates4* T3DTexture::MappingCoordinates(std::unique_ptr<T3DCoordinates4>& Plane) const
 {
-    if (!FMapSCoordinates)
-        FMapSCoordinates = std::make_unique<T3DCoordinates4>(const_cast<T3DTexture*>(this), DefaultMappingPlane, csFree);
-    return FMapSCoordinates.get();
-}
-
-T3DCoordinates4* T3DTexture::MappingTCoordinates() const
-{
-    if (!FMapTCoordinates)
-        FMapTCoordinates = std::make_unique<T3DCoordinates4>(const_cast<T3DTexture*>(this), DefaultMappingPlane, csFree);
-    return FMapTCoordinates.get();
+    if (!Plane)
+        Plane = std::make_unique<T3DCoordinates4>(const_cast<T3DTexture*>(this), DefaultMappingPlane, csFree);
+    return Plane.get();
 }
 
 void T3DTexture::SetDisabled(bool Value)

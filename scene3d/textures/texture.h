@@ -88,8 +88,8 @@ public:
     void SetMappingMode(T3DTextureMappingMode Value);
     // The planes of the linear mappings, (1, 0, 0, 0) until set; made on
     // first use.
-    T3DCoordinates4* MappingSCoordinates() const;
-    T3DCoordinates4* MappingTCoordinates() const;
+    T3DCoordinates4* MappingSCoordinates() const { return MappingCoordinates(FMapSCoordinates); }
+    T3DCoordinates4* MappingTCoordinates() const { return MappingCoordinates(FMapTCoordinates); }
     bool HasMappingCoordinates() const { return FMapSCoordinates || FMapTCoordinates; }
 
     // A switch tells an owning material (or the material of an owning
@@ -161,6 +161,8 @@ private:
         FParamsChanged = true;
         NotifyChange(this);
     }
+    // The plane, made on first use.
+    T3DCoordinates4* MappingCoordinates(std::unique_ptr<T3DCoordinates4>& Plane) const;
     // Takes Image as the texture's image; marks the image changed.
     void ReplaceImage(std::unique_ptr<T3DTextureImage> Image);
     // Tells the owning material (directly or through an extra-texture item)

@@ -11,8 +11,9 @@ namespace {
 std::vector<TTextureImageClass>& ImageClasses()
 {
     static std::vector<TTextureImageClass> classes{
-        TextureImageClassOf<T3DBlankImage>(),   TextureImageClassOf<T3DPersistentImage>(), TextureImageClassOf<T3DPicFileImage>(),
-        TextureImageClassOf<T3DCubeMapImage>(), TextureImageClassOf<T3DFloatDataImage>(),
+        TextureImageClassOf<T3DBlankImage>(),   TextureImageClassOf<T3DPersistentImage>(),
+        TextureImageClassOf<T3DPicFileImage>(), TextureImageClassOf<T3DCubeMapImage>(),
+        TextureImageClassOf<T3DFloatDataImage>(),
     };
     return classes;
 }

@@ -76,14 +76,19 @@ TEST(LibMaterial, TheNameHashStartsWithTheLength)
     EXPECT_EQ(library.Materials()->Items(0)->NameHashKey(), T3DLibMaterial::NameHash("ab"));
 }
 
-// A stored library takes the names as they are written.
+// A stored library takes the names as they are written, and a stored
+// material finds its library material once the library is there.
 TEST(LibMaterial, StoredWithTheLibrary)
 {
     TComponent form(nullptr);
     form.SetName("Form");
+    auto* lamp = new TSceneObjectSpy(&form);
+    lamp->SetName("Lamp");
     auto* library = new T3DMaterialLibrary(&form);
     library->SetName("Library");
     AddNamed(*library, {"Glass", "Stone"});
+    lamp->Material()->SetMaterialLibrary(library);
+    lamp->Material()->SetLibMaterialName("Stone");
     library->Materials()->Items(1)->Material()->SetBlendingMode(bmAdditive);
     library->Materials()->Items(1)->SetTexture2Name("Glass");
     library->Materials()->Items(1)->TextureScale()->SetX(2);
@@ -91,6 +96,7 @@ TEST(LibMaterial, StoredWithTheLibrary)
     const std::string text = WriteComponentToText(form);
     EXPECT_NE(text.find("Name = 'Stone'"), std::string::npos) << text;
     EXPECT_NE(text.find("TexturePaths = 'textures'"), std::string::npos) << text;
+    EXPECT_NE(text.find("Material.MaterialLibrary = Library"), std::string::npos) << text;
 
     TComponent back(nullptr);
     ReadComponentFromText(back, text, "form");
@@ -99,6 +105,8 @@ TEST(LibMaterial, StoredWithTheLibrary)
     EXPECT_THAT(NamesOf(*read), ElementsAre("Glass", "Stone"));
     EXPECT_EQ(read->Materials()->Items(1)->Material()->BlendingMode(), bmAdditive);
     EXPECT_EQ(read->Materials()->Items(1)->TextureMatrix()[0].X, 2);
+    const auto* lampRead = ComponentByName<TSceneObjectSpy>(back, "Lamp");
+    EXPECT_EQ(lampRead->Material()->LibMaterial(), read->Materials()->Items(1));
 }
 
 // A material linked by name draws with the library material: it hears of

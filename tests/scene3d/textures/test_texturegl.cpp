@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "scene3d/base/coordinates.h"
+#include "scene3d/geometry/matrixarithmetic.h"
+#include "scene3d/geometry/matrixbuild.h"
 #include "scene3d/materials/color.h"
 #include "scene3d/materials/material.h"
 #include "scene3d/opengl/glcapabilities.h"
@@ -328,6 +330,42 @@ TEST_F(TextureGL, ACubeMapUploadsOnlySixSquareFacesOfOneSize)
     GL.glBindTexture(GL_TEXTURE_CUBE_MAP, texture.Handle());
     for (GLenum target = GL_TEXTURE_CUBE_MAP_POSITIVE_X; target <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z; ++target)
         EXPECT_EQ(LevelParameter(target, GL_TEXTURE_WIDTH), 4) << target;
+}
+
+// A reflecting cube map turns with the object: its texture matrix is the
+// object's model-view rotation, loaded transposed.
+TEST_F(TextureGL, ACubeMapTurnsWithTheObject)
+{
+    T3DTexture texture(nullptr);
+    texture.SetImageClassName("T3DCubeMapImage");
+    auto& cube = static_cast<T3DCubeMapImage&>(*texture.Image());
+    for (int face = cmfPX; face <= cmfNZ; ++face)
+        cube.Picture(static_cast<T3DCubeMapFace>(face))->Assign(SolidBitmap(4, 4, clYellow).get());
+    texture.SetDisabled(false);
+    texture.SetMappingMode(tmmCubeMapReflection);
+    FRci.ModelViewMatrix = CreateRotationMatrix({0, 0, 1}, 1.5707963f);
+    FRci.ModelViewMatrix[3] = {5, 6, 7, 1};
+    texture.Apply(FRci);
+    EXPECT_TRUE(GL.glIsEnabled(GL_TEXTURE_CUBE_MAP));
+    EXPECT_TRUE(GL.glIsEnabled(GL_TEXTURE_GEN_R));
+    GLint generation = 0;
+    GL.glGetTexGeniv(GL_R, GL_TEXTURE_GEN_MODE, &generation);
+    EXPECT_EQ(generation, GL_REFLECTION_MAP);
+    TMatrix loaded{};
+    GL.glGetFloatv(GL_TEXTURE_MATRIX, &loaded[0].X);
+    TMatrix expected = FRci.ModelViewMatrix;
+    expected[3] = {0, 0, 0, 1};
+    TransposeMatrix(expected);
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_NEAR(loaded[row][column], expected[row][column], 1e-6) << row << ", " << column;
+
+    texture.Revert(FRci);
+    EXPECT_FALSE(GL.glIsEnabled(GL_TEXTURE_CUBE_MAP));
+    EXPECT_FALSE(GL.glIsEnabled(GL_TEXTURE_GEN_R));
+    GL.glGetFloatv(GL_TEXTURE_MATRIX, &loaded[0].X);
+    EXPECT_EQ(loaded[0].X, 1);
+    EXPECT_EQ(loaded[0].Y, 0);
 }
 
 // The lamps' texture: a persistent image, enabled, alpha from luminance,
