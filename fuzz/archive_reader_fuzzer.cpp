@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the scene engine's archive readers. The first
 // byte picks the reader: an object list (which reads every registered list
-// class inside it), one of the typed lists, a walk over loose values, or an
-// extensible collection of the item classes below.
+// class inside it), one of the typed lists, a walk over loose values, an
+// extensible collection of the item classes below, or a material library.
 // Reading may only raise the runtime's exceptions; what it accepts must write
 // back and read again to the same bytes (write, read, write), and a float
 // read must survive its own round trip.
@@ -19,6 +19,7 @@
 #include "scene3d/base/extcollection.h"
 #include "scene3d/lists/numberlists.h"
 #include "scene3d/lists/vectorlists.h"
+#include "scene3d/materials/materiallibrary.h"
 #include "scene3d/persistence/binaryreader.h"
 #include "scene3d/persistence/binarywriter.h"
 #include "scene3d/persistence/extendedfloat.h"
@@ -123,6 +124,29 @@ void ReadExtCollection(const std::string& Data)
     Check(Written(again) == written);
 }
 
+std::string Written(const T3DMaterialLibrary& Library)
+{
+    TStringStream stream;
+    Library.SaveToStream(stream);
+    return stream.DataString();
+}
+
+void ReadMaterialLibrary(const std::string& Data)
+{
+    T3DMaterialLibrary library(nullptr);
+    try {
+        TStringStream stream(Data);
+        library.LoadFromStream(stream);
+    } catch (const Exception&) {
+        return;
+    }
+    const std::string written = Written(library);
+    T3DMaterialLibrary again(nullptr);
+    TStringStream stream(written);
+    again.LoadFromStream(stream);
+    Check(Written(again) == written);
+}
+
 void WalkValues(const std::string& Data)
 {
     TStringStream stream(Data);
@@ -169,6 +193,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         ReadBack<TPersistentObjectList>, ReadBack<TAffineVectorList>, ReadBack<TVectorList>,
         ReadBack<TTexPointList>,         ReadBack<TIntegerList>,      ReadBack<TSingleList>,
         ReadBack<TByteList>,             WalkValues,                  ReadExtCollection,
+        ReadMaterialLibrary,
     };
     readers[data[0] % std::size(readers)](archive);
     return 0;

@@ -87,6 +87,12 @@ const TClassInfo* TPicture::FileFormatClass(const std::string& Extension)
     return format ? format->Class : nullptr;
 }
 
+std::unique_ptr<TGraphic> TPicture::CreateGraphicForExtension(const std::string& Extension)
+{
+    const TFileFormat* format = FindByExtension(Extension.starts_with('.') ? Extension.substr(1) : Extension);
+    return format ? format->Factory() : nullptr;
+}
+
 TPicture::TPicture() = default;
 
 TPicture::~TPicture() = default;

@@ -143,6 +143,9 @@ public:
     // The class registered for an extension (one leading dot allowed), or
     // nullptr.
     static const TClassInfo* FileFormatClass(const std::string& Extension);
+    // A new, empty graphic of the class registered for an extension (one
+    // leading dot allowed), or nullptr.
+    static std::unique_ptr<TGraphic> CreateGraphicForExtension(const std::string& Extension);
 
 private:
     void Changed();

@@ -12,9 +12,11 @@ LT_IMPLEMENT_CLASS(T3DBitmap32, TPersistent) {}
 
 namespace {
 
+// Sides beyond the limit stay as they are (without overflowing) for the
+// size check to refuse.
 int RoundUpTo4(int Value)
 {
-    return (Value + 3) & ~3;
+    return Value > T3DBitmap32::MaxSide ? Value : (Value + 3) & ~3;
 }
 
 } // namespace
@@ -28,6 +30,12 @@ int T3DBitmap32::CheckedDataSize(int64_t Width, int64_t Height)
     const int64_t size = Width * Height * 4;
     EngineAssert(size <= INT32_MAX);
     return static_cast<int>(size);
+}
+
+int T3DBitmap32::DataSizeFor(int Width, int Height)
+{
+    EngineAssert(Width >= 0);
+    return CheckedDataSize(RoundUpTo4(Width), Height);
 }
 
 void T3DBitmap32::Resize(int Width, int Height)

@@ -41,6 +41,10 @@ public:
     // bitmap has no alpha: the alpha bytes are dropped.
     std::unique_ptr<TBitmap> ToPlatformBitmap() const;
 
+    // The data size of a bitmap given these sizes by SetWidth and
+    // SetHeight; sizes beyond the limits raise "Assertion failure".
+    static int DataSizeFor(int Width, int Height);
+
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
     // Width x height x 4.

@@ -1,10 +1,12 @@
 // Applying a material to a render pass and reverting it.
 #include "scene3d/base/engineassert.h"
+#include "scene3d/materials/libmaterial.h"
 #include "scene3d/materials/material.h"
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/render/rendercontextinfo.h"
 #include "scene3d/state/statecache.h"
 #include "scene3d/textures/texture.h"
+#include "scene3d/textures/textureex.h"
 
 namespace {
 
@@ -32,8 +34,17 @@ void SwitchBackOn(T3DStateCache& Cache, TCachedCapability State, int& Count)
 
 } // namespace
 
+bool T3DMaterial::TextureTakesMainUnit() const
+{
+    return FTexture && !(FTextureEx && FTextureEx->IsTextureEnabled(0));
+}
+
 void T3DMaterial::Apply(TRenderContextInfo& Rci)
 {
+    if (FLibMaterial) {
+        FLibMaterial->Apply(Rci);
+        return;
+    }
     T3DStateCache& cache = *Rci.StateCache;
     if (FMaterialOptions.Contains(moNoLighting))
         SwitchOff(cache, ccLighting, Rci.LightingOffCount);
@@ -46,8 +57,10 @@ void T3DMaterial::Apply(TRenderContextInfo& Rci)
         ApplyBlending(Rci);
     if (FMaterialOptions.Contains(moIgnoreFog))
         SwitchOff(cache, ccFog, Rci.FogOffCount);
-    if (FTexture)
+    if (TextureTakesMainUnit())
         FTexture->Apply(Rci);
+    else if (FTextureEx)
+        FTextureEx->Apply(Rci);
 }
 
 // The back properties are lit whatever the lighting state.
@@ -134,8 +147,10 @@ void T3DMaterial::ApplyBlending(TRenderContextInfo& Rci) const
     }
 }
 
-void T3DMaterial::Revert(TRenderContextInfo& Rci)
+bool T3DMaterial::Revert(TRenderContextInfo& Rci)
 {
+    if (FLibMaterial)
+        return FLibMaterial->UnApply(Rci);
     T3DStateCache& cache = *Rci.StateCache;
     if (FBlendingMode == bmAlphaTest50 || FBlendingMode == bmAlphaTest100)
         GL.glAlphaFunc(GL_GREATER, 0);
@@ -143,6 +158,9 @@ void T3DMaterial::Revert(TRenderContextInfo& Rci)
         SwitchBackOn(cache, ccLighting, Rci.LightingOffCount);
     if (FMaterialOptions.Contains(moIgnoreFog))
         SwitchBackOn(cache, ccFog, Rci.FogOffCount);
-    if (FTexture && !FTexture->Disabled())
+    if (TextureTakesMainUnit() && !FTexture->Disabled())
         FTexture->Revert(Rci);
+    else if (FTextureEx)
+        FTextureEx->Revert(Rci);
+    return false;
 }

@@ -1,8 +1,13 @@
 #pragma once
-// How a texture is filtered when it is drawn smaller than its pixels; the
-// last four filters read mipmaps.
+// How a texture is filtered when it is drawn larger or smaller than its
+// pixels.
 #include "platform/rtl/typeinfo.h"
 
+// Magnification: the nearest texel or a blend of the four nearest.
+enum T3DMagFilter { maNearest, maLinear };
+LT_ENUM_INFO(T3DMagFilter, maNearest, maLinear)
+
+// Minification; the last four filters read mipmaps.
 enum T3DMinFilter {
     miNearest,
     miLinear,

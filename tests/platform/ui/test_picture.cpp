@@ -296,6 +296,9 @@ TEST_F(PictureFiles, TheExtensionPicksTheGraphicClass)
     EXPECT_EQ(TPicture::FileFormatClass("dib"), nullptr);
     TPicture::RegisterFileFormat("dib", "Device independent bitmaps", [] { return std::make_unique<TBitmap>(); });
     EXPECT_EQ(TPicture::FileFormatClass("dib"), &TBitmap::StaticClassInfo());
+    EXPECT_EQ(TPicture::CreateGraphicForExtension(".Dib")->ClassName(), "TBitmap");
+    EXPECT_EQ(TPicture::CreateGraphicForExtension("jpg")->ClassName(), "TJPEGImage");
+    EXPECT_EQ(TPicture::CreateGraphicForExtension(".png"), nullptr);
     MakeBitmap(2, 2)->SaveToFile(Path("e.dib"));
     picture.LoadFromFile(Path("e.dib"));
     EXPECT_EQ(picture.Width(), 2);

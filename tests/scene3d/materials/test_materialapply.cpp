@@ -131,6 +131,7 @@ TEST_F(MaterialApply, CullingTable)
         EXPECT_EQ(back.size(), c.BackApplied ? 5u : 0u);   // four colours and the polygon mode
         EXPECT_EQ(material.HasBackProperties(), c.BackApplied);
     }
+    FRci.StateCache = &FCache;   // not the cache of the last case, gone with it
     FMaterial.SetFaceCulling(static_cast<TFaceCulling>(3));
     EXPECT_THROW(FMaterial.Apply(FRci), EAssertionFailed);
 }
