@@ -207,7 +207,8 @@ void T3DBaseSceneObject::DrawSortedChildren(int First, int Last, TRenderContextI
     }
     EngineAssert(sorting == osRenderFarthestFirst || sorting == osRenderBlendedLast ||
                  sorting == osRenderNearestFirst);
-    // Queued by squared distance + 1 (positive keys sort as numbers).
+    // Queued by squared distance + 1 (positive keys sort as numbers), so
+    // the queue runs from the nearest to the farthest.
     if (!FRenderQueue)
         FRenderQueue = std::make_unique<T3DRenderQueue>();
     T3DRenderQueue& queue = *FRenderQueue;

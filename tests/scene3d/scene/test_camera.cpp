@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/rtl/exceptions.h"
 #include "platform/rtl/reader.h"
 #include "platform/rtl/writer.h"
 #include "platform/ui/forms.h"
@@ -151,6 +152,8 @@ TEST_F(CameraTest, EachStyleProjectsAsItShould)
     Projection({0, 0, 400, 200}, 400, 200);
     EXPECT_NEAR(FCamera->ViewPortRadius(), std::sqrt(0.25 + 0.0625) / n, 1e-5);
     EXPECT_TRUE(Near(Projection({0, 0, 400, 200}, 0, 200), IdentityHmgMatrix)) << "no window, no projection";
+    FCamera->SetCameraStyle(static_cast<T3DCameraStyle>(7));
+    EXPECT_THROW(Projection({0, 0, 400, 200}, 400, 200), EAssertionFailed);
 }
 
 TEST_F(CameraTest, ACustomProjectionIsLeftToItsHandler)

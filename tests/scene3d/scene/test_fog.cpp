@@ -124,6 +124,7 @@ TEST_F(FogInGL, TheDefaultDistanceIsTheContextsFirst)
     EXPECT_EQ(distanceAfter(fdDefault), 0x855C);
     EXPECT_EQ(distanceAfter(fdEyeRadial), GL_EYE_RADIAL_NV);
     EXPECT_EQ(distanceAfter(fdEyePlane), GL_EYE_PLANE_ABSOLUTE_NV);
+    EXPECT_THROW(distanceAfter(static_cast<TFogDistance>(3)), EAssertionFailed);
 }
 
 } // namespace
