@@ -1,5 +1,7 @@
 #include "scene3d/geometry/frustum.h"
 
+#include <algorithm>
+
 #include "scene3d/geometry/planes.h"
 #include "scene3d/geometry/vectorlength.h"
 
@@ -42,4 +44,15 @@ bool IsBoxOutside(const TAffineVector& min, const TAffineVector& max, const TFru
     const TAffineVector centre{float((double(min.X) + max.X) / 2), float((double(min.Y) + max.Y) / 2),
                                float((double(min.Z) + max.Z) / 2)};
     return IsSphereOutside(centre, VectorDistance(min, max) / 2, frustum);
+}
+
+bool ArePointsOutside(std::span<const TAffineVector> points, const TFrustumPlanes& frustum)
+{
+    if (points.empty())
+        return false;
+    for (int i = 0; i < 6; ++i)
+        if (std::all_of(points.begin(), points.end(),
+                        [&](const TAffineVector& point) { return PlaneEvaluatePoint(frustum[i], point) < 0; }))
+            return true;
+    return false;
 }

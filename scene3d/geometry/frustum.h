@@ -1,6 +1,8 @@
 #pragma once
 // The view frustum: its planes from a combined model-view-projection matrix and
 // whether a sphere or a box lies wholly outside it.
+#include <span>
+
 #include "scene3d/geometry/vectortypes.h"
 
 // With column k = (m[0][k], m[1][k], m[2][k], m[3][k]): left = col3 + col0,
@@ -12,3 +14,7 @@ TFrustumPlanes ExtractFrustumFromModelViewProjection(const TMatrix& modelViewPro
 bool IsSphereOutside(const TAffineVector& centre, float radius, const TFrustumPlanes& frustum);
 // The test for the sphere around the box: centre (min + max)/2, radius |max - min|/2.
 bool IsBoxOutside(const TAffineVector& min, const TAffineVector& max, const TFrustumPlanes& frustum);
+// Whether every point lies behind one and the same plane, so that the body
+// they span (a box by its corners) lies wholly outside. A body outside only
+// across a corner of the frustum counts as inside.
+bool ArePointsOutside(std::span<const TAffineVector> points, const TFrustumPlanes& frustum);

@@ -22,14 +22,17 @@ void BoxFromHalfExtents(TAABB& Box, const TAffineVector& HalfExtents)
     }
 }
 
+TAffineVector BoxCorner(const TAABB& Box, int Corner)
+{
+    return {(Corner & 1 ? Box.Max : Box.Min).X, (Corner & 2 ? Box.Max : Box.Min).Y,
+            (Corner & 4 ? Box.Max : Box.Min).Z};
+}
+
 void TransformBox(TAABB& Box, const TMatrix& M)
 {
     const TAABB source = Box;
     for (int corner = 0; corner < 8; ++corner) {
-        const TAffineVector point = VectorTransform(
-            TAffineVector{(corner & 1 ? source.Max : source.Min).X, (corner & 2 ? source.Max : source.Min).Y,
-                          (corner & 4 ? source.Max : source.Min).Z},
-            M);
+        const TAffineVector point = VectorTransform(BoxCorner(source, corner), M);
         if (corner == 0)
             Box = {point, point};
         else

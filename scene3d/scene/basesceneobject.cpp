@@ -4,7 +4,9 @@
 #include "scene3d/base/engineassert.h"
 #include "scene3d/base/storechange.h"
 #include "scene3d/behaviours/behaviourcollections.h"
+#include "scene3d/context/contexthandles.h"
 #include "scene3d/geometry/geometryconstants.h"
+#include "scene3d/render/renderqueue.h"
 #include "scene3d/scene/scene.h"
 
 LT_IMPLEMENT_CLASS(T3DBaseSceneObject, T3DCoordinatesUpdateAbleComponent) {}
@@ -24,6 +26,7 @@ T3DBaseSceneObject::T3DBaseSceneObject(TComponent* AOwner)
 
 T3DBaseSceneObject::~T3DBaseSceneObject()
 {
+    FreeDescendantCameras();
     if (FParent)
         FParent->Remove(this, false);
     DeleteChildren();

@@ -9,11 +9,20 @@
 //
 // Ownership: a node belongs to a component (the form it was read with, or
 // the owner of the node that made it) and is listed by its parent. Freeing
-// it either way takes it out of both; freeing a node frees its children.
+// it either way takes it out of both; freeing a node frees its children,
+// the cameras among its descendants first.
+//
+// Drawing: a render pass calls Render on the scene's object root, which
+// draws its own geometry (CompileList, recorded once into a display list
+// and replayed) and its children in turn.
+#include <GL/gl.h>
+
+#include <array>
 #include <memory>
 #include <vector>
 
 #include "scene3d/base/coordinates.h"
+#include "scene3d/base/displaylistowner.h"
 #include "scene3d/geometry/vectortypes.h"
 #include "scene3d/lists/geometrybb.h"
 #include "scene3d/lists/silhouette.h"
@@ -22,12 +31,15 @@
 class T3DScene;
 class T3DBehaviours;
 class T3DObjectEffects;
+class T3DListHandle;
+class T3DRenderQueue;
 struct TRenderContextInfo;
 
-class T3DBaseSceneObject : public T3DCoordinatesUpdateAbleComponent {
+class T3DBaseSceneObject : public T3DCoordinatesUpdateAbleComponent, public IDisplayListOwner {
     LT_CLASS(T3DBaseSceneObject)
 public:
-    // Takes the node out of its parent's list and frees its children.
+    // Frees the cameras among its descendants (their children stay in the
+    // tree), takes the node out of its parent's list and frees its children.
     ~T3DBaseSceneObject() override;
 
     // The virtual operations.
@@ -64,6 +76,29 @@ public:
     virtual void EndUpdate();
     // Emits the node's own geometry; nothing here.
     virtual void CompileList(TRenderContextInfo& Rci);
+
+    // Drawing.
+
+    // Draws the node and its subtree for a pass: leaves out what the pass's
+    // culling mode finds outside the view, multiplies the local matrix into
+    // the model-view matrix, names the node while picking, and shows its
+    // axes and runs its effects around DrawObject. A culling mode outside
+    // the four stops with "Unknown visibility culling option".
+    void Render(TRenderContextInfo& Rci);
+    // The node's own geometry (CompileList: directly for an sfDirectDraw
+    // node and while a list is recorded, else through the display list),
+    // then its children.
+    virtual void DrawObject(TRenderContextInfo& Rci, bool RenderSelf, bool RenderChildren);
+    // The visible children FirstIndex .. LastIndex, under the node's own
+    // culling and sorting modes unless they are inherited from the pass.
+    virtual void DrawChildren(int FirstIndex, int LastIndex, TRenderContextInfo& Rci);
+    // The GL name of the display list of the node's geometry, compiled
+    // first when there is none or the structure changed. It is freed with
+    // the node, and when the node leaves its scene.
+    virtual GLuint GetListHandle(TRenderContextInfo& Rci);
+    virtual void DestroyListHandle();
+    // DestroyListHandle of the node and every descendant.
+    void DestroyHandles();
 
     // The tree.
 
@@ -131,6 +166,9 @@ public:
     TVector AbsolutePosition() const;
     TVector AbsoluteUp() const;
     TVector AbsoluteDirection() const;
+    // The absolute matrix of the frame the node stands in: its parent's, or
+    // the identity without a parent or under a scene root.
+    const TMatrix& ParentAbsoluteMatrix() const;
     TVector ToLocalSpace(const TVector& AbsolutePoint) const;
     TVector ToAbsoluteSpace(const TVector& LocalPoint) const;
     // Direction x Up and Up x Direction.
@@ -144,6 +182,8 @@ public:
     // The box of the half extents in the node's own frame, grown by the
     // boxes of all descendants (each through its local matrix), scaled by Scale.
     TAABB BoundingBox() const;
+    // The corners of BoundingBox in world coordinates.
+    std::array<TAffineVector, 8> AbsoluteBoundingBoxCorners() const;
     // Moves the node on the sphere around Target's absolute position, keeping
     // the distance: PitchDelta degrees towards or away from the node's up
     // pole (stopping 0.025 rad short of either pole), TurnDelta degrees about
@@ -180,8 +220,9 @@ public:
     // Marks the local matrix stale and the absolute ones of the node and its
     // descendants, then (unless loading) reports the change.
     void PlacementChanged();
-    // Marks the display list stale and reports the change.
-    virtual void ListInvalidated();
+    // Marks the display list stale and reports the change (also what the
+    // node's colours and materials call).
+    void ListInvalidated() override;
     // The update count is above 0 or the node is being read.
     bool IsUpdating() const;
 
@@ -209,8 +250,12 @@ protected:
     // made: a plain node has nothing to show.
     explicit T3DBaseSceneObject(TComponent* AOwner);
     void SetObjectStyle(TSceneObjectStyleFlags Value) { FObjectStyle = Value; }
-    // The node and its descendants belong to Value from now on.
+    // The node and its descendants belong to Value from now on; their
+    // display lists go when the scene changes.
     void SetScene(T3DScene* Value);
+    // Takes a change of structure as dealt with, for nodes that keep no
+    // display list.
+    void ClearStructureChange() { FChanges.Exclude(ocStructure); }
 
 private:
     friend class T3DSceneRootObject;
@@ -227,6 +272,18 @@ private:
     void RebuildLocalMatrix() const;
     void SetAngle(int Axis, float Value);
     void RealignFrame(T3DCoordinates* Sender);
+    // Removes every camera of the subtree below the node, keeping the
+    // camera's children in the tree, and frees it.
+    void FreeDescendantCameras();
+    // Whether the pass's culling mode draws the node itself.
+    bool IsInView(const TRenderContextInfo& Rci) const;
+    // DrawObject with the depth test off for an sfIgnoreDepthBuffer node,
+    // and the state cache reset after an sfAltersColorsOrWinding node drew
+    // itself.
+    void DrawWithStyle(TRenderContextInfo& Rci, bool RenderSelf, bool RenderChildren);
+    // The children First .. Last through the render queue in the order of
+    // the pass's sorting mode.
+    void DrawSortedChildren(int First, int Last, TRenderContextInfo& Rci);
 
     TSceneObjectStyleFlags FObjectStyle;
     mutable TSceneObjectChanges FChanges;
@@ -243,6 +300,8 @@ private:
     std::vector<T3DBaseSceneObject*> FChildren;
     std::unique_ptr<T3DBehaviours> FBehaviours;
     std::unique_ptr<T3DObjectEffects> FEffects;
+    std::unique_ptr<T3DListHandle> FListHandle;
+    std::unique_ptr<T3DRenderQueue> FRenderQueue;
     bool FVisible = true;
     bool FShowAxes = false;
     T3DObjectsSorting FObjectsSorting = osInherited;

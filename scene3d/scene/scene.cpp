@@ -6,6 +6,7 @@
 #include "scene3d/base/engineassert.h"
 #include "scene3d/base/storechange.h"
 #include "scene3d/geometry/vectorgeometry.h"
+#include "scene3d/scene/camera.h"
 #include "scene3d/scene/lightsource.h"
 #include "scene3d/scene/sceneroot.h"
 
@@ -29,6 +30,7 @@ T3DScene::T3DScene(TComponent* AOwner)
 T3DScene::~T3DScene()
 {
     FDestroying = true;
+    FObjects->DestroyHandles();
     FCameras.reset();
     FObjects.reset();
 }
@@ -37,7 +39,7 @@ T3DLightSource* T3DScene::Lights(int Slot) const
 {
     if (Slot < 0 || Slot >= MaxLights)
         return nullptr;
-    return static_cast<T3DLightSource*>(FLights[static_cast<std::size_t>(Slot)]);
+    return FLights[static_cast<std::size_t>(Slot)];
 }
 
 int T3DScene::LightSlotOf(const T3DBaseSceneObject* Light) const
@@ -57,7 +59,7 @@ void T3DScene::AddLight(T3DLightSource* Light)
 
 void T3DScene::RemoveLight(const T3DBaseSceneObject* Light)
 {
-    for (T3DBaseSceneObject*& slot : FLights)
+    for (T3DLightSource*& slot : FLights)
         if (slot == Light)
             slot = nullptr;
 }
@@ -75,6 +77,24 @@ void T3DScene::RemoveLights(const T3DBaseSceneObject* Object)
     RemoveLight(Object);
     for (int i = 0; i < Object->GetChildCount(); ++i)
         RemoveLights(Object->GetChild(i));
+}
+
+void T3DScene::SetCurrentCamera(T3DCamera* Value)
+{
+    if (Value == FCurrentCamera)
+        return;
+    if (FCurrentCamera)
+        RemoveFreeNotification(FCurrentCamera);
+    FCurrentCamera = Value;
+    if (FCurrentCamera)
+        FreeNotification(FCurrentCamera);
+}
+
+void T3DScene::Notification(TComponent* AComponent, TOperation Operation)
+{
+    if (Operation == opRemove && AComponent == FCurrentCamera)
+        FCurrentCamera = nullptr;
+    T3DUpdateAbleComponent::Notification(AComponent, Operation);
 }
 
 void T3DScene::EndUpdate()

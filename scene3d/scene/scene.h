@@ -2,8 +2,9 @@
 // The scene component: the root of the objects and the root of the cameras,
 // the eight light slots, the scene-wide sorting and culling defaults and the
 // update count that batches change notifications. Objects placed under the
-// scene in a stored description become children of its object root; the
-// scene steps its objects in time and answers ray casts.
+// scene in a stored description become children of its object root, cameras
+// children of its camera root; the scene steps its objects in time, answers
+// ray casts and turns its lights into OpenGL lights.
 #include <array>
 #include <memory>
 
@@ -12,6 +13,7 @@
 #include "scene3d/geometry/vectortypes.h"
 
 class T3DBaseSceneObject;
+class T3DCamera;
 class T3DLightSource;
 class T3DSceneRootObject;
 
@@ -23,8 +25,9 @@ public:
     // Roots named "ObjectRoot" and "CameraRoot", eight empty light slots.
     explicit T3DScene(TComponent* AOwner);
     // Counts as updating from the start, so that nothing its objects do
-    // while they go is passed on; frees the camera root, then the object
-    // root, and with them every object of the scene.
+    // while they go is passed on; frees the display lists of the objects,
+    // then the camera root, then the object root, and with them every
+    // object of the scene.
     ~T3DScene() override;
 
     T3DSceneRootObject* Objects() const { return FObjects.get(); }
@@ -41,6 +44,15 @@ public:
     // The same for every light in Object's subtree, Object included.
     void AddLights(T3DBaseSceneObject* Object);
     void RemoveLights(const T3DBaseSceneObject* Object);
+    // Before a pass, with the view matrix as the model-view matrix: the
+    // shining lights of the first min(8, MaxLights) slots become the GL
+    // lights of their slots, in the view's coordinates; every other GL
+    // light below MaxLights is switched off.
+    void SetupLights(int MaxLights) const;
+
+    // The camera the pass being drawn looks through; forgotten when freed.
+    T3DCamera* CurrentCamera() const { return FCurrentCamera; }
+    void SetCurrentCamera(T3DCamera* Value);
 
     void BeginUpdate() { ++FUpdateCount; }
     // Without its BeginUpdate: "Assertion failure". The last one calls
@@ -71,8 +83,12 @@ public:
     // The children of the object root, then those of the camera root.
     void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) const override;
 
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
-    std::array<T3DBaseSceneObject*, MaxLights> FLights{};
+    std::array<T3DLightSource*, MaxLights> FLights{};
+    T3DCamera* FCurrentCamera = nullptr;
     std::unique_ptr<T3DSceneRootObject> FObjects;
     std::unique_ptr<T3DSceneRootObject> FCameras;
     int FUpdateCount = 0;

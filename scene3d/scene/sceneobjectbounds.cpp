@@ -66,6 +66,18 @@ TAABB T3DBaseSceneObject::BoundingBox() const
     return box;
 }
 
+std::array<TAffineVector, 8> T3DBaseSceneObject::AbsoluteBoundingBoxCorners() const
+{
+    // The absolute matrix holds the node's own scale, so the box goes
+    // through it unscaled.
+    const TAABB box = UnscaledBox(*this);
+    const TMatrix& absolute = AbsoluteMatrix();
+    std::array<TAffineVector, 8> corners;
+    for (int corner = 0; corner < 8; ++corner)
+        corners[static_cast<std::size_t>(corner)] = VectorTransform(BoxCorner(box, corner), absolute);
+    return corners;
+}
+
 bool T3DBaseSceneObject::ContainsPoint(const TVector& AbsolutePoint) const
 {
     const float radius = BoundingRadius();

@@ -1,10 +1,13 @@
 // The tree operations of scene objects: making, attaching, moving, removing
 // and freeing children, and the parent links of stored descriptions.
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 #include "platform/rtl/exceptions.h"
 #include "scene3d/base/engineassert.h"
 #include "scene3d/scene/basesceneobject.h"
+#include "scene3d/scene/camera.h"
 #include "scene3d/scene/scene.h"
 #include "scene3d/scene/sceneroot.h"
 
@@ -117,8 +120,26 @@ void T3DBaseSceneObject::MoveTo(T3DBaseSceneObject* NewParent)
     Detach(this);
 }
 
+void T3DBaseSceneObject::FreeDescendantCameras()
+{
+    std::vector<T3DBaseSceneObject*> cameras;
+    const std::function<void(const T3DBaseSceneObject&)> collect = [&](const T3DBaseSceneObject& Node) {
+        for (T3DBaseSceneObject* child : Node.FChildren) {
+            if (dynamic_cast<T3DCamera*>(child))
+                cameras.push_back(child);
+            collect(*child);
+        }
+    };
+    collect(*this);
+    for (T3DBaseSceneObject* camera : cameras) {
+        camera->FParent->Remove(camera, true);
+        const std::unique_ptr<T3DBaseSceneObject> freed(camera);
+    }
+}
+
 void T3DBaseSceneObject::DeleteChildren()
 {
+    FreeDescendantCameras();
     if (FScene)
         for (T3DBaseSceneObject* child : FChildren)
             FScene->RemoveLights(child);
@@ -156,6 +177,7 @@ void T3DBaseSceneObject::SetScene(T3DScene* Value)
 {
     if (FScene == Value)
         return;
+    DestroyListHandle();
     FScene = Value;
     for (T3DBaseSceneObject* child : FChildren)
         child->SetScene(Value);
@@ -164,7 +186,7 @@ void T3DBaseSceneObject::SetScene(T3DScene* Value)
 void T3DBaseSceneObject::SetParentComponent(TComponent* Value)
 {
     if (auto* scene = dynamic_cast<T3DScene*>(Value))
-        scene->Objects()->AttachChild(this);
+        (dynamic_cast<T3DCamera*>(this) ? scene->Cameras() : scene->Objects())->AttachChild(this);
     else if (auto* node = dynamic_cast<T3DBaseSceneObject*>(Value))
         node->AttachChild(this);
     else

@@ -155,6 +155,12 @@ const T3DBaseSceneObject* T3DBaseSceneObject::FrameParent() const
     return FParent;
 }
 
+const TMatrix& T3DBaseSceneObject::ParentAbsoluteMatrix() const
+{
+    const T3DBaseSceneObject* parent = FrameParent();
+    return parent ? parent->AbsoluteMatrix() : IdentityHmgMatrix;
+}
+
 const TMatrix& T3DBaseSceneObject::AbsoluteMatrix() const
 {
     if (!FChanges.Contains(ocAbsoluteMatrix) && !FChanges.Contains(ocLocalMatrix))

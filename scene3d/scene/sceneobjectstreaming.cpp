@@ -42,6 +42,7 @@ void T3DBaseSceneObject::Assign(const TPersistent* Source)
     // Copying from an ancestor would copy this node into itself without
     // end; copying from a descendant would free the source on the way.
     EngineAssert(!source->IsSelfOrAncestorOf(this) && !IsSelfOrAncestorOf(source));
+    DestroyHandles();
     FVisible = source->FVisible;
     SetMatrix(source->LocalMatrix());
     FShowAxes = source->FShowAxes;

@@ -28,13 +28,16 @@ enum TSceneObjectChange {
 };
 using TSceneObjectChanges = TSet<TSceneObjectChange>;
 
-// The order in which an object's children are drawn.
-enum T3DObjectsSorting { osInherited, osNone, osRenderFarthestFirst, osRenderBlendedLast, osRenderNearestFirst };
+// The order in which an object's children are drawn: as the drawing object
+// above says; in list order; farthest from the camera first; opaque ones
+// in list order, then blended ones farthest first; nearest first. Both
+// modes take any int, so that a pass can refuse a value outside them.
+enum T3DObjectsSorting : int { osInherited, osNone, osRenderFarthestFirst, osRenderBlendedLast, osRenderNearestFirst };
 LT_ENUM_INFO(T3DObjectsSorting, osInherited, osNone, osRenderFarthestFirst, osRenderBlendedLast,
              osRenderNearestFirst)
 
 // Which objects are left out of a frame because they lie outside the view.
-enum T3DVisibilityCulling { vcInherited, vcNone, vcObjectBased, vcHierarchical };
+enum T3DVisibilityCulling : int { vcInherited, vcNone, vcObjectBased, vcHierarchical };
 LT_ENUM_INFO(T3DVisibilityCulling, vcInherited, vcNone, vcObjectBased, vcHierarchical)
 
 // Sender, the time passed since the previous step and the new time, in seconds.

@@ -89,4 +89,18 @@ TEST(Frustum, BoxThroughItsSurroundingSphere)
     EXPECT_TRUE(IsBoxOutside({1.2f, -0.1f, -0.1f}, {1.3f, 0.1f, 0.1f}, cube));
 }
 
+// Points are outside when all lie behind one plane; points spread outside
+// across two planes (beside a corner of the view) count as inside.
+TEST(Frustum, PointsOutsideWhenAllBehindOnePlane)
+{
+    const TFrustumPlanes cube = ExtractFrustumFromModelViewProjection(IdentityHmgMatrix);
+    const TAffineVector inside[] = {{0, 0, 0}, {5, 5, 5}};
+    const TAffineVector beyondRight[] = {{1.5f, 0, 0}, {3, 4, -2}, {1.01f, -9, 9}};
+    const TAffineVector besideACorner[] = {{1.5f, 0, 0}, {0, 1.5f, 0}};
+    EXPECT_FALSE(ArePointsOutside(inside, cube));
+    EXPECT_TRUE(ArePointsOutside(beyondRight, cube));
+    EXPECT_FALSE(ArePointsOutside(besideACorner, cube));
+    EXPECT_FALSE(ArePointsOutside({}, cube));
+}
+
 }  // namespace
