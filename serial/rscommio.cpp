@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <mutex>
 
 #include "platform/comm/commwait.h"
@@ -76,10 +75,8 @@ int TRsCustomComm::ReadBuf(void* Buffer, int Count)
     int taken;
     {
         const std::lock_guard<TRsCriticalSection> guard(FReadLock);
-        wasFull = FInput->Count() == FInput->Capacity();
-        taken = std::min(Count, FInput->Count());
-        std::memcpy(bytes, FInput->Data(), static_cast<std::size_t>(taken));
-        FInput->Remove(taken);
+        wasFull = FInput->Full();
+        taken = FInput->Take(bytes, Count);
         if (taken < Count) {
             const ssize_t n = FDevice.Read(bytes + taken, static_cast<std::size_t>(Count - taken));
             if (n > 0)
@@ -169,12 +166,14 @@ void TRsCustomComm::DeviceFailed()
 bool TRsCustomComm::ReadAhead()
 {
     const std::lock_guard<TRsCriticalSection> guard(FReadLock);
+    // One read a call: a read that finds the device empty first waits for
+    // the terminal to hand over what it still holds, and that wait belongs
+    // in the event thread's poll, outside the lock.
     uint8_t chunk[4096];
-    for (int room; (room = FInput->Capacity() - FInput->Count()) > 0;) {
+    if (const int room = FInput->Capacity() - FInput->Count(); room > 0) {
         const ssize_t n = FDevice.Read(chunk, std::min(sizeof chunk, static_cast<std::size_t>(room)));
-        if (n <= 0)
-            break;
-        FInput->Add(chunk, static_cast<int>(n));
+        if (n > 0)
+            FInput->Add(chunk, static_cast<int>(n));
     }
     return FReadTotal + static_cast<uint64_t>(FInput->Count()) > FRxReported;
 }
@@ -182,7 +181,7 @@ bool TRsCustomComm::ReadAhead()
 bool TRsCustomComm::InputQueueFull()
 {
     const std::lock_guard<TRsCriticalSection> guard(FReadLock);
-    return FInput->Count() == FInput->Capacity();
+    return FInput->Full();
 }
 
 int TRsCustomComm::WaitingLocked(int& Count) const

@@ -1,6 +1,7 @@
 // The port's construction, opening and closing, and its errors.
 #include "serial/rscustomcomm.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -10,6 +11,16 @@
 #include "platform/rtl/syserror.h"
 #include "serial/rseventthread.h"
 #include "serial/rswritethread.h"
+
+namespace {
+
+// The input queue holds at least what the terminal's own receive buffers do
+// (a tty keeps up to 64 KB waiting for its reader), so the event thread keeps
+// taking bytes off the line while the main thread is busy. ReadSize only sets
+// the level of ceRx80Full.
+constexpr int kInputQueueSize = 64 * 1024;
+
+} // namespace
 
 LT_IMPLEMENT_CLASS(TRsComponent, TComponent) {}
 LT_IMPLEMENT_CLASS(TRsCustomComm, TRsComponent) {}
@@ -110,7 +121,7 @@ void TRsCustomComm::Open()
         ApplyEventMask();
         {
             const std::lock_guard<TRsCriticalSection> guard(FReadLock);
-            FInput = std::make_unique<TRsCommBuffer>(FBuffers->ReadSize());
+            FInput = std::make_unique<TRsInputQueue>(std::max(FBuffers->ReadSize(), kInputQueueSize));
             FStatusCounters = {};
             FHasCounters = FDevice.Counters(FStatusCounters) == 0;
         }

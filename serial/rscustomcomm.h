@@ -18,7 +18,7 @@
 #include "platform/comm/serialdevice.h"
 #include "platform/rtl/component.h"
 #include "platform/rtl/threads.h"
-#include "serial/rscommbuffer.h"
+#include "serial/rsinputqueue.h"
 #include "serial/rsobjects.h"
 #include "serial/rsoptions.h"
 #include "serial/rstypes.h"
@@ -212,8 +212,8 @@ private:
     bool LatchFailure();
     // LatchFailure, and the first failure goes to the main thread as EV_ERR.
     void DeviceFailed();
-    // Reads what the device has received into the input queue, as much as
-    // fits; whether bytes wait that DoRxChar has not counted yet.
+    // One read of what the device has received into the input queue, as
+    // much as fits; whether bytes wait that DoRxChar has not counted yet.
     bool ReadAhead();
     bool InputQueueFull();
     // Whether bytes arrived that DoRxChar has not counted yet.
@@ -261,7 +261,7 @@ private:
     std::atomic<bool> FFailed{false};      // the device hung up or failed: writes are refused
     std::atomic<bool> FTxPending{false};   // a direct write waits to be sent
     std::atomic<uint32_t> FPostedEvents{0};   // events handed to the main thread, not yet raised
-    std::unique_ptr<TRsCommBuffer> FInput;   // bytes read ahead, ReadSize of them at most; under the read lock
+    std::unique_ptr<TRsInputQueue> FInput;   // bytes read ahead; under the read lock
     std::atomic<uint64_t> FReadTotal{0};   // bytes read since Open
     std::atomic<uint64_t> FRxReported{0};  // FReadTotal + the count DoRxChar reported
 

@@ -1,11 +1,12 @@
 // The port's small building blocks: the tick time-out, the output queue's
-// block and the manual-reset wait event.
+// block, the input queue's ring and the manual-reset wait event.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <thread>
 
 #include "serial/rscommbuffer.h"
+#include "serial/rsinputqueue.h"
 #include "serial/rsobjects.h"
 #include "serial/rsutils.h"
 
@@ -46,6 +47,28 @@ TEST(RsCommBuffer, RemovesFromTheFrontAndKeepsItsBlock)
     queue.Remove(8);
     EXPECT_EQ(queue.Count(), 0);
     EXPECT_EQ(queue.Data(), block);
+    EXPECT_EQ(queue.Capacity(), 8);
+}
+
+TEST(RsInputQueue, KeepsTheOrderAcrossTheEndOfItsBlock)
+{
+    TRsInputQueue queue(8);
+    const auto take = [&](int N) {
+        std::string bytes(static_cast<std::size_t>(N), '\0');
+        bytes.resize(static_cast<std::size_t>(queue.Take(bytes.data(), N)));
+        return bytes;
+    };
+    queue.Add("abcdef", 6);
+    EXPECT_EQ(take(4), "abcd");
+    queue.Add("ghijkl", 6);   // written across the end of the block
+    EXPECT_TRUE(queue.Full());
+    EXPECT_EQ(take(5), "efghi");   // read across the end
+    EXPECT_EQ(queue.Count(), 3);
+    EXPECT_EQ(take(10), "jkl");   // no more than there is
+    EXPECT_EQ(queue.Count(), 0);
+    EXPECT_EQ(take(1), "");
+    queue.Add("mnopqrst", 8);   // the whole block, from its middle
+    EXPECT_EQ(take(8), "mnopqrst");
     EXPECT_EQ(queue.Capacity(), 8);
 }
 
