@@ -1,7 +1,8 @@
-// The data grid's filter row: its editor over a filter cell, the editor's
-// list of values and special items, storing the typed text into the column
-// filters and applying them through the data service.
+// The data grid's filter row: its cells, its editor over a filter cell, the
+// editor's list of values and special items, storing the typed text into the
+// column filters and applying them through the data service.
 #include "dbcontrols/ltinterfaces.h"
+#include "dbgrid/celltextdrawing.h"
 #include "dbgrid/columnfilterlt.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
@@ -30,6 +31,21 @@ bool TCustomDBGridLt::HasFilterCell(const TColumnLt* Column) const
 std::string TCustomDBGridLt::FilterCellText(const TColumnLt* Column) const
 {
     return Column ? Column->STFilter()->FilterText() : std::string();
+}
+
+void TCustomDBGridLt::DrawFilterCell(int DataCol, const TRect& Rect, TGridDrawState)
+{
+    TCanvas& canvas = *Canvas();
+    const TColumnLt* column = DataCol >= 0 && DataCol < FColumns->Count() ? FColumns->Items(DataCol) : nullptr;
+    if (!column || !HasFilterCell(column)) {
+        canvas.Brush()->SetColor(FixedColor());
+        canvas.FillRect(Rect);
+        return;
+    }
+    canvas.Brush()->SetColor(FilterRowBackground(FixedColor()));
+    canvas.Font()->Assign(Font());
+    canvas.Font()->SetColor(clBlue);
+    DrawCellText(&canvas, Rect, true, 2, 2, FilterCellText(column), taLeftJustify, tlTop, false, true, 0, 0);
 }
 
 TColumnLt* TCustomDBGridLt::FilterEditColumn() const

@@ -1,9 +1,8 @@
-// The data grid's indicator column and filter row: the marks of the
-// current and selected records, the filter conditions under the titles.
+// The data grid's indicator column: the marks of the current and selected
+// records.
 #include "dbgrid/celltextdrawing.h"
 #include "dbgrid/columnlt.h"
 #include "dbgrid/dbgridlt.h"
-#include "dbgrid/filterrowcolor.h"
 #include "dbgrid/gridimageslt.h"
 #include "dbgrid/paintedrecord.h"
 #include "platform/data/dataset.h"
@@ -52,19 +51,4 @@ bool TCustomDBGridLt::DrawIndicatorCell(const TDBGridCellTypeLt& Cell, const TRe
         DrawImageInRect(images, &canvas, Rect, taRightJustify, 0, image);
     }
     return highlighted;
-}
-
-void TCustomDBGridLt::DrawFilterCell(int DataCol, const TRect& Rect, TGridDrawState)
-{
-    TCanvas& canvas = *Canvas();
-    const TColumnLt* column = DataCol >= 0 && DataCol < FColumns->Count() ? FColumns->Items(DataCol) : nullptr;
-    if (!column || !HasFilterCell(column)) {
-        canvas.Brush()->SetColor(FixedColor());
-        canvas.FillRect(Rect);
-        return;
-    }
-    canvas.Brush()->SetColor(FilterRowBackground(FixedColor()));
-    canvas.Font()->Assign(Font());
-    canvas.Font()->SetColor(clBlue);
-    DrawCellText(&canvas, Rect, true, 2, 2, FilterCellText(column), taLeftJustify, tlTop, false, true, 0, 0);
 }

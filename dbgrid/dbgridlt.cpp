@@ -5,7 +5,6 @@
 #include "dbgrid/colcellparamslt.h"
 #include "dbgrid/columndefvalueslt.h"
 #include "dbgrid/columnlt.h"
-#include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/gridlibrarysetup.h"
 #include "dbgrid/gridstylelt.h"
 #include "dbgrid/inplaceedit.h"
@@ -373,11 +372,6 @@ void TCustomDBGridLt::SetEditText(int ACol, int ARow, const std::string& Value)
     // the cell's own text changed nothing.
     if (FDataLink->Editing() && Value != GetEditText(ACol, ARow))
         FDataLink->CellModified();
-}
-
-TInplaceEdit* TCustomDBGridLt::CreateEditor()
-{
-    return new TDBGridInplaceEdit(this);
 }
 
 void TCustomDBGridLt::EditButtonClick()

@@ -16,15 +16,14 @@
 #include "dbgrid/dbgridinputtypes.h"
 #include "dbgrid/dbgridselection.h"
 #include "dbgrid/dbgridsumlist.h"
-#include "dbgrid/dbgridltfinddlg.h"
 #include "dbgrid/dbgridtypes.h"
+#include "dbgrid/finddialoggrid.h"
 #include "dbgrid/gridfilterlt.h"
 #include "dbgrid/griddatalinklt.h"
 #include "dbgrid/headtreenode.h"
 #include "dbgrid/gridscrollbarlt.h"
-#include "dbgrid/locatetext.h"
+#include "dbgrid/locatetextgrid.h"
 #include "platform/rtl/variant.h"
-#include "dbgrid/locatetext.h"
 #include "platform/ui/componentref.h"
 
 class TColCellParamsLt;

@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "dbgrid/columnlt.h"
-#include "dbgrid/dbgridinplaceedit.h"
 #include "dbgrid/dbgridlt.h"
 #include "dbgrid/gridimageslt.h"
 #include "dbgrid/inplaceedit.h"
@@ -290,33 +289,6 @@ void TCustomDBGridLt::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
             PressPaintedEditButton(cell, X);
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);
-}
-
-// The edit buttons a column paints in every cell act at once: the editor
-// opens on the cell, with its list dropped down for the default button; a
-// button of the column's own is clicked.
-void TCustomDBGridLt::PressPaintedEditButton(const TGridCoordLt& Cell, int X)
-{
-    const int dataCol = RawToDataColumn(Cell.X);
-    if (Cell.X < FIndicatorOffset || dataCol >= FColumns->Count() || Cell != TGridCoordLt{Col(), Row()})
-        return;
-    const TColumnLt* column = FColumns->Items(dataCol);
-    if (!column->AlwaysShowEditButton() || X < CellBounds(Cell.X, Cell.Y).Right - column->EditButtonsWidth())
-        return;
-    ShowEditor();
-    auto* editor = dynamic_cast<TDBGridInplaceEdit*>(InplaceEditor());
-    if (!editor || !editor->Visible())
-        return;
-    for (const TEditButtonControlRec& rec : editor->ButtonControls()) {
-        TEditButtonControlLt* button = rec.EditButtonControl;
-        const int left = editor->Left() + button->Left();
-        if (button->Tag() > 0 && button->Visible() && X >= left && X < left + button->Width()) {
-            button->Click();
-            return;
-        }
-    }
-    if (editor->ActiveList())
-        editor->DropDown();
 }
 
 void TCustomDBGridLt::ClickDataCell(TMouseButton Button, TShiftState Shift, const TGridCoordLt& Cell)

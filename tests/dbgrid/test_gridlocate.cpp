@@ -5,6 +5,7 @@
 #include "dbcontrols/dbcombobox.h"
 #include "dbgrid/dbgridltfinddlg.h"
 #include "dbgrid/griddataservice.h"
+#include "dbgrid/locatetext.h"
 #include "tests/dbgrid/dbgridtesting.h"
 
 namespace {
