@@ -7,7 +7,7 @@
 
 #include "app/fDM.h"
 #include "app/fSplash.h"
-#include "dbgrid/dbgridlt.h"
+#include "dbgrid/core/dbgridlt.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"

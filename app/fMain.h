@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "dbgrid/gridtypes.h"
+#include "dbgrid/engine/gridtypes.h"
 #include "platform/data/clientdataset.h"
 
 #include "platform/ui/actnlist.h"

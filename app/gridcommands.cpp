@@ -6,8 +6,8 @@
 
 #include "app/fDM.h"
 #include "app/fMain.h"
-#include "dbgrid/dbgridlt.h"
-#include "dbgrid/dbgridselection.h"
+#include "dbgrid/core/dbgridlt.h"
+#include "dbgrid/selection/dbgridselection.h"
 #include "platform/ui/application.h"
 #include "platform/ui/dialogs.h"
 

@@ -18,9 +18,9 @@
 #include <memory>
 #include <string>
 
-#include "dbgrid/columnlt.h"
-#include "dbgrid/customgridlt.h"
-#include "dbgrid/dbgridlt.h"
+#include "dbgrid/core/columnlt.h"
+#include "dbgrid/core/dbgridlt.h"
+#include "dbgrid/engine/customgridlt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"

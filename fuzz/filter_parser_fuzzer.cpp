@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "dbgrid/filterexpr.h"
-#include "dbgrid/filterexprtext.h"
+#include "dbgrid/filter/filterexpr.h"
+#include "dbgrid/filter/filterexprtext.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/strutils.h"
 

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the data grid's text import (see
 // gridimportfuzzing.h).
-#include "dbgrid/gridimporttext.h"
+#include "dbgrid/exchange/gridimporttext.h"
 #include "fuzz/gridimportfuzzing.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)

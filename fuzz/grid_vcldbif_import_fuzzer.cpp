@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the data grid's import of the binary
 // interchange format (see gridimportfuzzing.h).
-#include "dbgrid/gridimportvcldbif.h"
+#include "dbgrid/exchange/gridimportvcldbif.h"
 #include "fuzz/gridimportfuzzing.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "dbgrid/dbgridlt.h"
+#include "dbgrid/core/dbgridlt.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"

@@ -16,7 +16,7 @@
 
 #include "app/fDM.h"
 #include "app/fMain.h"
-#include "dbgrid/dbgridlt.h"
+#include "dbgrid/core/dbgridlt.h"
 
 // Types each character to whichever widget of Window has the keyboard at
 // that moment: the first one opens a grid's editor, the rest go to it.

@@ -7,8 +7,8 @@
 
 #include <QTest>
 
-#include "dbgrid/dbgridlt.h"
-#include "dbgrid/dbgridselection.h"
+#include "dbgrid/core/dbgridlt.h"
+#include "dbgrid/selection/dbgridselection.h"
 #include "platform/ui/dialogs.h"
 #include "tests/app/maingridtesting.h"
 

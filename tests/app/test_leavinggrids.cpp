@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "dbgrid/dbgridlt.h"
-#include "dbgrid/inplaceedit.h"
+#include "dbgrid/core/dbgridlt.h"
+#include "dbgrid/engine/inplaceedit.h"
 #include "tests/app/maingridtesting.h"
 
 namespace {

@@ -16,12 +16,12 @@
 
 #include <functional>
 
-#include "dbgrid/columnlt.h"
-#include "dbgrid/dbgridinplaceedit.h"
-#include "dbgrid/dbgridlt.h"
-#include "dbgrid/dbgridselection.h"
-#include "dbgrid/popupdatagridlt.h"
-#include "dbgrid/inplaceedit.h"
+#include "dbgrid/core/columnlt.h"
+#include "dbgrid/core/dbgridlt.h"
+#include "dbgrid/editor/dbgridinplaceedit.h"
+#include "dbgrid/engine/inplaceedit.h"
+#include "dbgrid/lookup/popupdatagridlt.h"
+#include "dbgrid/selection/dbgridselection.h"
 #include "tests/app/maingridtesting.h"
 
 namespace {

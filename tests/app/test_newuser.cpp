@@ -10,8 +10,8 @@
 
 #include <algorithm>
 
-#include "dbgrid/dbgridinplaceedit.h"
-#include "dbgrid/dbgridlt.h"
+#include "dbgrid/core/dbgridlt.h"
+#include "dbgrid/editor/dbgridinplaceedit.h"
 #include "platform/ui/keys.h"
 #include "tests/app/maingridtesting.h"
 

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "dbgrid/dbgridlt.h"
+#include "dbgrid/core/dbgridlt.h"
 
 namespace {
 

@@ -22,12 +22,12 @@
 #include <QTest>
 #include <QWidget>
 
-#include "dbgrid/columnlt.h"
-#include "dbgrid/dbgridlt.h"
-#include "dbgrid/gridexportrtf.h"
-#include "dbgrid/gridimageslt.h"
-#include "dbgrid/gridstylelt.h"
-#include "dbgrid/inplacefilteredit.h"
+#include "dbgrid/core/columnlt.h"
+#include "dbgrid/core/dbgridlt.h"
+#include "dbgrid/core/gridimageslt.h"
+#include "dbgrid/core/gridstylelt.h"
+#include "dbgrid/exchange/gridexportrtf.h"
+#include "dbgrid/filter/inplacefilteredit.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "dbgrid/dbgridlt.h"
-#include "dbgrid/gridexportrtf.h"
+#include "dbgrid/core/dbgridlt.h"
+#include "dbgrid/exchange/gridexportrtf.h"
 #include "platform/data/clientdataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/fields.h"
