@@ -214,3 +214,36 @@ TEST_F(SceneObjectDrawing, CameraInvarianceModesPinTheDrawingToTheCamera)
     const std::array<int, 4> pinned = LitBox(FFrame, Width);
     EXPECT_EQ(pinned, plain);
 }
+
+TEST_F(SceneObjectDrawing, OrientationInvarianceDrawsInTheCameraAxes)
+{
+    auto* group = FLighting->CreateChild<T3DDummyCube>();
+    group->SetCamInvarianceMode(cimOrientation);
+    group->Position()->AssignPoint(2, 0, 10);
+    auto* sprite = group->CreateChild<T3DSprite>();
+    sprite->Material()->FrontProperties()->Emission()->SetColor({1, 1, 1, 1});
+    // Two units to the right of the eye, ten ahead, wherever the camera is.
+    const TFramePoint expected = Projected(-3, 0);
+    for (const TAffineVector& eye : {TAffineVector{0, 0, -15}, TAffineVector{5, 3, -12}}) {
+        FCamera->Position()->AssignPoint(eye.X, eye.Y, eye.Z);
+        Render();
+        const TFramePoint measured = MeasuredCentre(expected.PixelPos(), 12);
+        EXPECT_NEAR(measured.X, expected.X, 0.75) << eye.X;
+        EXPECT_NEAR(measured.Y, expected.Y, 0.75) << eye.X;
+    }
+}
+
+TEST_F(SceneObjectDrawing, APassThatIgnoresMaterialsDrawsWithoutThem)
+{
+    auto* sprite = FLighting->CreateChild<T3DSprite>();
+    sprite->Material()->FrontProperties()->Emission()->SetColor({1, 0, 0, 1});
+    const TPixelPos centre = Projected(0, 0).PixelPos();
+    FRci.IgnoreMaterials = true;
+    Render();
+    const TLampPixel bare = Pixel(centre);
+    EXPECT_LT(bare[0], 128);
+    FRci.IgnoreMaterials = false;
+    Render();
+    EXPECT_EQ(Pixel(centre)[0], 255);
+    EXPECT_EQ(Pixel(centre)[1], bare[1]);
+}
