@@ -247,3 +247,17 @@ TEST_F(SceneObjectDrawing, APassThatIgnoresMaterialsDrawsWithoutThem)
     EXPECT_EQ(Pixel(centre)[0], 255);
     EXPECT_EQ(Pixel(centre)[1], bare[1]);
 }
+
+TEST_F(SceneObjectDrawing, AtDesignTimeTheOutlineShowsInItsEdgeColour)
+{
+    auto* group = FLighting->CreateChild<T3DDummyCube>();
+    group->SetCubeSize(4);
+    group->EdgeColor()->SetColor({0, 1, 0, 1});
+    group->SetDesigning(true);
+    Render();
+    EXPECT_GT(LitPixels(FFrame), 0);
+    for (const TLampPixel& p : FFrame)
+        ASSERT_TRUE(p[0] == 0 && p[2] == 0) << int(p[0]) << " " << int(p[1]) << " " << int(p[2]);
+    // The front face, 13 units away, bounds the outline from above.
+    EXPECT_NEAR(LitBox(FFrame, Width)[1], Projected(0, 2 * 15 / 13.0f).Y, 1.5);
+}
