@@ -8,6 +8,7 @@
 #include "scene3d/context/contexthandles.h"
 #include "scene3d/materials/color.h"
 #include "scene3d/opengl/openglapi.h"
+#include "scene3d/render/listrecording.h"
 #include "scene3d/render/rendercontextinfo.h"
 #include "scene3d/scene/publishsceneobject.h"
 #include "scene3d/state/statecache.h"
@@ -28,27 +29,6 @@ LT_IMPLEMENT_CLASS(T3DDummyCube, T3DCameraInvariantObject)
 }
 
 namespace {
-
-// Records display list Name for as long as it lives, with the pass marked
-// as amalgamating.
-class TGroupRecording {
-public:
-    TGroupRecording(GLuint Name, TRenderContextInfo& Rci) : FRci(Rci)
-    {
-        GL.glNewList(Name, GL_COMPILE);
-        FRci.Amalgamating = true;
-    }
-    ~TGroupRecording()
-    {
-        FRci.Amalgamating = false;
-        GL.glEndList();
-    }
-    TGroupRecording(const TGroupRecording&) = delete;
-    TGroupRecording& operator=(const TGroupRecording&) = delete;
-
-private:
-    TRenderContextInfo& FRci;
-};
 
 // The 12 edges of the cube from -H to H on each axis.
 void DrawCubeEdges(float H)
@@ -170,7 +150,7 @@ void T3DDummyCube::DrawObject(TRenderContextInfo& Rci, bool RenderSelf, bool Ren
     if (FGroupList->Handle() == 0) {
         FGroupList->AllocateHandle();
         EngineAssert(FGroupList->Handle() != 0, "Handle=0 for " + ClassName());
-        const TGroupRecording recording(FGroupList->Handle(), Rci);
+        const TListRecording recording(FGroupList->Handle(), Rci);
         T3DCameraInvariantObject::DrawObject(Rci, true, true);
     }
     GL.glCallList(FGroupList->Handle());
