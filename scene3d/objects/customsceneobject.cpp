@@ -71,11 +71,7 @@ void T3DSceneObject::SetMaterial(const T3DMaterial* Value)
 
 void T3DImmaterialSceneObject::DrawObject(TRenderContextInfo& Rci, bool RenderSelf, bool RenderChildren)
 {
-    if (RenderSelf) {
-        DrawSelf(Rci);
-    }
-    if (RenderChildren)
-        DrawChildren(0, GetChildCount() - 1, Rci);
+    T3DBaseSceneObject::DrawObject(Rci, RenderSelf, RenderChildren);
 }
 
 void T3DCameraInvariantObject::SetCamInvarianceMode(T3DCameraInvarianceMode Value)

@@ -62,6 +62,9 @@ void LampScene::SetUp()
 void LampScene::TearDown()
 {
     EXPECT_EQ(GL.glGetError(), GLenum(GL_NO_ERROR));
+    GLint depth = 0;
+    GL.glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+    EXPECT_EQ(depth, 1);
     FOwner.reset();
     FContext->Deactivate();
     FContext.reset();

@@ -42,6 +42,8 @@ protected:
     static constexpr int Height = 262;
 
     void SetUp() override;
+    // Also checks that drawing left no GL error and balanced the
+    // model-view matrix stack.
     void TearDown() override;
 
     // The scene as the main window builds it at start.
