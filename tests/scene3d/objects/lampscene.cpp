@@ -9,6 +9,7 @@
 #include "scene3d/materials/color.h"
 #include "scene3d/materials/faceproperties.h"
 #include "scene3d/materials/material.h"
+#include "scene3d/opengl/multitexgl.h"
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/scene/sceneroot.h"
 #include "scene3d/textures/texture.h"
@@ -65,6 +66,7 @@ void LampScene::TearDown()
     GLint depth = 0;
     GL.glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
     EXPECT_EQ(depth, 1);
+    SetTexCoordNull();   // as the process started
     FOwner.reset();
     FContext->Deactivate();
     FContext.reset();
