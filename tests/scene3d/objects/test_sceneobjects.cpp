@@ -3,7 +3,10 @@
 #include "platform/rtl/classbuilder.h"
 #include "scene3d/materials/color.h"
 #include "scene3d/materials/faceproperties.h"
+#include "scene3d/materials/libmaterial.h"
 #include "scene3d/materials/material.h"
+#include "scene3d/materials/materiallibrary.h"
+#include "tests/scene3d/materials/shadertesting.h"
 #include "tests/scene3d/objects/lampscene.h"
 #include "tests/scene3d/render/rendertesting.h"
 
@@ -18,6 +21,18 @@ public:
         T3DSprite::NotifyChange(Sender);
     }
     int Changes = 0;
+};
+
+// Counts the builds of its quad.
+class TCountedSprite : public T3DSprite {
+public:
+    using T3DSprite::T3DSprite;
+    void CompileList(TRenderContextInfo& Rci) override
+    {
+        ++Builds;
+        T3DSprite::CompileList(Rci);
+    }
+    int Builds = 0;
 };
 
 int LitPixels(const std::vector<TLampPixel>& Frame)
@@ -260,4 +275,28 @@ TEST_F(SceneObjectDrawing, AtDesignTimeTheOutlineShowsInItsEdgeColour)
         ASSERT_TRUE(p[0] == 0 && p[2] == 0) << int(p[0]) << " " << int(p[1]) << " " << int(p[2]);
     // The front face, 13 units away, bounds the outline from above.
     EXPECT_NEAR(LitBox(FFrame, Width)[1], Projected(0, 2 * 15 / 13.0f).Y, 1.5);
+}
+
+TEST_F(SceneObjectDrawing, AnObjectIsDrawnOncePerPassOfItsMaterial)
+{
+    T3DMaterialLibrary library(nullptr);
+    T3DLibMaterial* glass = library.Materials()->Add();
+    glass->SetName("Glass");
+    glass->Material()->SetBlendingMode(bmAdditive);
+    std::vector<std::string> log;
+    TLoggingShader shader(nullptr, shsAfterMaterial, log, 3);
+    glass->SetShader(&shader);
+    auto* sprite = new TCountedSprite(FOwner.get());
+    FLighting->AttachChild(sprite);
+    EXPECT_FALSE(sprite->IsBlended());
+    sprite->Material()->SetMaterialLibrary(&library);
+    sprite->Material()->SetLibMaterialName("Glass");
+    EXPECT_TRUE(sprite->IsBlended());
+    Render();
+    EXPECT_EQ(sprite->Builds, 3);
+    FRci.IgnoreMaterials = true;
+    Render();
+    EXPECT_EQ(sprite->Builds, 4);
+    delete sprite;
+    glass->SetShader(nullptr);
 }
