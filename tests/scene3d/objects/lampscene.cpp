@@ -139,7 +139,10 @@ void LampScene::Render()
     GL.glViewport(0, 0, Width, Height);
     GL.glClearColor(0, 0, 0, 1);
     GL.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    FCache.Disable(ccDepthTest);
+    if (FDepthTest)
+        FCache.Enable(ccDepthTest);
+    else
+        FCache.Disable(ccDepthTest);
     FCache.Enable(ccLighting);
     GL.glMatrixMode(GL_PROJECTION);
     GL.glLoadIdentity();

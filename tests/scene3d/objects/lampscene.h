@@ -59,7 +59,8 @@ protected:
     static TFramePoint LampCentre(int C, int I);
     static TPixelPos LampPixel(int C, int I) { return LampCentre(C, I).PixelPos(); }
 
-    // Clears the frame and draws the object root through the camera.
+    // Clears the frame and draws the object root through the camera, with
+    // the depth test as FDepthTest says.
     void Render();
     // The frame read back, top row first.
     std::vector<TLampPixel> Frame() const;
@@ -77,5 +78,6 @@ protected:
     T3DStateCache FCache;
     TRenderContextInfo FRci;
     std::vector<TLampPixel> FFrame;
+    bool FDepthTest = false;
     std::string FGlowFile;
 };

@@ -7,6 +7,7 @@
 #include "scene3d/materials/material.h"
 #include "scene3d/materials/materiallibrary.h"
 #include "tests/scene3d/materials/shadertesting.h"
+#include "scene3d/opengl/openglapi.h"
 #include "tests/scene3d/objects/lampscene.h"
 #include "tests/scene3d/render/rendertesting.h"
 
@@ -299,4 +300,36 @@ TEST_F(SceneObjectDrawing, AnObjectIsDrawnOncePerPassOfItsMaterial)
     EXPECT_EQ(sprite->Builds, 4);
     delete sprite;
     glass->SetShader(nullptr);
+}
+
+TEST_F(SceneObjectDrawing, ASpriteWithoutDepthWritesHidesNothingBehindIt)
+{
+    auto* nearSprite = FLighting->CreateChild<T3DSprite>();
+    nearSprite->Position()->AssignPoint(0, 0, -2);
+    nearSprite->Material()->FrontProperties()->Emission()->SetColor({0, 1, 0, 1});
+    auto* farSprite = FLighting->CreateChild<T3DSprite>();
+    farSprite->Position()->AssignPoint(0, 0, 2);
+    farSprite->Material()->FrontProperties()->Emission()->SetColor({1, 0, 0, 1});
+    FScene->SetObjectsSorting(osNone);
+    FRci.ObjectsSorting = osNone;
+    FDepthTest = true;
+    const TPixelPos centre = Projected(0, 0).PixelPos();
+    Render();
+    EXPECT_LT(Pixel(centre)[0], 128);
+    nearSprite->SetNoZWrite(true);
+    Render();
+    EXPECT_EQ(Pixel(centre)[0], 255);
+    GLboolean depthWrites = GL_FALSE;
+    GL.glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_EQ(depthWrites, GL_TRUE);
+}
+
+TEST_F(SceneObjectDrawing, AlphaChannelFadesABlendedSprite)
+{
+    auto* sprite = FLighting->CreateChild<T3DSprite>();
+    sprite->Material()->FrontProperties()->Emission()->SetColor({1, 0, 0, 1});
+    sprite->Material()->SetBlendingMode(bmTransparency);
+    sprite->SetAlphaChannel(0.5f);
+    Render();
+    EXPECT_NEAR(Pixel(Projected(0, 0).PixelPos())[0], 128 + 5, 12);
 }
