@@ -11,6 +11,7 @@
 #include "scene3d/materials/material.h"
 #include "scene3d/opengl/multitexgl.h"
 #include "scene3d/opengl/openglapi.h"
+#include "scene3d/render/selectionnames.h"
 #include "scene3d/scene/sceneroot.h"
 #include "scene3d/textures/texture.h"
 #include "scene3d/textures/textureimage.h"
@@ -134,9 +135,25 @@ TFramePoint LampScene::LampCentre(int C, int I)
     return Projected(3.75f - (C - 1) / 2.0f, 3.75f - (I - 1) / 2.0f);
 }
 
-void LampScene::Render()
+void LampScene::LookThroughCamera(const TPixelPos* Pick)
 {
     GL.glViewport(0, 0, Width, Height);
+    GL.glMatrixMode(GL_PROJECTION);
+    GL.glLoadIdentity();
+    if (Pick) {
+        GLint viewport[4] = {0, 0, Width, Height};
+        GL.gluPickMatrix(Pick->X + 0.5, Height - Pick->Y - 0.5, 1, 1, viewport);
+    }
+    FCamera->ApplyPerspective({0, 0, Width, Height}, Width, Height, DPI);
+    GL.glMatrixMode(GL_MODELVIEW);
+    GL.glLoadIdentity();
+    FCamera->ApplyView();
+    GL.glGetFloatv(GL_MODELVIEW_MATRIX, &FRci.ViewMatrix[0].X);
+    FRci.CameraPosition = FCamera->AbsolutePosition();
+}
+
+void LampScene::Render()
+{
     GL.glClearColor(0, 0, 0, 1);
     GL.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (FDepthTest)
@@ -144,16 +161,37 @@ void LampScene::Render()
     else
         FCache.Disable(ccDepthTest);
     FCache.Enable(ccLighting);
-    GL.glMatrixMode(GL_PROJECTION);
-    GL.glLoadIdentity();
-    FCamera->ApplyPerspective({0, 0, Width, Height}, Width, Height, DPI);
-    GL.glMatrixMode(GL_MODELVIEW);
-    GL.glLoadIdentity();
-    FCamera->ApplyView();
-    GL.glGetFloatv(GL_MODELVIEW_MATRIX, &FRci.ViewMatrix[0].X);
-    FRci.CameraPosition = FCamera->AbsolutePosition();
+    LookThroughCamera();
     FScene->Objects()->Render(FRci);
     FFrame = Frame();
+}
+
+std::vector<T3DBaseSceneObject*> LampScene::HitsAt(TPixelPos P)
+{
+    LookThroughCamera(&P);
+    std::vector<GLuint> buffer(4096);
+    GL.glSelectBuffer(static_cast<GLsizei>(buffer.size()), buffer.data());
+    GL.glRenderMode(GL_SELECT);
+    GL.glInitNames();
+    GL.glPushName(0);
+    T3DSelectionNames names;
+    FRci.SelectionNames = &names;
+    FRci.DrawState = rmPicking;
+    FRci.IgnoreMaterials = true;
+    FScene->Objects()->Render(FRci);
+    GL.glPopName();
+    const GLint hits = GL.glRenderMode(GL_RENDER);
+    FRci.SelectionNames = nullptr;
+    FRci.DrawState = rmRendering;
+    FRci.IgnoreMaterials = false;
+    std::vector<T3DBaseSceneObject*> objects;
+    std::size_t at = 0;
+    for (GLint i = 0; i < hits; ++i) {
+        const GLuint count = buffer[at];
+        objects.push_back(names.ObjectOf(buffer[at + 2 + count]));
+        at += 3 + count;
+    }
+    return objects;
 }
 
 std::vector<TLampPixel> LampScene::Frame() const

@@ -62,6 +62,12 @@ protected:
     // Clears the frame and draws the object root through the camera, with
     // the depth test as FDepthTest says.
     void Render();
+    // The projection, view and pass record of the camera; after Pick the
+    // projection is narrowed to that pixel.
+    void LookThroughCamera(const TPixelPos* Pick = nullptr);
+    // The objects drawn over pixel P in a picking pass (selection through
+    // a pick matrix of one pixel, materials ignored), in the order drawn.
+    std::vector<T3DBaseSceneObject*> HitsAt(TPixelPos P);
     // The frame read back, top row first.
     std::vector<TLampPixel> Frame() const;
     TLampPixel Pixel(TPixelPos P) const { return FFrame[static_cast<std::size_t>(P.Y * Width + P.X)]; }

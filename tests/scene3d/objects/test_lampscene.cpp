@@ -102,3 +102,18 @@ TEST_F(LampScene, TurningTheSceneHalfRoundMirrorsTheColumns)
     Render();
     Save("lampscene-turned30.png");
 }
+
+TEST_F(LampScene, APickOnALampCentreHitsThatSpriteAlone)
+{
+    BuildLamps();
+    ShowRow(OnlyChannel(2));
+    for (const auto& [c, i] : {std::pair{1, 1}, {2, 9}, {16, 16}, {7, 3}}) {
+        SCOPED_TRACE(testing::Message() << "channel " << c << " lamp " << i);
+        const std::vector<T3DBaseSceneObject*> hits = HitsAt(LampPixel(c, i));
+        ASSERT_EQ(hits.size(), 1u);
+        EXPECT_EQ(hits[0], Lamp(c, i));
+    }
+    const TFramePoint a = LampCentre(3, 3);
+    const TFramePoint b = LampCentre(4, 4);
+    EXPECT_TRUE(HitsAt(TFramePoint{(a.X + b.X) / 2, (a.Y + b.Y) / 2}.PixelPos()).empty());
+}
