@@ -333,3 +333,24 @@ TEST_F(SceneObjectDrawing, AlphaChannelFadesABlendedSprite)
     Render();
     EXPECT_NEAR(Pixel(Projected(0, 0).PixelPos())[0], 128 + 5, 12);
 }
+
+TEST(DummyCube, AssignAndEdgeColourCopyTheCubesLook)
+{
+    TComponent owner(nullptr);
+    auto* source = new T3DDummyCube(&owner);
+    source->SetCubeSize(3);
+    source->SetVisibleAtRunTime(true);
+    source->SetCamInvarianceMode(cimPosition);
+    source->EdgeColor()->SetColor({0, 0, 1, 1});
+    auto* copy = new T3DDummyCube(&owner);
+    copy->Assign(source);
+    EXPECT_EQ(copy->CubeSize(), 3);
+    EXPECT_TRUE(copy->VisibleAtRunTime());
+    EXPECT_EQ(copy->CamInvarianceMode(), cimPosition);
+    EXPECT_EQ(copy->EdgeColor()->Color().X, 0);
+    EXPECT_EQ(copy->GetHalfExtents().X, 1.5f);
+    auto* other = new T3DDummyCube(&owner);
+    other->SetEdgeColor(copy->EdgeColor());
+    EXPECT_EQ(other->EdgeColor()->Color().Z, 1);
+    EXPECT_EQ(other->EdgeColor()->Color().X, 0);
+}
