@@ -26,6 +26,8 @@ struct TRenderContextInfo {
 
     // The camera's absolute position (a point).
     TVector CameraPosition = NullHmgPoint;
+    // The model-view matrix right after the camera was applied.
+    TMatrix ViewMatrix = IdentityHmgMatrix;
     // The view: the camera frustum's six planes in world coordinates, the
     // viewport in pixels, the radius of the view at unit distance, the far
     // clipping distance and the pixels per inch of the pass.

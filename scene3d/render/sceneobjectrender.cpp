@@ -9,6 +9,7 @@
 #include "scene3d/geometry/vectorgeometry.h"
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/render/axes.h"
+#include "scene3d/render/listrecording.h"
 #include "scene3d/render/rendercontextinfo.h"
 #include "scene3d/render/renderqueue.h"
 #include "scene3d/render/selectionnames.h"
@@ -26,28 +27,6 @@ public:
     ~TModelViewPush() { GL.glPopMatrix(); }
     TModelViewPush(const TModelViewPush&) = delete;
     TModelViewPush& operator=(const TModelViewPush&) = delete;
-};
-
-// Records display list Name for as long as it lives, with the pass marked
-// as recording one.
-class TListRecording {
-public:
-    TListRecording(GLuint Name, TRenderContextInfo& Rci) : FRci(Rci), FAmalgamating(Rci.Amalgamating)
-    {
-        GL.glNewList(Name, GL_COMPILE);
-        FRci.Amalgamating = true;
-    }
-    ~TListRecording()
-    {
-        FRci.Amalgamating = FAmalgamating;
-        GL.glEndList();
-    }
-    TListRecording(const TListRecording&) = delete;
-    TListRecording& operator=(const TListRecording&) = delete;
-
-private:
-    TRenderContextInfo& FRci;
-    const bool FAmalgamating;
 };
 
 // The axes reach as far as the camera of the pass sees; without one there
