@@ -57,11 +57,16 @@ void T3DSceneBuffer::RenderSelectionForRect(const TPickRect& Rect, T3DPickList* 
     FRenderingContext->Activate();
     FRendering = true;
     const TMatrix savedProjection = FProjectionMatrix;
+    TMatrix savedGLProjection;
+    GL.glGetFloatv(GL_PROJECTION_MATRIX, &savedGLProjection[0].X);
     std::vector<GLuint> hitBuffer;
     const auto release = [&] {
+        GL.glMatrixMode(GL_PROJECTION);
+        GL.glLoadMatrixf(&savedGLProjection[0].X);
+        GL.glMatrixMode(GL_MODELVIEW);
+        FProjectionMatrix = savedProjection;
         FRendering = false;
         FRenderingContext->Deactivate();
-        FProjectionMatrix = savedProjection;
     };
     try {
         SetTexCoordNull();

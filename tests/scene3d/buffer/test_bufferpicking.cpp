@@ -1,6 +1,7 @@
 // Picking the objects under a pixel or in a rectangle of a buffer.
 #include <gtest/gtest.h>
 
+#include "scene3d/opengl/openglapi.h"
 #include "scene3d/render/picklist.h"
 #include "tests/scene3d/buffer/buffertesting.h"
 
@@ -40,7 +41,7 @@ TEST_F(BufferPicking, AnInvisibleSubtreeIsNeverPicked)
 }
 
 // The pick draws without materials and writes no colour: the frame drawn
-// before it is still there.
+// before it is still there, and so is its projection.
 TEST_F(BufferPicking, APickDrawsWithoutMaterialsAndLeavesTheFrame)
 {
     FBuffer->SetLighting(false);
@@ -53,6 +54,13 @@ TEST_F(BufferPicking, APickDrawsWithoutMaterialsAndLeavesTheFrame)
     EXPECT_EQ(FBuffer->PickObjectAtPixel(Middle, Middle), square);
     EXPECT_TRUE(ignoredMaterials);
     EXPECT_EQ(Centre(), (TRGBA{255, 0, 0, 255}));
+    TMatrix projection;
+    FBuffer->RenderingContext()->Activate();
+    GL.glGetFloatv(GL_PROJECTION_MATRIX, &projection[0].X);
+    FBuffer->RenderingContext()->Deactivate();
+    for (std::size_t row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(projection[row][column], FBuffer->ProjectionMatrix()[row][column]);
 }
 
 // A hundred hits do not fit the buffer the guess of 8 makes: the pass is

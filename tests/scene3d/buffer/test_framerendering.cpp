@@ -119,6 +119,16 @@ TEST_F(FrameRendering, AFreedCameraIsForgotten)
     FBuffer->RenderFrame();
 }
 
+TEST_F(FrameRendering, ASceneFreedFirstLeavesTheBufferWithoutCamera)
+{
+    FBuffer->RenderFrame();
+    delete FScene;
+    FScene = nullptr;
+    EXPECT_EQ(FBuffer->Camera(), nullptr);
+    FBuffer->RenderFrame();
+    EXPECT_EQ(FBuffer->FrameCount(), 2);
+}
+
 TEST_F(FrameRendering, AResizeKeepsAtLeastOnePixel)
 {
     FBuffer->Resize(0, 0);
