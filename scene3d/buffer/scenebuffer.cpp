@@ -4,6 +4,7 @@
 
 #include "platform/rtl/classbuilder.h"
 #include "scene3d/base/engineassert.h"
+#include "scene3d/base/flagset.h"
 #include "scene3d/base/storechange.h"
 #include "scene3d/cadencer/cadencerclock.h"
 #include "scene3d/context/contextmanager.h"
@@ -70,18 +71,6 @@ public:
 
 private:
     T3DContext& FContext;
-};
-
-// Sets a flag for as long as it lives.
-class TFlagHold {
-public:
-    explicit TFlagHold(bool& Flag) : FFlag(Flag) { FFlag = true; }
-    ~TFlagHold() { FFlag = false; }
-    TFlagHold(const TFlagHold&) = delete;
-    TFlagHold& operator=(const TFlagHold&) = delete;
-
-private:
-    bool& FFlag;
 };
 
 TMatrix CurrentMatrix(GLenum Name)
@@ -169,7 +158,7 @@ void T3DSceneBuffer::NotifyContextRebuild()
 void T3DSceneBuffer::CreateContext(TOutputDevice Device, bool MemoryContext, int BufferCount)
 {
     DestroyContext();
-    const TFlagHold rendering(FRendering);
+    const TFlagSet rendering(FRendering);
     T3DContextManager* manager = ContextManager();
     std::unique_ptr<T3DContext> context = manager ? manager->CreateContext() : nullptr;
     if (!context)
@@ -314,7 +303,7 @@ void T3DSceneBuffer::RenderFrame()
         FRegisteredScene->AddBuffer(this);
     }
     {
-        const TFlagHold rendering(FRendering);
+        const TFlagSet rendering(FRendering);
         const TActivation active(*FRenderingContext);
         if (FFrameCount == 0)
             FFirstPerfCounter = clock.Counter();
