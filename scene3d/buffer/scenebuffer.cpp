@@ -7,6 +7,7 @@
 #include "scene3d/base/flagset.h"
 #include "scene3d/base/storechange.h"
 #include "scene3d/cadencer/cadencerclock.h"
+#include "scene3d/context/contextactivation.h"
 #include "scene3d/context/contextmanager.h"
 #include "scene3d/opengl/glcapabilities.h"
 #include "scene3d/opengl/glerrors.h"
@@ -60,18 +61,6 @@ private:
 };
 
 namespace {
-
-// Activates a context for as long as it lives.
-class TActivation {
-public:
-    explicit TActivation(T3DContext& Context) : FContext(Context) { FContext.Activate(); }
-    ~TActivation() { FContext.Deactivate(); }
-    TActivation(const TActivation&) = delete;
-    TActivation& operator=(const TActivation&) = delete;
-
-private:
-    T3DContext& FContext;
-};
 
 TMatrix CurrentMatrix(GLenum Name)
 {
@@ -181,7 +170,7 @@ void T3DSceneBuffer::CreateContext(TOutputDevice Device, bool MemoryContext, int
     else
         context->CreateContext(Device);
     {
-        const TActivation active(*context);
+        const TContextActivation active(*context);
         if (!GLCaps.Version1_1)
             throw EOpenGLError("Need at least OpenGL version 1.1");
         GL.glViewport(0, 0, FViewport.Width, FViewport.Height);
@@ -214,7 +203,7 @@ void T3DSceneBuffer::Resize(int Width, int Height)
     FViewport.Width = std::max(1, Width);
     FViewport.Height = std::max(1, Height);
     if (FRenderingContext) {
-        const TActivation active(*FRenderingContext);
+        const TContextActivation active(*FRenderingContext);
         GL.glViewport(0, 0, FViewport.Width, FViewport.Height);
     }
 }
@@ -304,7 +293,7 @@ void T3DSceneBuffer::RenderFrame()
     }
     {
         const TFlagSet rendering(FRendering);
-        const TActivation active(*FRenderingContext);
+        const TContextActivation active(*FRenderingContext);
         if (FFrameCount == 0)
             FFirstPerfCounter = clock.Counter();
         FRenderDPI = 96;

@@ -6,6 +6,8 @@
 // frame or pick the objects in a rectangle. A buffer knows of its viewer
 // only the two hooks: OnChange (repaint) and OnStructuralChange (make the
 // context anew).
+#include <GL/gl.h>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,6 +27,7 @@ class T3DFogEnvironment;
 class T3DPickList;
 class T3DScene;
 class T3DStateCache;
+class T3DTexture;
 class TComponent;
 
 using TDirectRenderEvent = std::function<void(TObject* Sender, TRenderContextInfo& Rci)>;
@@ -144,6 +147,13 @@ public:
     int64_t FirstPerfCounter() const { return FFirstPerfCounter; }
     double LastFrameTime() const { return FLastFrameTime; }
     void ResetStatistics();
+
+    // Binds Texture (as the cube map for a face Target; its own target for
+    // Target 0) and copies the frame's area into it at (XDest, YDest); when
+    // forced or while the texture's image is empty, the area becomes the
+    // texture's whole image instead, mipmapped as its filter asks.
+    void CopyFrameToTexture(T3DTexture& Texture, int X, int Y, int Width, int Height, int XDest, int YDest,
+                            GLenum Target, bool ForceFullImage);
 
     // Picking.
 
