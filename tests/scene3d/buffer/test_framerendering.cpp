@@ -8,6 +8,9 @@
 #include "scene3d/materials/color.h"
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/render/picklist.h"
+#include "scene3d/scene/fogenvironment.h"
+#include "scene3d/scene/lightsource.h"
+#include "scene3d/scene/sceneroot.h"
 #include "scene3d/utils/wincolors.h"
 #include "tests/scene3d/buffer/buffertesting.h"
 
@@ -93,6 +96,37 @@ TEST_F(FrameRendering, LightingAndTheAmbientColour)
     FBuffer->SetLighting(false);
     FBuffer->RenderFrame();
     EXPECT_EQ(Centre(), (TRGBA{255, 255, 255, 255}));
+}
+
+// A white light at the camera lights the square facing it with GL's
+// default diffuse material (0.8) on top of the ambient 0.04.
+TEST_F(FrameRendering, TheScenesLightsShineOnTheFrame)
+{
+    Square("Square", -10, White);
+    auto* light = FScene->Objects()->CreateChild<T3DLightSource>();
+    light->Diffuse()->SetColor({1, 1, 1, 1});
+    FBuffer->RenderFrame();
+    EXPECT_NEAR(Centre()[0], 214, 3);
+    light->SetShining(false);
+    FBuffer->RenderFrame();
+    EXPECT_NEAR(Centre()[0], 10, 2);
+}
+
+// Linear fog ending at the square's distance paints it in the fog colour.
+TEST_F(FrameRendering, FogCoversTheSceneWhenEnabled)
+{
+    FBuffer->SetLighting(false);
+    Square("Square", -10, Red);
+    T3DColor blue(nullptr);
+    blue.SetColor({0, 0, 1, 1});
+    FBuffer->FogEnvironment()->SetFogColor(&blue);
+    FBuffer->FogEnvironment()->SetFogStart(0);
+    FBuffer->FogEnvironment()->SetFogEnd(5);
+    FBuffer->RenderFrame();
+    EXPECT_EQ(Centre(), (TRGBA{255, 0, 0, 255})) << "fog is off by default";
+    FBuffer->SetFogEnable(true);
+    FBuffer->RenderFrame();
+    EXPECT_EQ(Centre(), (TRGBA{0, 0, 255, 255}));
 }
 
 TEST_F(FrameRendering, ACameraOutsideASceneIsRefusedAndOnlyTheBackgroundDrawn)
