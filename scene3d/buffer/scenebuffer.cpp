@@ -69,12 +69,16 @@ TMatrix CurrentMatrix(GLenum Name)
     return matrix;
 }
 
+// In the cache and in GL itself, whatever the cache believed.
 void SetCapability(T3DStateCache& Cache, TCachedCapability State, bool On)
 {
-    if (On)
+    if (On) {
         Cache.Enable(State);
-    else
+        GL.glEnable(CapabilityOf(State));
+    } else {
         Cache.Disable(State);
+        GL.glDisable(CapabilityOf(State));
+    }
 }
 
 } // namespace
@@ -240,19 +244,14 @@ void T3DSceneBuffer::SetupGLState()
     GL.glLightModelfv(GL_LIGHT_MODEL_AMBIENT, &FAmbientColor->Color().X);
     GL.glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, FContextOptions.Contains(roTwoSideLighting) ? GL_TRUE : GL_FALSE);
     T3DStateCache& cache = *FStateCache;
-    cache.Enable(ccNormalize);
+    SetCapability(cache, ccNormalize, true);
     SetCapability(cache, ccDepthTest, FDepthTest);
     SetCapability(cache, ccCullFace, FFaceCulling);
     SetCapability(cache, ccLighting, FLighting);
     SetCapability(cache, ccFog, FFogEnable);
     GLint redBits = 0;
     GL.glGetIntegerv(GL_RED_BITS, &redBits);
-    if (redBits < 8) {
-        cache.Enable(ccDither);
-    } else {
-        cache.Disable(ccDither);
-        GL.glDisable(GL_DITHER);
-    }
+    SetCapability(cache, ccDither, redBits < 8);
     GL.glDepthFunc(GL_LESS);
     GL.glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     GL.glShadeModel(FShadeModel == smFlat ? GL_FLAT : GL_SMOOTH);

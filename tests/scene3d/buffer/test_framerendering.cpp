@@ -60,7 +60,7 @@ TEST_F(FrameRendering, ColourClearCanBeLeftOut)
 }
 
 // The nearer square is drawn first; with the depth test off the farther
-// one, drawn after it, covers it.
+// one, drawn after it, covers it. Each frame sets the test anew.
 TEST_F(FrameRendering, TheDepthTestFollowsTheSetting)
 {
     FBuffer->SetLighting(false);
@@ -74,6 +74,13 @@ TEST_F(FrameRendering, TheDepthTestFollowsTheSetting)
     FBuffer->RenderFrame();
     EXPECT_EQ(Centre(), (TRGBA{0, 255, 0, 255}));
     EXPECT_FALSE(FBuffer->StateCache().IsEnabled(ccDepthTest));
+    FBuffer->SetDepthTest(true);
+    FBuffer->RenderFrame();
+    FBuffer->RenderingContext()->Activate();
+    GL.glDisable(GL_DEPTH_TEST);
+    FBuffer->RenderingContext()->Deactivate();
+    FBuffer->RenderFrame();
+    EXPECT_EQ(Centre(), (TRGBA{255, 0, 0, 255})) << "set again in GL, whatever the cache believes";
 }
 
 // Lit without lights, a square shows only the ambient light on GL's default
