@@ -24,6 +24,7 @@ class T3DContextManager;
 using TOutputDevice = std::uintptr_t;
 
 enum T3DAntiAliasing { aaDefault, aaNone, aa2x, aa2xHQ, aa4x, aa4xHQ };
+LT_ENUM_INFO(T3DAntiAliasing, aaDefault, aaNone, aa2x, aa2xHQ, aa4x, aa4xHQ)
 enum T3DContextOption { rcoDoubleBuffered, rcoStereo };
 using T3DContextOptions = TSet<T3DContextOption>;
 enum class T3DContextAcceleration { Unknown, Hardware, Software };

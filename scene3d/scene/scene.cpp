@@ -5,6 +5,8 @@
 #include "platform/rtl/classbuilder.h"
 #include "scene3d/base/engineassert.h"
 #include "scene3d/base/storechange.h"
+#include "scene3d/buffer/scenebuffer.h"
+#include "scene3d/context/context.h"
 #include "scene3d/geometry/vectorgeometry.h"
 #include "scene3d/scene/camera.h"
 #include "scene3d/scene/lightsource.h"
@@ -109,7 +111,35 @@ bool T3DScene::IsUpdating() const
     return FUpdateCount > 0 || ComponentState().Contains(csLoading) || FDestroying;
 }
 
-void T3DScene::NotifyChange(TObject*) {}
+void T3DScene::NotifyChange(TObject*)
+{
+    if (IsUpdating())
+        return;
+    for (T3DSceneBuffer* buffer : FBuffers)
+        buffer->NotifyChange(this);
+}
+
+void T3DScene::AddBuffer(T3DSceneBuffer* Buffer)
+{
+    if (std::find(FBuffers.begin(), FBuffers.end(), Buffer) != FBuffers.end())
+        return;
+    FBuffers.push_back(Buffer);
+    if (!FBaseContext)
+        FBaseContext = FBuffers.front()->RenderingContext();
+    if (FBuffers.size() > 1 && FBaseContext && Buffer->RenderingContext())
+        Buffer->RenderingContext()->ShareLists(*FBaseContext);
+}
+
+void T3DScene::RemoveBuffer(T3DSceneBuffer* Buffer)
+{
+    const auto found = std::find(FBuffers.begin(), FBuffers.end(), Buffer);
+    if (found == FBuffers.end())
+        return;
+    FBuffers.erase(found);
+    if (FCurrentBuffer == Buffer)
+        FCurrentBuffer = nullptr;
+    FBaseContext = FBuffers.empty() ? nullptr : FBuffers.front()->RenderingContext();
+}
 
 void T3DScene::Progress(double DeltaTime, double NewTime)
 {

@@ -7,13 +7,17 @@
 // ray casts and turns its lights into OpenGL lights.
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "scene3d/base/updateable.h"
+#include "scene3d/render/rendercontextinfo.h"
 #include "scene3d/scene/sceneobjecttypes.h"
 #include "scene3d/geometry/vectortypes.h"
 
 class T3DBaseSceneObject;
 class T3DCamera;
+class T3DContext;
+class T3DSceneBuffer;
 class T3DLightSource;
 class T3DSceneRootObject;
 
@@ -54,13 +58,28 @@ public:
     T3DCamera* CurrentCamera() const { return FCurrentCamera; }
     void SetCurrentCamera(T3DCamera* Value);
 
+    // The buffers showing the scene, in the order they registered (at their
+    // first frame). The first one's context is the base context; the
+    // contexts of the others share their lists and textures with it.
+    const std::vector<T3DSceneBuffer*>& Buffers() const { return FBuffers; }
+    void AddBuffer(T3DSceneBuffer* Buffer);
+    void RemoveBuffer(T3DSceneBuffer* Buffer);
+    T3DContext* BaseContext() const { return FBaseContext; }
+    // The buffer whose pass is drawing the scene.
+    T3DSceneBuffer* CurrentBuffer() const { return FCurrentBuffer; }
+    // The pass record for Buffer filled from its camera and settings, and
+    // the scene drawn from BaseObject (the object root when nullptr).
+    void RenderScene(T3DSceneBuffer* Buffer, int ViewportWidth, int ViewportHeight, TRenderMode DrawState,
+                     T3DBaseSceneObject* BaseObject);
+
     void BeginUpdate() { ++FUpdateCount; }
     // Without its BeginUpdate: "Assertion failure". The last one calls
     // NotifyChange.
     void EndUpdate();
     // Inside BeginUpdate/EndUpdate, while loading and while being destroyed.
     bool IsUpdating() const;
-    // Where the changes of the scene's objects arrive; they climb no further.
+    // Where the changes of the scene's objects arrive: passed on to every
+    // buffer unless updating.
     void NotifyChange(TObject* Sender) override;
 
     // Steps the objects, then the cameras, then raises OnProgress.
@@ -89,6 +108,9 @@ protected:
 private:
     std::array<T3DLightSource*, MaxLights> FLights{};
     T3DCamera* FCurrentCamera = nullptr;
+    std::vector<T3DSceneBuffer*> FBuffers;
+    T3DContext* FBaseContext = nullptr;
+    T3DSceneBuffer* FCurrentBuffer = nullptr;
     std::unique_ptr<T3DSceneRootObject> FObjects;
     std::unique_ptr<T3DSceneRootObject> FCameras;
     int FUpdateCount = 0;

@@ -2,23 +2,12 @@
 // the lazily rebuilt matrices, conversions between frames and orbiting.
 #include <numbers>
 
+#include "scene3d/base/flagset.h"
 #include "scene3d/geometry/vectorgeometry.h"
 #include "scene3d/scene/basesceneobject.h"
 #include "scene3d/scene/sceneroot.h"
 
 namespace {
-
-// Sets a flag for as long as it lives.
-class TFlagSet {
-public:
-    explicit TFlagSet(bool& Flag) : FFlag(Flag) { FFlag = true; }
-    ~TFlagSet() { FFlag = false; }
-    TFlagSet(const TFlagSet&) = delete;
-    TFlagSet& operator=(const TFlagSet&) = delete;
-
-private:
-    bool& FFlag;
-};
 
 constexpr float SquareEpsilon = 1e-5f;
 // How close an orbit may come to the poles, in radians.
