@@ -5,7 +5,6 @@
 
 #include <stdexcept>
 
-#include "scene3d/geometry/vectorcompare.h"
 #include "scene3d/objects/dummycube.h"
 #include "scene3d/opengl/openglapi.h"
 #include "tests/scene3d/buffer/buffertesting.h"
@@ -13,14 +12,6 @@
 namespace {
 
 constexpr TVector Red = {1, 0, 0, 1};
-
-bool SameMatrix(const TMatrix& A, const TMatrix& B)
-{
-    for (std::size_t row = 0; row < 4; ++row)
-        if (!VectorEquals(A[row], B[row]))
-            return false;
-    return true;
-}
 
 class CameraInvariantFrames : public BufferTest {
 protected:
