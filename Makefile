@@ -24,6 +24,7 @@ bench: build
 	$(BUILD)/bench/bench_datamodule
 	$(BUILD)/bench/bench_serial
 	$(BUILD)/bench/bench_protocol
+	$(BUILD)/bench/bench_scene
 
 clean:
 	rm -rf $(BUILD)

@@ -3,6 +3,7 @@
 #include "platform/rtl/classbuilder.h"
 #include "scene3d/base/engineassert.h"
 #include "scene3d/base/storechange.h"
+#include "scene3d/buffer/scenebuffer.h"
 #include "scene3d/materials/material.h"
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/render/rendercontextinfo.h"
@@ -103,11 +104,25 @@ void T3DCameraInvariantObject::DrawObject(TRenderContextInfo& Rci, bool RenderSe
         GL.glScalef(1, -1, -1);
     }
     GL.glMultMatrixf(&LocalMatrix()[0].X);
+    // The buffer keeps the model-view matrix the object draws under (and
+    // the pass record hands it to what turns with it) until it is done.
+    TMatrix modelView;
+    GL.glGetFloatv(GL_MODELVIEW_MATRIX, &modelView[0].X);
+    const TMatrix outerModelView = Rci.ModelViewMatrix;
+    if (Rci.Buffer)
+        Rci.Buffer->PushModelViewMatrix(modelView);
+    Rci.ModelViewMatrix = modelView;
+    const auto restore = [&] {
+        Rci.ModelViewMatrix = outerModelView;
+        if (Rci.Buffer)
+            Rci.Buffer->PopModelViewMatrix();
+        GL.glPopMatrix();
+    };
     try {
         T3DImmaterialSceneObject::DrawObject(Rci, RenderSelf, RenderChildren);
     } catch (...) {
-        GL.glPopMatrix();
+        restore();
         throw;
     }
-    GL.glPopMatrix();
+    restore();
 }

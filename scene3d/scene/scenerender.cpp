@@ -37,6 +37,7 @@ void T3DScene::RenderScene(T3DSceneBuffer* Buffer, int ViewportWidth, int Viewpo
     rci.BufferFaceCulling = Buffer->FaceCulling();
     rci.SceneAmbientColor = Buffer->AmbientColor()->Color();
     rci.CameraPosition = Buffer->CameraAbsolutePosition();
+    rci.ViewMatrix = Buffer->ViewMatrix();
     if (const T3DCamera* camera = Buffer->Camera()) {
         TVector direction = camera->LastDirection();
         direction.W = 0;

@@ -10,9 +10,20 @@
 #include <vector>
 
 #include "scene3d/buffer/scenebuffer.h"
+#include "scene3d/geometry/vectorcompare.h"
 #include "tests/scene3d/render/rendertesting.h"
 
 inline constexpr int BufferSize = 64;
+
+// Whether A and B are the same matrix, row by row within the vectors'
+// tolerance.
+inline bool SameMatrix(const TMatrix& A, const TMatrix& B)
+{
+    for (std::size_t row = 0; row < 4; ++row)
+        if (!VectorEquals(A[row], B[row]))
+            return false;
+    return true;
+}
 
 // A buffer of BufferSize x BufferSize pixels with a memory context, looking through
 // Camera when given.

@@ -4,7 +4,6 @@
 
 #include "scene3d/base/engineassert.h"
 #include "scene3d/geometry/matrixbuild.h"
-#include "scene3d/geometry/vectorcompare.h"
 #include "scene3d/materials/color.h"
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/render/picklist.h"
@@ -23,14 +22,6 @@ constexpr TVector Green = {0, 1, 0, 1};
 constexpr TVector White = {1, 1, 1, 1};
 
 class FrameRendering : public BufferTest {};
-
-bool SameMatrix(const TMatrix& A, const TMatrix& B)
-{
-    for (std::size_t row = 0; row < 4; ++row)
-        if (!VectorEquals(A[row], B[row]))
-            return false;
-    return true;
-}
 
 TEST_F(FrameRendering, TheFrameIsClearedInTheBackgroundColour)
 {
