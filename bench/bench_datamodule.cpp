@@ -8,9 +8,14 @@
 //   the same statements run with raw parameters in one transaction.
 // The statements are prepared outside the timed part on both sides (the
 // connection keeps the statements of an apply prepared).
+// Memory: the bytes the open tables' rows take (as the tables count them)
+// and how much the process's resident memory grows while the module opens,
+// also beyond what the raw fetch alone leaves resident (the database
+// engine's own caches).
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -38,6 +43,11 @@ int gNextScheme = kSchemes + 1;
 
 // The best time of each figure, by name.
 std::map<std::string, double> gBest;
+// Bytes: what the open tables' rows take, and the growth of the process's
+// resident memory while the module opens and while the raw fetch runs.
+double gStoreBytes = 0;
+double gResidentGrowth = 0;
+double gFloorResidentGrowth = 0;
 
 // Keeps the best time of a figure; returns the time.
 double Keep(const std::string& name, double seconds)
@@ -45,6 +55,19 @@ double Keep(const std::string& name, double seconds)
     double& best = gBest[name];
     best = best == 0 ? seconds : std::min(best, seconds);
     return seconds;
+}
+
+// The process's resident memory.
+long ResidentBytes()
+{
+    long size = 0;
+    long resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &size, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * sysconf(_SC_PAGESIZE);
 }
 
 template <class F>
@@ -128,31 +151,42 @@ std::unique_ptr<TDM> OpenModule()
     return dm;
 }
 
+// Attaches and fetches the schemes and the steps of each; returns the steps.
+int RawOpen(std::optional<TRawSession>& session)
+{
+    int rows = 0;
+    session.emplace();
+    TRawStatement schemes = session->Prepare("select * from schemes");
+    TRawStatement steps = session->Prepare("select * from lighting\nwhere fscheme=?");
+    std::vector<int> ids;
+    schemes.Execute();
+    while (schemes.Fetch())
+        ids.push_back(schemes.Integer(0));
+    for (const int id : ids) {
+        steps.SetInteger(0, id);
+        steps.Execute();
+        while (steps.Fetch())
+            ++rows;
+    }
+    session->Tr->Commit();
+    return rows;
+}
+
 void BM_OpenFloor(benchmark::State& state)
 {
     int rows = 0;
     for (auto _ : state) {
-        rows = 0;
         // Detaching is not part of opening, on either side.
         std::optional<TRawSession> session;
-        state.SetIterationTime(Keep("open floor", Seconds([&] {
-                   session.emplace();
-                   TRawStatement schemes = session->Prepare("select * from schemes");
-                   TRawStatement steps = session->Prepare("select * from lighting\nwhere fscheme=?");
-                   std::vector<int> ids;
-                   schemes.Execute();
-                   while (schemes.Fetch())
-                       ids.push_back(schemes.Integer(0));
-                   for (const int id : ids) {
-                       steps.SetInteger(0, id);
-                       steps.Execute();
-                       while (steps.Fetch())
-                           ++rows;
-                   }
-                   session->Tr->Commit();
-               })));
+        state.SetIterationTime(Keep("open floor", Seconds([&] { rows = RawOpen(session); })));
     }
     state.counters["steps"] = rows;
+    // The memory an attachment and its fetches leave resident, rows kept or not.
+    malloc_trim(0);
+    const long residentBefore = ResidentBytes();
+    std::optional<TRawSession> session;
+    RawOpen(session);
+    gFloorResidentGrowth = static_cast<double>(ResidentBytes() - residentBefore);
 }
 
 void BM_OpenDataModule(benchmark::State& state)
@@ -162,9 +196,13 @@ void BM_OpenDataModule(benchmark::State& state)
         std::unique_ptr<TDM> dm;
         state.SetIterationTime(Keep("open", Seconds([&] { dm = OpenModule(); })));
     }
+    malloc_trim(0);
+    const long residentBefore = ResidentBytes();
     const std::size_t heapBefore = mallinfo2().uordblks;
     auto dm = OpenModule();
     state.counters["heap_MB"] = static_cast<double>(mallinfo2().uordblks - heapBefore) / 1e6;
+    gResidentGrowth = static_cast<double>(ResidentBytes() - residentBefore);
+    gStoreBytes = static_cast<double>(dm->cdsSchemes->RowBytes());
     for (dm->cdsSchemes->First(); !dm->cdsSchemes->Eof(); dm->cdsSchemes->Next())
         rows += dm->cdsLighting->RecordCount();
     state.counters["steps"] = rows;
@@ -282,16 +320,23 @@ int main(int argc, char** argv)
     const struct {
         const char* Figure;
         const char* Name;
-    } figures[] = {{"opening (1,000 schemes, 100,000 steps)", "open"},
-                   {"apply of 10,000 pending inserts", "insert"},
-                   {"apply of 10,000 pending updates", "update"},
-                   {"apply of 10,000 pending deletes", "delete"}};
+        double Goal;
+    } figures[] = {{"opening (1,000 schemes, 100,000 steps)", "open", 1.3},
+                   {"apply of 10,000 pending inserts", "insert", 1.5},
+                   {"apply of 10,000 pending updates", "update", 1.5},
+                   {"apply of 10,000 pending deletes", "delete", 1.5}};
     for (const auto& f : figures) {
         const double measured = gBest[f.Name];
         const double floor = gBest[std::string(f.Name) + " floor"];
         if (measured > 0 && floor > 0)
-            std::printf("%s: %.1f ms, floor %.1f ms, ratio %.2f (goal: at most 1.5)\n", f.Figure, measured * 1000,
-                        floor * 1000, measured / floor);
+            std::printf("%s: %.1f ms, floor %.1f ms, ratio %.2f (goal: at most %.1f)\n", f.Figure, measured * 1000,
+                        floor * 1000, measured / floor, f.Goal);
     }
+    constexpr double steps = kSchemes * kStepsPerScheme;
+    if (gStoreBytes > 0)
+        std::printf("memory of the open tables: rows %.0f bytes per step (%.1f MB), resident growth %.0f bytes per "
+                    "step, %.0f beyond the raw fetch's (goal: at most 200)\n",
+                    gStoreBytes / steps, gStoreBytes / 1e6, gResidentGrowth / steps,
+                    (gResidentGrowth - gFloorResidentGrowth) / steps);
     return 0;
 }

@@ -17,23 +17,11 @@ LT_IMPLEMENT_CLASS(TClientDataSet, TDataSet)
     P.Property("ProviderName", &TClientDataSet::ProviderName, &TClientDataSet::SetProviderName);
 }
 
-struct TClientDataSet::TRowSet {
-    std::vector<TRowPtr> Rows;
-};
-
-struct TClientDataSet::TRow {
-    int64_t Id = 0;
-    std::vector<Variant> Values;
-    TUpdateStatus Status = usUnmodified;
-    bool Deleted = false;
-    std::vector<std::shared_ptr<TRowSet>> Nested;
-};
-
 struct TClientDataSet::TLogEntry {
     TClientDataSet* Owner;
     const TPacketMeta* Meta;
-    std::shared_ptr<TRowSet> Set;
-    TRowPtr Row;
+    std::shared_ptr<TRowStore> Set;
+    TStoredRow* Row;
     TUpdateKind Kind;
     std::vector<Variant> Before;
     std::vector<Variant> After;
@@ -42,25 +30,14 @@ struct TClientDataSet::TLogEntry {
 };
 
 namespace {
-// Row ids are unique in the process, so bookmarks never meet a stranger's.
-int64_t gNextRowId = 1;
 // Changes are numbered across all tables, so logs can be merged in the order
 // the changes were made.
 int64_t gNextChange = 1;
 
-int CompareValues(const Variant& a, const Variant& b)
+// Neither deleted nor an insert taken back.
+bool Present(const TStoredRow& row)
 {
-    const bool nullA = a.IsNull() || a.IsEmpty();
-    const bool nullB = b.IsNull() || b.IsEmpty();
-    if (nullA || nullB)
-        return nullA == nullB ? 0 : (nullA ? -1 : 1);
-    if (a.VarType() == TVarType::varString && b.VarType() == TVarType::varString)
-        return AnsiCompareStr(a.AsString(), b.AsString());
-    switch (VarCompareValue(a, b)) {
-    case TVariantRelationship::vrLessThan: return -1;
-    case TVariantRelationship::vrGreaterThan: return 1;
-    default: return 0;
-    }
+    return !row.Removed && row.UpdateStatus() != usDeleted;
 }
 
 std::string BookmarkOf(int64_t id)
@@ -119,9 +96,9 @@ void TClientDataSet::SetIndexFieldNames(const std::string& Value)
     if (!Active())
         return;
     CheckBrowseMode();
-    const TRow* current = CurrentRow() >= 0 ? FView[static_cast<std::size_t>(CurrentRow())] : nullptr;
+    const TStoredRow* current = CurrentRow() >= 0 ? FView[static_cast<std::size_t>(CurrentRow())] : nullptr;
     InternalFieldsBound();
-    SetCurrentRow(current ? ViewPosition(current) : 0);
+    SetCurrentRow(current ? ViewPosition(current->Id) : 0);
     DataEvent(deDataSetChange, 0);
 }
 
@@ -137,18 +114,17 @@ int TClientDataSet::NestedIndex() const
     return -1;
 }
 
-std::shared_ptr<TClientDataSet::TRowSet> TClientDataSet::MasterRowSet() const
+std::shared_ptr<TRowStore> TClientDataSet::MasterRowSet() const
 {
     const TClientDataSet* master = Master();
     const int k = NestedIndex();
     if (!master || !master->Active() || k < 0)
         return nullptr;
-    const TRow* row = nullptr;
     if (master->State() == dsInsert)
-        row = master->FPendingRow.get();
-    else if (master->CurrentRow() >= 0 && master->CurrentRow() < static_cast<int>(master->FView.size()))
-        row = master->FView[static_cast<std::size_t>(master->CurrentRow())];
-    return row ? row->Nested[static_cast<std::size_t>(k)] : nullptr;
+        return master->FPendingNested.empty() ? nullptr : master->FPendingNested[static_cast<std::size_t>(k)];
+    if (master->CurrentRow() >= 0 && master->CurrentRow() < static_cast<int>(master->FView.size()))
+        return master->FRows->Nested(*master->FView[static_cast<std::size_t>(master->CurrentRow())], k);
+    return nullptr;
 }
 
 TDataSetProvider* TClientDataSet::FindProvider() const
@@ -159,22 +135,6 @@ TDataSetProvider* TClientDataSet::FindProvider() const
     if (!provider)
         DatabaseError("Missing data provider or data packet", this);
     return provider;
-}
-
-void TClientDataSet::LoadRows(TRowSet& set, const TPacketMeta& meta, std::vector<TPacketRow>& rows)
-{
-    set.Rows.reserve(rows.size());
-    for (TPacketRow& packetRow : rows) {
-        auto row = std::make_shared<TRow>();
-        row->Id = gNextRowId++;
-        row->Values = std::move(packetRow.Values);
-        for (std::size_t k = 0; k < meta.Nested.size(); ++k) {
-            row->Nested.push_back(std::make_shared<TRowSet>());
-            if (k < packetRow.Nested.size())
-                LoadRows(*row->Nested.back(), meta.Nested[k].Meta[0], packetRow.Nested[k]);
-        }
-        set.Rows.push_back(std::move(row));
-    }
 }
 
 void TClientDataSet::CreateDataSet()
@@ -206,9 +166,10 @@ void TClientDataSet::InternalOpen()
             DatabaseError("The master table has no nested field " + DataSetField()->FieldName(), this);
         FMeta = &master->FMeta->Nested[static_cast<std::size_t>(k)].Meta[0];
         FieldDefs() = FMeta->Fields;
+        FLayout = master->FLayout->Nested(k);
         FRows = MasterRowSet();
         if (!FRows)
-            FRows = std::make_shared<TRowSet>();
+            FRows = std::make_shared<TRowStore>(FLayout);
         return;
     }
     if (FCreating || FProviderName.empty()) {
@@ -217,15 +178,16 @@ void TClientDataSet::InternalOpen()
         FOwnMeta = TPacketMeta();
         FOwnMeta.Fields = FieldDefs();
         FMeta = &FOwnMeta;
-        FRows = std::make_shared<TRowSet>();
+        FLayout = LayoutOf(FOwnMeta);
+        FRows = std::make_shared<TRowStore>(FLayout);
         return;
     }
     TDataPacket packet = FindProvider()->GetData();
     FOwnMeta = std::move(packet.Meta);
     FMeta = &FOwnMeta;
     FieldDefs() = FOwnMeta.Fields;
-    FRows = std::make_shared<TRowSet>();
-    LoadRows(*FRows, FOwnMeta, packet.Rows);
+    FLayout = packet.Rows->Layout();
+    FRows = std::move(packet.Rows);
 }
 
 void TClientDataSet::InternalFieldsBound()
@@ -245,31 +207,39 @@ void TClientDataSet::InternalClose()
     FView.clear();
     FViewIndexValid = false;
     FRows.reset();
-    FPendingRow.reset();
+    FLayout.reset();
+    FPendingNested.clear();
     FLog.clear();
     FAggregateCache.clear();
     FMeta = nullptr;
 }
 
-bool TClientDataSet::RowLess(const TRow& a, const TRow& b) const
+bool TClientDataSet::RowLess(const TStoredRow& a, const TStoredRow& b) const
 {
     for (const int column : FIndexColumns) {
-        const int c = CompareValues(a.Values[static_cast<std::size_t>(column)], b.Values[static_cast<std::size_t>(column)]);
+        const int c = FRows->Compare(a, b, column);
         if (c != 0)
             return c < 0;
     }
     return a.Id < b.Id;
 }
 
+bool TClientDataSet::Accepts(const TStoredRow& row)
+{
+    return !Filtered() || AcceptRow([&](int column) { return FRows->Value(row, column); });
+}
+
 void TClientDataSet::RebuildView()
 {
     FView.clear();
     if (FRows)
-        for (const TRowPtr& row : FRows->Rows)
-            if (!row->Deleted && AcceptRow(row->Values))
-                FView.push_back(row.get());
+        FRows->ForEach([this](TStoredRow& row) {
+            if (Present(row) && Accepts(row))
+                FView.push_back(&row);
+        });
     if (!FIndexColumns.empty())
-        std::stable_sort(FView.begin(), FView.end(), [this](const TRow* a, const TRow* b) { return RowLess(*a, *b); });
+        std::stable_sort(FView.begin(), FView.end(),
+                         [this](const TStoredRow* a, const TStoredRow* b) { return RowLess(*a, *b); });
     Changed();
 }
 
@@ -279,7 +249,7 @@ void TClientDataSet::Changed()
     FAggregateCache.clear();
 }
 
-int TClientDataSet::ViewPosition(const TRow* row) const
+int TClientDataSet::ViewPosition(int64_t id) const
 {
     if (!FViewIndexValid) {
         FViewIndex.clear();
@@ -287,23 +257,23 @@ int TClientDataSet::ViewPosition(const TRow* row) const
             FViewIndex[FView[i]->Id] = static_cast<int>(i);
         FViewIndexValid = true;
     }
-    const auto it = FViewIndex.find(row->Id);
+    const auto it = FViewIndex.find(id);
     return it == FViewIndex.end() ? -1 : it->second;
 }
 
-int TClientDataSet::PlaceInView(TRow* row)
+int TClientDataSet::PlaceInView(TStoredRow* row)
 {
     const auto old = std::find(FView.begin(), FView.end(), row);
     int oldIndex = static_cast<int>(old - FView.begin());
     if (old != FView.end())
         FView.erase(old);
     Changed();
-    if (!AcceptRow(row->Values))
+    if (!Accepts(*row))
         return std::min(oldIndex, static_cast<int>(FView.size()) - 1);
     auto at = FView.end();
     if (!FIndexColumns.empty())
         at = std::upper_bound(FView.begin(), FView.end(), row,
-                              [this](const TRow* a, const TRow* b) { return RowLess(*a, *b); });
+                              [this](const TStoredRow* a, const TStoredRow* b) { return RowLess(*a, *b); });
     else if (old != FView.end())
         at = FView.begin() + oldIndex;
     const int index = static_cast<int>(at - FView.begin());
@@ -316,9 +286,14 @@ int TClientDataSet::InternalRowCount() const
     return static_cast<int>(FView.size());
 }
 
-const std::vector<Variant>& TClientDataSet::InternalRowValues(int Row) const
+Variant TClientDataSet::InternalValue(int Row, int Column) const
 {
-    return FView[static_cast<std::size_t>(Row)]->Values;
+    return FRows->Value(*FView[static_cast<std::size_t>(Row)], Column);
+}
+
+std::vector<Variant> TClientDataSet::InternalRowValues(int Row) const
+{
+    return FRows->Values(*FView[static_cast<std::size_t>(Row)]);
 }
 
 std::string TClientDataSet::InternalBookmark(int Row) const
@@ -332,22 +307,18 @@ int TClientDataSet::InternalFindBookmark(const std::string& Bookmark) const
     const auto [end, ec] = std::from_chars(Bookmark.data(), Bookmark.data() + Bookmark.size(), id, 16);
     if (ec != std::errc() || end != Bookmark.data() + Bookmark.size() || Bookmark.size() != 16)
         return -1;
-    TRow probe;
-    probe.Id = id;
-    return ViewPosition(&probe);
+    return ViewPosition(id);
 }
 
 TUpdateStatus TClientDataSet::InternalUpdateStatus(int Row) const
 {
-    return FView[static_cast<std::size_t>(Row)]->Status;
+    return FView[static_cast<std::size_t>(Row)]->UpdateStatus();
 }
 
 void TClientDataSet::InternalInitRecord(std::vector<Variant>& Values)
 {
     TDataSet::InternalInitRecord(Values);
-    FPendingRow = std::make_shared<TRow>();
-    for (std::size_t k = 0; k < FMeta->Nested.size(); ++k)
-        FPendingRow->Nested.push_back(std::make_shared<TRowSet>());
+    FPendingNested = FRows->NewNested();
     const TClientDataSet* master = Master();
     const int k = NestedIndex();
     if (!master || k < 0)
@@ -362,7 +333,7 @@ void TClientDataSet::InternalInitRecord(std::vector<Variant>& Values)
 
 void TClientDataSet::InternalCancel()
 {
-    FPendingRow.reset();
+    FPendingNested.clear();
 }
 
 void TClientDataSet::CheckParentState()
@@ -376,17 +347,18 @@ void TClientDataSet::CheckParentState()
         DatabaseError("The master table has no current row", this);
 }
 
-void TClientDataSet::ApplyLinkValues(const TRow& row)
+void TClientDataSet::ApplyLinkValues(TRowStore& set, const TStoredRow& row) const
 {
-    for (std::size_t k = 0; k < FMeta->Nested.size() && k < row.Nested.size(); ++k) {
+    for (std::size_t k = 0; k < FMeta->Nested.size(); ++k) {
         const TNestedMeta& nested = FMeta->Nested[k];
+        TRowStore& children = *set.Nested(row, static_cast<int>(k));
         for (const auto& [masterField, detailField] : nested.Links) {
             const int from = FieldDefIndex(FMeta->Fields, masterField);
             const int to = FieldDefIndex(nested.Meta[0].Fields, detailField);
             if (from < 0 || to < 0)
                 continue;
-            for (const TRowPtr& child : row.Nested[k]->Rows)
-                child->Values[static_cast<std::size_t>(to)] = row.Values[static_cast<std::size_t>(from)];
+            const Variant value = set.Value(row, from);
+            children.ForEach([&](TStoredRow& child) { children.SetValue(child, to, value); });
         }
     }
 }
@@ -394,28 +366,25 @@ void TClientDataSet::ApplyLinkValues(const TRow& row)
 int TClientDataSet::InternalPost(const std::vector<Variant>& Values, bool Inserting, int Row)
 {
     TClientDataSet* root = RootDataSet();
-    TRowPtr row;
+    TStoredRow* row = nullptr;
     if (Inserting) {
-        row = FPendingRow ? FPendingRow : std::make_shared<TRow>();
-        FPendingRow.reset();
-        row->Id = gNextRowId++;
-        row->Values = Values;
-        row->Status = usInserted;
-        FRows->Rows.push_back(row);
+        row = &FRows->Add();
+        FRows->SetValues(*row, Values);
+        row->SetUpdateStatus(usInserted);
+        if (!FPendingNested.empty())
+            FRows->SetNested(*row, std::move(FPendingNested));
+        FPendingNested.clear();
         root->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukInsert, {}, Values, usUnmodified, gNextChange++});
     } else {
-        TRow* target = FView[static_cast<std::size_t>(Row)];
-        const auto it = std::find_if(FRows->Rows.begin(), FRows->Rows.end(),
-                                     [target](const TRowPtr& r) { return r.get() == target; });
-        row = *it;
-        root->FLog.push_back(
-            {this, FMeta, FRows, row, TUpdateKind::ukModify, row->Values, Values, row->Status, gNextChange++});
-        row->Values = Values;
-        if (row->Status == usUnmodified)
-            row->Status = usModified;
-        ApplyLinkValues(*row);
+        row = FView[static_cast<std::size_t>(Row)];
+        root->FLog.push_back({this, FMeta, FRows, row, TUpdateKind::ukModify, FRows->Values(*row), Values,
+                              row->UpdateStatus(), gNextChange++});
+        FRows->SetValues(*row, Values);
+        if (row->UpdateStatus() == usUnmodified)
+            row->SetUpdateStatus(usModified);
+        ApplyLinkValues(*FRows, *row);
     }
-    return PlaceInView(row.get());
+    return PlaceInView(row);
 }
 
 void TClientDataSet::CancelNestedEdits()
@@ -430,16 +399,13 @@ void TClientDataSet::CancelNestedEdits()
 
 int TClientDataSet::InternalDelete(int Row)
 {
-    TRow* target = FView[static_cast<std::size_t>(Row)];
-    CheckDeleteAllowed(*target);
+    TStoredRow* row = FView[static_cast<std::size_t>(Row)];
+    CheckDeleteAllowed(*row);
     CancelNestedEdits();
-    const auto it = std::find_if(FRows->Rows.begin(), FRows->Rows.end(),
-                                 [target](const TRowPtr& r) { return r.get() == target; });
-    const TRowPtr row = *it;
+    std::vector<Variant> values = FRows->Values(*row);
     RootDataSet()->FLog.push_back(
-        {this, FMeta, FRows, row, TUpdateKind::ukDelete, row->Values, row->Values, row->Status, gNextChange++});
-    row->Deleted = true;
-    row->Status = usDeleted;
+        {this, FMeta, FRows, row, TUpdateKind::ukDelete, values, values, row->UpdateStatus(), gNextChange++});
+    row->SetUpdateStatus(usDeleted);
     FView.erase(FView.begin() + Row);
     Changed();
     return Row;
@@ -456,14 +422,14 @@ void TClientDataSet::MasterChanged()
 {
     if (!Active() || !Master())
         return;
-    std::shared_ptr<TRowSet> set = MasterRowSet();
+    std::shared_ptr<TRowStore> set = MasterRowSet();
     if (set && set == FRows)
         return;
-    if (!set && FRows && FRows->Rows.empty())
+    if (!set && FRows && FRows->Count() == 0)
         return;
     if (IsEditState(State()))
         CheckBrowseMode();
-    FRows = set ? set : std::make_shared<TRowSet>();
+    FRows = set ? set : std::make_shared<TRowStore>(FLayout);
     RebuildView();
     ResetCursor();
     DataEvent(deDataSetChange, 0);
@@ -475,8 +441,8 @@ void TClientDataSet::RefreshRows()
     if (!Active())
         return;
     if (Master()) {
-        std::shared_ptr<TRowSet> set = MasterRowSet();
-        FRows = set ? set : std::make_shared<TRowSet>();
+        std::shared_ptr<TRowStore> set = MasterRowSet();
+        FRows = set ? set : std::make_shared<TRowStore>(FLayout);
     }
     RebuildView();
     SetCurrentRow(CurrentRow());
@@ -507,14 +473,14 @@ int TClientDataSet::ChangeCount() const
                                           [this](const TLogEntry& e) { return e.Owner == this; }));
 }
 
-void TClientDataSet::RemoveEntriesInside(const TRow& row)
+void TClientDataSet::RemoveEntriesInside(const TRowStore& set, const TStoredRow& row)
 {
     TClientDataSet* root = RootDataSet();
-    for (const std::shared_ptr<TRowSet>& set : row.Nested) {
-        for (const TRowPtr& child : set->Rows)
-            RemoveEntriesInside(*child);
+    for (int k = 0; k < set.Layout()->NestedCount(); ++k) {
+        const std::shared_ptr<TRowStore>& nested = set.Nested(row, k);
+        nested->ForEach([&](TStoredRow& child) { RemoveEntriesInside(*nested, child); });
         root->FLog.erase(std::remove_if(root->FLog.begin(), root->FLog.end(),
-                                        [&set](const TLogEntry& e) { return e.Set == set; }),
+                                        [&nested](const TLogEntry& e) { return e.Set == nested; }),
                          root->FLog.end());
     }
 }
@@ -522,21 +488,18 @@ void TClientDataSet::RemoveEntriesInside(const TRow& row)
 void TClientDataSet::UndoEntry(const TLogEntry& entry)
 {
     switch (entry.Kind) {
-    case TUpdateKind::ukInsert: {
-        auto& rows = entry.Set->Rows;
-        rows.erase(std::remove(rows.begin(), rows.end(), entry.Row), rows.end());
-        RemoveEntriesInside(*entry.Row);
+    case TUpdateKind::ukInsert:
+        entry.Row->Removed = true;
+        RemoveEntriesInside(*entry.Set, *entry.Row);
         break;
-    }
     case TUpdateKind::ukModify:
-        entry.Row->Values = entry.Before;
-        entry.Row->Status = entry.StatusBefore;
+        entry.Set->SetValues(*entry.Row, entry.Before);
+        entry.Row->SetUpdateStatus(entry.StatusBefore);
         if (entry.Owner->FMeta)
-            entry.Owner->ApplyLinkValues(*entry.Row);
+            entry.Owner->ApplyLinkValues(*entry.Set, *entry.Row);
         break;
     case TUpdateKind::ukDelete:
-        entry.Row->Deleted = false;
-        entry.Row->Status = entry.StatusBefore;
+        entry.Row->SetUpdateStatus(entry.StatusBefore);
         break;
     }
 }
@@ -561,7 +524,7 @@ bool TClientDataSet::UndoLastChange(bool FollowChange)
     root->RefreshTree();
     if (FollowChange && entry.Kind != TUpdateKind::ukInsert) {
         TClientDataSet* owner = entry.Owner;
-        const int position = owner->ViewPosition(entry.Row.get());
+        const int position = owner->ViewPosition(entry.Row->Id);
         if (position >= 0) {
             owner->SetCurrentRow(position);
             owner->DataEvent(deDataSetScroll, 0);
@@ -590,15 +553,14 @@ void TClientDataSet::CancelUpdates()
     root->RefreshTree();
 }
 
-void TClientDataSet::MergeRows(TRowSet& set)
+void TClientDataSet::MergeRows(TRowStore& set)
 {
-    set.Rows.erase(std::remove_if(set.Rows.begin(), set.Rows.end(), [](const TRowPtr& r) { return r->Deleted; }),
-                   set.Rows.end());
-    for (const TRowPtr& row : set.Rows) {
-        row->Status = usUnmodified;
-        for (const auto& nested : row->Nested)
-            MergeRows(*nested);
-    }
+    set.Compact(Present);
+    set.ForEach([&](TStoredRow& row) {
+        row.SetUpdateStatus(usUnmodified);
+        for (int k = 0; k < set.Layout()->NestedCount(); ++k)
+            MergeRows(*set.Nested(row, k));
+    });
 }
 
 void TClientDataSet::MergeChangeLog()
@@ -648,23 +610,25 @@ void TClientDataSet::AddPendingChanges(std::vector<TPendingChange>& Changes, int
         Changes.push_back({{provider, {e.Meta, e.Kind, &e.Before, &e.After}}, Log, e.Stamp});
 }
 
-std::vector<const std::vector<Variant>*> TClientDataSet::StoredRows() const
+std::vector<std::vector<Variant>> TClientDataSet::StoredRows() const
 {
     // A row the log touches held the values before its first change, unless
     // the log inserted it.
-    std::unordered_map<const TRow*, const std::vector<Variant>*> before;
+    std::unordered_map<const TStoredRow*, const std::vector<Variant>*> before;
     for (const TLogEntry& e : FLog)
         if (e.Owner == this)
-            before.emplace(e.Row.get(), e.Kind == TUpdateKind::ukInsert ? nullptr : &e.Before);
-    std::vector<const std::vector<Variant>*> rows;
-    rows.reserve(FRows->Rows.size());
-    for (const TRowPtr& row : FRows->Rows) {
-        const auto it = before.find(row.get());
+            before.emplace(e.Row, e.Kind == TUpdateKind::ukInsert ? nullptr : &e.Before);
+    std::vector<std::vector<Variant>> rows;
+    rows.reserve(FRows->Count());
+    FRows->ForEach([&](TStoredRow& row) {
+        if (row.Removed)
+            return;
+        const auto it = before.find(&row);
         if (it == before.end())
-            rows.push_back(&row->Values);
+            rows.push_back(FRows->Values(row));
         else if (it->second)
-            rows.push_back(it->second);
-    }
+            rows.push_back(*it->second);
+    });
     return rows;
 }
 
@@ -719,7 +683,7 @@ std::vector<const TField*> TClientDataSet::ReferringFields() const
     return fields;
 }
 
-void TClientDataSet::CheckDeleteAllowed(const TRow& row)
+void TClientDataSet::CheckDeleteAllowed(const TStoredRow& row)
 {
     std::vector<TClientDataSet*> roots{this};
     for (const TField* field : ReferringFields()) {
@@ -728,19 +692,22 @@ void TClientDataSet::CheckDeleteAllowed(const TRow& row)
         const std::vector<int> toColumns = ColumnsOf(*FMeta, field->LookupKeyFields());
         if (fromColumns.empty() || fromColumns.size() != toColumns.size())
             continue;
-        const auto refers = [&](const TRowPtr& other) {
-            if (other->Deleted)
+        const TRowStore& others = *from->FRows;
+        const auto refers = [&](const TStoredRow& other) {
+            if (!Present(other))
                 return false;
             for (std::size_t c = 0; c < fromColumns.size(); ++c) {
-                const Variant& value = other->Values[static_cast<std::size_t>(fromColumns[c])];
+                const Variant value = others.Value(other, fromColumns[c]);
                 if (value.IsNull() || value.IsEmpty() ||
-                    CompareValues(value, row.Values[static_cast<std::size_t>(toColumns[c])]) != 0)
+                    CompareStoredValues(value, FRows->Value(row, toColumns[c])) != 0)
                     return false;
             }
             return true;
         };
-        if (std::any_of(from->FRows->Rows.begin(), from->FRows->Rows.end(), refers) &&
-            std::find(roots.begin(), roots.end(), from) == roots.end())
+        bool referred = false;
+        for (std::size_t i = 0; i < others.Count() && !referred; ++i)
+            referred = refers(others.Row(i));
+        if (referred && std::find(roots.begin(), roots.end(), from) == roots.end())
             roots.push_back(from);
     }
     // Nobody refers to the row in the end state, or the tables live only here:
@@ -752,7 +719,7 @@ void TClientDataSet::CheckDeleteAllowed(const TRow& row)
     std::vector<TPendingChange> changes;
     for (std::size_t i = 0; i < roots.size(); ++i)
         roots[i]->AddPendingChanges(changes, static_cast<int>(i));
-    const std::vector<Variant> values = row.Values;
+    const std::vector<Variant> values = FRows->Values(row);
     changes.push_back({{FindProvider(), {FMeta, TUpdateKind::ukDelete, &values, &values}}, 0, gNextChange});
     const std::vector<TProviderChange> ordered = OrderChanges(std::move(changes), References(roots));
     try {
@@ -808,16 +775,16 @@ Variant TClientDataSet::GetAggregateValue(const TField& Field) const
             aggregate->DatabaseError("Field '" + argument + "' of the aggregate '%s' not found");
         int count = 0;
         double sum = 0;
-        for (const TRow* row : FView) {
-            const Variant& v = row->Values[static_cast<std::size_t>(column)];
+        for (const TStoredRow* row : FView) {
+            const Variant v = FRows->Value(*row, column);
             if (v.IsNull() || v.IsEmpty())
                 continue;
             ++count;
             if (function == "max") {
-                if (result.IsNull() || CompareValues(v, result) > 0)
+                if (result.IsNull() || CompareStoredValues(v, result) > 0)
                     result = v;
             } else if (function == "min") {
-                if (result.IsNull() || CompareValues(v, result) < 0)
+                if (result.IsNull() || CompareStoredValues(v, result) < 0)
                     result = v;
             } else if (function == "sum" || function == "avg") {
                 sum += v.AsDouble();
@@ -834,4 +801,9 @@ Variant TClientDataSet::GetAggregateValue(const TField& Field) const
     }
     FAggregateCache.emplace_back(&Field, result);
     return result;
+}
+
+std::size_t TClientDataSet::RowBytes() const
+{
+    return FRows ? FRows->Bytes() : 0;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// The client dataset: rows held in memory, fetched from a provider (or made
-// empty by CreateDataSet), shown in the order of IndexFieldNames, edited with
-// every change kept in a change log until ApplyUpdates writes the log
-// through the provider, UndoLastChange takes back the last change or
-// CancelUpdates all of them. A nested detail (DataSetField set) shows the
+// The client dataset: rows held in memory in their native form (rowstore.h),
+// fetched from a provider (or made empty by CreateDataSet), shown in the
+// order of IndexFieldNames, edited with every change kept in a change log
+// until ApplyUpdates writes the log through the provider, UndoLastChange
+// takes back the last change or CancelUpdates all of them. A nested detail (DataSetField set) shows the
 // rows kept inside its master's current row and shares the master's log.
 #include <cstdint>
 #include <memory>
@@ -54,11 +54,15 @@ public:
     Variant GetAggregateValue(const TField& Field) const override;
     void MasterChanged() override;
 
+    // The memory the rows take, the rows of nested tables included.
+    std::size_t RowBytes() const;
+
 protected:
     void InternalOpen() override;
     void InternalClose() override;
     int InternalRowCount() const override;
-    const std::vector<Variant>& InternalRowValues(int Row) const override;
+    Variant InternalValue(int Row, int Column) const override;
+    std::vector<Variant> InternalRowValues(int Row) const override;
     std::string InternalBookmark(int Row) const override;
     int InternalFindBookmark(const std::string& Bookmark) const override;
     TUpdateStatus InternalUpdateStatus(int Row) const override;
@@ -72,36 +76,35 @@ protected:
     void InternalFieldsBound() override;
 
 private:
-    struct TRow;
-    struct TRowSet;
     struct TLogEntry;
-    using TRowPtr = std::shared_ptr<TRow>;
 
     TClientDataSet* Master() const;
     TClientDataSet* RootDataSet();
-    int NestedIndex() const;                       // which nested list of the master row is ours
-    std::shared_ptr<TRowSet> MasterRowSet() const; // the rows of the master's active row
-    void LoadRows(TRowSet& set, const TPacketMeta& meta, std::vector<TPacketRow>& rows);
+    int NestedIndex() const;                         // which nested list of the master row is ours
+    std::shared_ptr<TRowStore> MasterRowSet() const; // the rows of the master's active row
     void RebuildView();
-    int PlaceInView(TRow* row);
-    int ViewPosition(const TRow* row) const;
-    bool RowLess(const TRow& a, const TRow& b) const;
+    bool Accepts(const TStoredRow& row);
+    int PlaceInView(TStoredRow* row);
+    int ViewPosition(int64_t id) const;
+    bool RowLess(const TStoredRow& a, const TStoredRow& b) const;
     void Changed();
     void UndoEntry(const TLogEntry& entry);
-    void RemoveEntriesInside(const TRow& row);
+    void RemoveEntriesInside(const TRowStore& set, const TStoredRow& row);
     void RefreshTree();
     // Drops the unposted rows of this table's nested details (their master
     // row is going away or being restored).
     void CancelNestedEdits();
     void RefreshRows();
     TDataSetProvider* FindProvider() const;
-    void ApplyLinkValues(const TRow& row);
-    void MergeRows(TRowSet& set);
+    // Gives the rows nested in a row the values of the master fields they
+    // are linked to.
+    void ApplyLinkValues(TRowStore& set, const TStoredRow& row) const;
+    void MergeRows(TRowStore& set);
     // Ends the edits of the tree; whether its log holds anything to write.
     bool PrepareApply();
     void AddPendingChanges(std::vector<TPendingChange>& Changes, int Log) const;
     // The rows of a top table as the database holds them (before the log).
-    std::vector<const std::vector<Variant>*> StoredRows() const;
+    std::vector<std::vector<Variant>> StoredRows() const;
     // The references between top tables that lookup fields declare.
     static std::vector<TRowReference> References(const std::vector<TClientDataSet*>& Roots);
     // The lookup fields of the owner's top tables that refer to this table.
@@ -109,7 +112,7 @@ private:
     // Refuses, with the database's reason, to delete a row of a top table
     // that rows of another table refer to when the database would not
     // accept the deletion after all pending changes.
-    void CheckDeleteAllowed(const TRow& row);
+    void CheckDeleteAllowed(const TStoredRow& row);
 
     std::string FProviderName;
     std::string FIndexFieldNames;
@@ -117,12 +120,14 @@ private:
 
     TPacketMeta FOwnMeta;                          // for the top table
     const TPacketMeta* FMeta = nullptr;            // ours: FOwnMeta or a part of the master's
-    std::shared_ptr<TRowSet> FRows;
-    std::vector<TRow*> FView;
+    std::shared_ptr<const TRowLayout> FLayout;
+    std::shared_ptr<TRowStore> FRows;
+    std::vector<TStoredRow*> FView;
     mutable std::unordered_map<int64_t, int> FViewIndex;
     mutable bool FViewIndexValid = false;
     std::vector<int> FIndexColumns;
-    TRowPtr FPendingRow;                           // the row being inserted, with its nested lists
+    // The nested lists of the row being inserted, stored with it when posted.
+    std::vector<std::shared_ptr<TRowStore>> FPendingNested;
     std::vector<TLogEntry> FLog;                   // kept by the top table of a tree
     mutable std::vector<std::pair<const TField*, Variant>> FAggregateCache;
     bool FCreating = false;

@@ -302,16 +302,31 @@ int TDataSet::StoredRow(int Row) const
     return Row > FInsertRow ? Row - 1 : Row;
 }
 
-const std::vector<Variant>* TDataSet::RowValues(int Row) const
+bool TDataSet::HasRow(int Row) const
 {
+    return FFilterValues || (Row >= 0 && Row < RowCount());
+}
+
+Variant TDataSet::ValueAt(int Row, int Column) const
+{
+    if (Column < 0 || Column >= static_cast<int>(FFieldDefs.size()) || !HasRow(Row))
+        return Variant::Null();
     if (FFilterValues)
-        return FFilterValues;
-    if (Row < 0 || Row >= RowCount())
-        return nullptr;
-    if (IsEditState(FState) && Row == FCurrent)
-        return &FEditValues;
+        return (*FFilterValues)(Column);
     const int stored = StoredRow(Row);
-    return stored < 0 ? &FEditValues : &InternalRowValues(stored);
+    if (stored < 0 || (IsEditState(FState) && Row == FCurrent))
+        return Column < static_cast<int>(FEditValues.size()) ? FEditValues[static_cast<std::size_t>(Column)]
+                                                              : Variant::Null();
+    return InternalValue(stored, Column);
+}
+
+std::vector<Variant> TDataSet::InternalRowValues(int Row) const
+{
+    std::vector<Variant> values;
+    values.reserve(FFieldDefs.size());
+    for (std::size_t column = 0; column < FFieldDefs.size(); ++column)
+        values.push_back(InternalValue(Row, static_cast<int>(column)));
+    return values;
 }
 
 Variant TDataSet::GetFieldValue(const TField& Field) const
@@ -322,16 +337,11 @@ Variant TDataSet::GetFieldValue(const TField& Field) const
 Variant TDataSet::GetFieldValueAt(const TField& Field, int Row) const
 {
     switch (Field.FieldKind()) {
-    case fkData: {
-        const std::vector<Variant>* values = RowValues(Row);
-        const int index = Field.FieldNo() - 1;
-        if (!values || index < 0 || index >= static_cast<int>(values->size()))
-            return Variant::Null();
-        return (*values)[static_cast<std::size_t>(index)];
-    }
+    case fkData:
+        return ValueAt(Row, Field.FieldNo() - 1);
     case fkLookup: {
         TDataSet* lookup = Field.LookupDataSet();
-        if (!lookup || !lookup->Active() || !RowValues(Row))
+        if (!lookup || !lookup->Active() || !HasRow(Row))
             return Variant::Null();
         const std::vector<std::string> keys = SplitFieldNames(Field.KeyFields());
         Variant keyValues;
@@ -779,9 +789,11 @@ void TDataSet::ResetCursor()
 std::vector<TDataSet*> TDataSet::NestedDataSets() const
 {
     std::vector<TDataSet*> nested;
+    // Asked at every move: the type is looked at before the cast.
     for (TField* field : FFields)
-        if (auto* f = dynamic_cast<TDataSetField*>(field); f && f->NestedDataSet())
-            nested.push_back(f->NestedDataSet());
+        if (field->DataType() == ftDataSet)
+            if (auto* f = dynamic_cast<TDataSetField*>(field); f && f->NestedDataSet())
+                nested.push_back(f->NestedDataSet());
     return nested;
 }
 
@@ -898,7 +910,7 @@ void TDataSet::SetOnFilterRecord(TFilterRecordEvent Value)
     }
 }
 
-bool TDataSet::AcceptRow(const std::vector<Variant>& Values)
+bool TDataSet::AcceptRow(const std::function<Variant(int Column)>& Values)
 {
     if (!FFiltered)
         return true;

@@ -23,6 +23,7 @@ class TDataSource;
 class TDataLink;
 class TDataSetField;
 class TDataSet;
+class TRowStore;
 
 struct TFieldDef {
     std::string Name;
@@ -184,6 +185,9 @@ public:
     virtual std::string PSGetTableName() const { return {}; }
     // The names of the parameters the dataset takes from its ParamsSource.
     virtual std::vector<std::string> PSGetParamNames() const { return {}; }
+    // The rows in the order shown, when the dataset keeps them all in a row
+    // store and shows every one: a provider copies their values natively.
+    virtual const TRowStore* PSRows() const { return nullptr; }
     // A provider reads the dataset and its details in one read of the
     // database: the fetches between these calls share it.
     virtual void PSBeginRead() {}
@@ -204,7 +208,11 @@ protected:
     virtual void InternalOpen() = 0;
     virtual void InternalClose() = 0;
     virtual int InternalRowCount() const = 0;
-    virtual const std::vector<Variant>& InternalRowValues(int Row) const = 0;
+    // The value of a stored row's column (0-based, in the order of the field
+    // definitions).
+    virtual Variant InternalValue(int Row, int Column) const = 0;
+    // All values of a stored row, for editing it.
+    virtual std::vector<Variant> InternalRowValues(int Row) const;
     virtual std::string InternalBookmark(int Row) const = 0;
     virtual int InternalFindBookmark(const std::string& Bookmark) const = 0;
     virtual TUpdateStatus InternalUpdateStatus(int) const { return usUnmodified; }
@@ -220,8 +228,9 @@ protected:
     // The filter settings changed; rebuild the shown rows.
     virtual void FilterChanged() {}
     // Whether a candidate row passes the filter (the expression and
-    // OnFilterRecord); its values are what the fields read meanwhile.
-    bool AcceptRow(const std::vector<Variant>& Values);
+    // OnFilterRecord); its values (by column) are what the fields read
+    // meanwhile.
+    bool AcceptRow(const std::function<Variant(int Column)>& Values);
     // Keeps the cursor on the row it was on after the descendant moved rows.
     void SetCurrentRow(int Row);
     // Puts the cursor on the first row, as after opening.
@@ -246,7 +255,9 @@ protected:
 
 private:
     int StoredRow(int Row) const;      // -1 for the row being inserted
-    const std::vector<Variant>* RowValues(int Row) const;
+    // Whether Row is a shown row (or the filter's candidate is being read).
+    bool HasRow(int Row) const;
+    Variant ValueAt(int Row, int Column) const;
     void MoveTo(int Row, bool ResetBofEof);
     void CheckRequired() const;
     void NotifyLinks(TDataEvent Event, intptr_t Info);
@@ -271,7 +282,7 @@ private:
     TDataSetState FDisableState = dsInactive;
     bool FOpenPending = false;
 
-    const std::vector<Variant>* FFilterValues = nullptr;
+    const std::function<Variant(int Column)>* FFilterValues = nullptr;
     std::string FFilter;
     bool FFiltered = false;
     TFilterRecordEvent FOnFilterRecord;

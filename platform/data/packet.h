@@ -2,11 +2,13 @@
 // What a provider hands a client dataset (the rows and their description,
 // nested detail rows inside their master rows) and what the client dataset
 // hands back to apply (its change log, in the order the changes were made).
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/data/dataset.h"
+#include "platform/data/rowstore.h"
 
 struct TPacketMeta;
 
@@ -22,14 +24,12 @@ struct TPacketMeta {
     std::vector<TNestedMeta> Nested;
 };
 
-struct TPacketRow {
-    std::vector<Variant> Values;
-    std::vector<std::vector<TPacketRow>> Nested;              // one list per nested field
-};
+// The layout of rows that Meta describes, its nested tables' inside.
+std::shared_ptr<const TRowLayout> LayoutOf(const TPacketMeta& Meta);
 
 struct TDataPacket {
     TPacketMeta Meta;
-    std::vector<TPacketRow> Rows;
+    std::shared_ptr<TRowStore> Rows;                          // in LayoutOf(Meta); nested rows in each row
 };
 
 enum class TUpdateKind { ukInsert, ukModify, ukDelete };

@@ -28,6 +28,76 @@ void TDataSetProvider::Notification(TComponent* AComponent, TOperation Operation
         FDataSet = nullptr;
 }
 
+namespace {
+// A table of the source's tree as it goes into a packet: the packet's
+// columns the source's data fields fill, and the tables of its details.
+// Worked out once, not at every master row.
+struct TSourceTable {
+    TDataSet* DataSet;
+    std::vector<std::pair<int, const TField*>> Columns;
+    std::vector<TSourceTable> Details;
+};
+
+TSourceTable SourceTable(TDataSet& dataSet, const TPacketMeta& meta, const std::vector<TDataSet*>& details)
+{
+    TSourceTable table{&dataSet, {}, {}};
+    for (std::size_t i = 0; i < meta.Fields.size(); ++i)
+        if (const TField* field = dataSet.FindField(meta.Fields[i].Name); field && field->FieldKind() == fkData)
+            table.Columns.emplace_back(static_cast<int>(i), field);
+    for (std::size_t d = 0; d < details.size() && d < meta.Nested.size(); ++d)
+        table.Details.push_back(SourceTable(*details[d], meta.Nested[d].Meta[0], details[d]->DetailDataSets()));
+    return table;
+}
+
+// The rows of a table without details, read where they are (its cursor
+// stays): natively when the source keeps them in a row store.
+void CopyRows(const TSourceTable& table, TRowStore& rows)
+{
+    const TDataSet& dataSet = *table.DataSet;
+    const TRowStore* source = dataSet.PSRows();
+    // Each column from the source's column of the same place: whole rows.
+    bool whole = source && source->Layout()->SameRows(*rows.Layout()) &&
+                 static_cast<int>(table.Columns.size()) == rows.Layout()->ColumnCount();
+    for (const auto& [column, field] : table.Columns)
+        whole = whole && column == field->FieldNo() - 1;
+    const int count = dataSet.RecordCount();
+    for (int r = 0; r < count; ++r) {
+        TStoredRow& row = rows.Add();
+        if (whole) {
+            rows.CopyRow(row, *source, source->Row(static_cast<std::size_t>(r)));
+        } else if (source) {
+            const TStoredRow& from = source->Row(static_cast<std::size_t>(r));
+            for (const auto& [column, field] : table.Columns)
+                rows.CopyValue(row, column, *source, from, field->FieldNo() - 1);
+        } else {
+            for (const auto& [column, field] : table.Columns)
+                rows.SetValue(row, column, dataSet.GetFieldValueAt(*field, r));
+        }
+    }
+}
+
+// The rows of a table; at each row its details follow it and their rows go
+// into the row's nested stores.
+void PackRows(const TSourceTable& table, TRowStore& rows)
+{
+    TDataSet& dataSet = *table.DataSet;
+    rows.Reserve(static_cast<std::size_t>(dataSet.RecordCount()));
+    if (table.Details.empty()) {
+        CopyRows(table, rows);
+        return;
+    }
+    for (dataSet.First(); !dataSet.Eof(); dataSet.Next()) {
+        TStoredRow& row = rows.Add();
+        for (const auto& [column, field] : table.Columns)
+            rows.SetValue(row, column, field->Value());
+        for (std::size_t d = 0; d < table.Details.size(); ++d) {
+            table.Details[d].DataSet->MasterChanged();
+            PackRows(table.Details[d], *rows.Nested(row, static_cast<int>(d)));
+        }
+    }
+}
+} // namespace
+
 TPacketMeta TDataSetProvider::DescribeDataSet(TDataSet& dataSet)
 {
     TPacketMeta meta;
@@ -37,29 +107,6 @@ TPacketMeta TDataSetProvider::DescribeDataSet(TDataSet& dataSet)
         if (const TField* field = dataSet.FindField(def.Name); field && field->FieldKind() == fkData)
             def.ProviderFlags = field->ProviderFlags();
     return meta;
-}
-
-void TDataSetProvider::PackRows(TDataSet& dataSet, const TPacketMeta& meta, std::vector<TPacketRow>& rows,
-                                const std::vector<TDataSet*>& details)
-{
-    std::vector<const TField*> fields;
-    for (const TFieldDef& def : meta.Fields) {
-        const TField* field = dataSet.FindField(def.Name);
-        fields.push_back(field && field->FieldKind() == fkData ? field : nullptr);
-    }
-    rows.reserve(rows.size() + static_cast<std::size_t>(dataSet.RecordCount()));
-    for (dataSet.First(); !dataSet.Eof(); dataSet.Next()) {
-        TPacketRow row;
-        row.Values.reserve(fields.size());
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            row.Values.push_back(fields[i] ? fields[i]->Value() : Variant::Null());
-        for (std::size_t d = 0; d < details.size(); ++d) {
-            details[d]->MasterChanged();
-            row.Nested.emplace_back();
-            PackRows(*details[d], meta.Nested[d].Meta[0], row.Nested.back(), details[d]->DetailDataSets());
-        }
-        rows.push_back(std::move(row));
-    }
 }
 
 TDataPacket TDataSetProvider::GetData()
@@ -104,7 +151,8 @@ TDataPacket TDataSetProvider::ReadPacket(TDataSet& source)
         packet.Meta.Fields.push_back(field);
         packet.Meta.Nested.push_back(std::move(nested));
     }
-    PackRows(source, packet.Meta, packet.Rows, details);
+    packet.Rows = std::make_shared<TRowStore>(LayoutOf(packet.Meta));
+    PackRows(SourceTable(source, packet.Meta, details), *packet.Rows);
     return packet;
 }
 

@@ -49,8 +49,6 @@ private:
     // The source's rows and its details', read anew.
     TDataPacket ReadPacket(TDataSet& source);
     TPacketMeta DescribeDataSet(TDataSet& dataSet);
-    void PackRows(TDataSet& dataSet, const TPacketMeta& meta, std::vector<TPacketRow>& rows,
-                  const std::vector<TDataSet*>& details);
 
     TDataSet* FDataSet = nullptr;
     TProviderOptions FOptions;

@@ -28,11 +28,11 @@ public:
     explicit TReferenceState(const TRowReference& reference) : FReference(reference)
     {
         std::string key;
-        for (const std::vector<Variant>* row : reference.StoredTo)
-            if (KeyOf(*row, reference.ToColumns, key))
+        for (const std::vector<Variant>& row : reference.StoredTo)
+            if (KeyOf(row, reference.ToColumns, key))
                 ++FHolders[key];
-        for (const std::vector<Variant>* row : reference.StoredFrom)
-            if (KeyOf(*row, reference.FromColumns, key))
+        for (const std::vector<Variant>& row : reference.StoredFrom)
+            if (KeyOf(row, reference.FromColumns, key))
                 ++FReferrers[key];
     }
 

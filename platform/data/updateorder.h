@@ -25,8 +25,8 @@ struct TRowReference {
     const TPacketMeta* To;
     std::vector<int> ToColumns;
     // The rows of both tables as the database holds them before the changes.
-    std::vector<const std::vector<Variant>*> StoredFrom;
-    std::vector<const std::vector<Variant>*> StoredTo;
+    std::vector<std::vector<Variant>> StoredFrom;
+    std::vector<std::vector<Variant>> StoredTo;
 };
 
 // The changes in the order to write them. Where no order keeps every

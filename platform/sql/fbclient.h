@@ -126,6 +126,8 @@ struct TFbColumn {
 };
 
 struct TFbArea;
+class TRowStore;
+struct TStoredRow;
 
 class TFbStatement {
 public:
@@ -164,6 +166,10 @@ public:
     // (milliseconds, the finer part dropped); blobs give their bytes as
     // std::string, read from the server on each call; Boolean gives bool.
     Variant Value(int column) const;
+    // The current row's columns in a row of a store whose columns are the
+    // statement's, as Value gives them; integers and texts go there without
+    // a Variant.
+    void StoreRow(TRowStore& rows, TStoredRow& row) const;
     // Rows inserted, updated and deleted by the last execution: the
     // statement's own rows, not those a foreign key's cascade changed.
     int64_t RowsAffected() const;

@@ -187,6 +187,15 @@ Variant TFbStatement::Value(int column) const
     return ReadVar(output.Var(column), output.Columns[i], output.Slots[i], FDatabase, FTransaction);
 }
 
+void TFbStatement::StoreRow(TRowStore& rows, TStoredRow& row) const
+{
+    const TFbArea& output = Output();
+    for (int i = 0; i < output.Count(); ++i) {
+        const auto c = static_cast<size_t>(i);
+        StoreVar(output.Var(i), output.Columns[c], output.Slots[c], FDatabase, FTransaction, rows, row, i);
+    }
+}
+
 int64_t TFbStatement::RowsAffected() const
 {
     Output();

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "platform/rtl/datetime.h"
 #include "platform/sql/fbblob.h"
@@ -109,8 +110,8 @@ double FloatToDouble(float value)
 }
 
 // A CHAR of a Unicode character set comes padded to its length in bytes;
-// keeps the padding up to its length in characters.
-std::string CharValue(std::string text, int charset, int length)
+// its value keeps the padding up to its length in characters.
+std::string_view CharValue(std::string_view text, int charset, int length)
 {
     if (charset != 3 && charset != 4)
         return text;
@@ -120,9 +121,17 @@ std::string CharValue(std::string text, int charset, int length)
         while (cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
             ++cut;
     }
-    if (text.find_first_not_of(' ', cut) == std::string::npos)
-        text.resize(cut);
-    return text;
+    return text.find_first_not_of(' ', cut) == std::string_view::npos ? text.substr(0, cut) : text;
+}
+
+std::string_view CharText(const XSQLVAR& var, const TFbColumn& column, const TFbSlot& slot)
+{
+    return CharValue(std::string_view(slot.Data.data(), static_cast<size_t>(var.sqllen)), slot.Charset, column.Size);
+}
+
+std::string_view VaryingText(const TFbSlot& slot)
+{
+    return std::string_view(slot.Data.data() + 2, Load<ISC_USHORT>(slot));
 }
 
 TDateTime FromIsc(ISC_DATE date, ISC_TIME time)
@@ -251,10 +260,9 @@ Variant ReadVar(const XSQLVAR& var, const TFbColumn& column, const TFbSlot& slot
         return Variant(value);
     }
     case SQL_TEXT:
-        return Variant(CharValue(std::string(slot.Data.data(), static_cast<size_t>(var.sqllen)), slot.Charset,
-                                 column.Size));
+        return Variant(std::string(CharText(var, column, slot)));
     case SQL_VARYING:
-        return Variant(std::string(slot.Data.data() + 2, Load<ISC_USHORT>(slot)));
+        return Variant(std::string(VaryingText(slot)));
     case SQL_TYPE_DATE:
         return Variant::FromDateTime(FromIsc(Load<ISC_DATE>(slot), 0));
     case SQL_TYPE_TIME:
@@ -270,4 +278,22 @@ Variant ReadVar(const XSQLVAR& var, const TFbColumn& column, const TFbSlot& slot
     default:
         return Variant::Null();
     }
+}
+
+void StoreVar(const XSQLVAR& var, const TFbColumn& column, const TFbSlot& slot, TFbDatabase& database,
+              TFbTransaction& transaction, TRowStore& rows, TStoredRow& row, int target)
+{
+    bool stored = false;
+    if (slot.Null == 0 && column.Type != TFbType::Numeric) {
+        switch (var.sqltype & ~1) {
+        case SQL_SHORT: stored = rows.SetInteger(row, target, Load<ISC_SHORT>(slot), TVarType::varInteger); break;
+        case SQL_LONG: stored = rows.SetInteger(row, target, Load<ISC_LONG>(slot), TVarType::varInteger); break;
+        case SQL_INT64: stored = rows.SetInteger(row, target, Load<ISC_INT64>(slot), TVarType::varInt64); break;
+        case SQL_TEXT: stored = rows.SetText(row, target, CharText(var, column, slot)); break;
+        case SQL_VARYING: stored = rows.SetText(row, target, VaryingText(slot)); break;
+        default: break;
+        }
+    }
+    if (!stored)
+        rows.SetValue(row, target, ReadVar(var, column, slot, database, transaction));
 }

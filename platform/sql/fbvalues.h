@@ -8,6 +8,7 @@
 // dates, times, booleans and blobs as described.
 #include <vector>
 
+#include "platform/data/rowstore.h"
 #include "platform/sql/fbarea.h"
 
 // Gives an input variable the form this layer sends and its buffer room.
@@ -18,3 +19,7 @@ void WriteParam(XSQLVAR& var, TFbSlot& slot, const Variant& value);
 // The value in an output variable's buffer.
 Variant ReadVar(const XSQLVAR& var, const TFbColumn& column, const TFbSlot& slot, TFbDatabase& database,
                 TFbTransaction& transaction);
+// Stores the value in an output variable's buffer in a row's column as
+// ReadVar gives it; integers and texts go there straight from the buffer.
+void StoreVar(const XSQLVAR& var, const TFbColumn& column, const TFbSlot& slot, TFbDatabase& database,
+              TFbTransaction& transaction, TRowStore& rows, TStoredRow& row, int target);

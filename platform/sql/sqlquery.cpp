@@ -134,19 +134,11 @@ void TSQLQuery::Fetch(const std::vector<Variant>& params)
         for (std::size_t i = 0; i < params.size(); ++i)
             FStatement->SetParam(static_cast<int>(i), params[i]);
         FStatement->Execute();
-        // The rows of the previous fetch keep their room for the new ones:
+        // The rows of the previous fetch leave their room to the new ones:
         // a detail query fetches again at every move of its master.
-        const int columns = static_cast<int>(FStatement->Columns().size());
-        std::size_t count = 0;
-        while (FStatement->Fetch()) {
-            if (count == FRows.size())
-                FRows.emplace_back(static_cast<std::size_t>(columns));
-            std::vector<Variant>& row = FRows[count++];
-            row.resize(static_cast<std::size_t>(columns));
-            for (int c = 0; c < columns; ++c)
-                row[static_cast<std::size_t>(c)] = FStatement->Value(c);
-        }
-        FRows.resize(count);
+        FRows->Clear();
+        while (FStatement->Fetch())
+            FStatement->StoreRow(*FRows, FRows->Add());
         FStatement->CloseCursor();
     } catch (...) {
         connection.EndRead();
@@ -175,12 +167,13 @@ void TSQLQuery::InternalOpen()
     }
     if (!oneTable)
         FTableName.clear();
+    FRows = std::make_unique<TRowStore>(std::make_shared<const TRowLayout>(FieldDefs()));
     Fetch(CurrentParamValues());
 }
 
 void TSQLQuery::InternalClose()
 {
-    FRows.clear();
+    FRows.reset();
     FLastParams.clear();
 }
 
@@ -201,9 +194,9 @@ void TSQLQuery::MasterChanged()
     DataEvent(deDataSetChange, 0);
 }
 
-const std::vector<Variant>& TSQLQuery::InternalRowValues(int Row) const
+Variant TSQLQuery::InternalValue(int Row, int Column) const
 {
-    return FRows[static_cast<std::size_t>(Row)];
+    return FRows->Value(FRows->Row(static_cast<std::size_t>(Row)), Column);
 }
 
 std::string TSQLQuery::InternalBookmark(int Row) const

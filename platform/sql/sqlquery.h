@@ -12,6 +12,7 @@
 #include "platform/data/dataset.h"
 #include "platform/data/datasource.h"
 #include "platform/data/params.h"
+#include "platform/data/rowstore.h"
 #include "platform/rtl/stringlist.h"
 #include "platform/sql/sqlconnection.h"
 
@@ -35,6 +36,7 @@ public:
     TDataSource* ParamsSource() const override { return DataSource(); }
     void MasterChanged() override;
     std::string PSGetTableName() const override { return FTableName; }
+    const TRowStore* PSRows() const override { return FRows.get(); }
     std::vector<std::string> PSGetParamNames() const override;
     void PSBeginRead() override;
     void PSEndRead() override;
@@ -45,8 +47,8 @@ public:
 protected:
     void InternalOpen() override;
     void InternalClose() override;
-    int InternalRowCount() const override { return static_cast<int>(FRows.size()); }
-    const std::vector<Variant>& InternalRowValues(int Row) const override;
+    int InternalRowCount() const override { return FRows ? static_cast<int>(FRows->Count()) : 0; }
+    Variant InternalValue(int Row, int Column) const override;
     std::string InternalBookmark(int Row) const override;
     int InternalFindBookmark(const std::string& Bookmark) const override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -64,7 +66,7 @@ private:
     std::string FPreparedText;
     std::vector<std::string> FParamNames;
     std::unique_ptr<TFbStatement> FStatement;
-    std::vector<std::vector<Variant>> FRows;
+    std::unique_ptr<TRowStore> FRows;
     std::vector<Variant> FLastParams;
     std::string FTableName;
 };
