@@ -20,11 +20,11 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Every benchmark: one executable per bench/bench_*.cpp.
+BENCHMARKS = $(patsubst bench/%.cpp,$(BUILD)/bench/%,$(wildcard bench/bench_*.cpp))
+
 bench: build
-	$(BUILD)/bench/bench_datamodule
-	$(BUILD)/bench/bench_serial
-	$(BUILD)/bench/bench_protocol
-	$(BUILD)/bench/bench_scene
+	set -e; for benchmark in $(BENCHMARKS); do $$benchmark; done
 
 clean:
 	rm -rf $(BUILD)

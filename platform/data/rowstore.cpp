@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
-#include <utility>
 
 #include "platform/rtl/strutils.h"
 
@@ -50,11 +49,6 @@ void TRowStore::Reserve(std::size_t Rows)
     if (Rows > room)
         AddBlock(Rows);
     FNested.reserve(FNested.size() + Rows * static_cast<std::size_t>(FLayout->NestedCount()));
-}
-
-TStoredRow& TRowStore::Row(std::size_t Index)
-{
-    return const_cast<TStoredRow&>(std::as_const(*this).Row(Index));
 }
 
 const TStoredRow& TRowStore::Row(std::size_t Index) const
@@ -230,10 +224,9 @@ void TRowStore::Compact(const std::function<bool(const TStoredRow&)>& Keep)
     if (kept.size() == FCount && FBlocks.size() <= 1)
         return;
     const std::size_t rowSize = FLayout->RowSize();
-    const auto nestedCount = static_cast<std::size_t>(FLayout->NestedCount());
-    TBlock block{std::make_unique<std::byte[]>(kept.size() * rowSize), 0, kept.size()};
+    TBlock block{std::make_unique_for_overwrite<std::byte[]>(kept.size() * rowSize), 0, kept.size()};
     std::vector<std::shared_ptr<TRowStore>> nested;
-    nested.reserve(kept.size() * nestedCount);
+    nested.reserve(kept.size() * static_cast<std::size_t>(FLayout->NestedCount()));
     std::unordered_map<uint64_t, Variant> aside;
     for (std::size_t i = 0; i < kept.size(); ++i) {
         const TStoredRow& from = *kept[i];
@@ -241,8 +234,8 @@ void TRowStore::Compact(const std::function<bool(const TStoredRow&)>& Keep)
         std::memcpy(reinterpret_cast<std::byte*>(to) + sizeof(TStoredRow),
                     reinterpret_cast<const std::byte*>(&from) + sizeof(TStoredRow), rowSize - sizeof(TStoredRow));
         to->Index = static_cast<uint32_t>(i);
-        for (std::size_t k = 0; k < nestedCount; ++k)
-            nested.push_back(std::move(FNested[from.Index * nestedCount + k]));
+        for (int k = 0; k < FLayout->NestedCount(); ++k)
+            nested.push_back(std::move(FNested[NestedSlot(from, k)]));
         for (int column = 0; column < FLayout->ColumnCount(); ++column)
             if (FLayout->State(from, column) == TValueState::Aside)
                 aside.emplace(AsideKey(*to, column), std::move(FAside.at(AsideKey(from, column))));

@@ -24,7 +24,6 @@ public:
     const std::shared_ptr<const TRowLayout>& Layout() const { return FLayout; }
     // The rows, removed ones included, in the order they were added.
     std::size_t Count() const { return FCount; }
-    TStoredRow& Row(std::size_t Index);
     const TStoredRow& Row(std::size_t Index) const;
     // Calls Visit for every row in order.
     void ForEach(const std::function<void(TStoredRow&)>& Visit);
