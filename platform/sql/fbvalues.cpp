@@ -124,11 +124,13 @@ std::string_view CharValue(std::string_view text, int charset, int length)
     return text.find_first_not_of(' ', cut) == std::string_view::npos ? text.substr(0, cut) : text;
 }
 
+// The value of a CHAR in its variable's buffer.
 std::string_view CharText(const XSQLVAR& var, const TFbColumn& column, const TFbSlot& slot)
 {
     return CharValue(std::string_view(slot.Data.data(), static_cast<size_t>(var.sqllen)), slot.Charset, column.Size);
 }
 
+// The value of a VARCHAR in its variable's buffer.
 std::string_view VaryingText(const TFbSlot& slot)
 {
     return std::string_view(slot.Data.data() + 2, Load<ISC_USHORT>(slot));

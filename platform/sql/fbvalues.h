@@ -1,5 +1,5 @@
 #pragma once
-// Values between a variable's buffer and Variants.
+// Values between a variable's buffer and Variants (or a row store).
 //
 // Parameters travel in a few forms whatever type the server described: exact
 // numbers as a 64-bit integer with the parameter's scale and floating point

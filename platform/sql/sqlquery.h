@@ -1,6 +1,7 @@
 #pragma once
 // A query over the connection: its SQL (with ":name" parameters) runs when
-// it opens and all its rows are fetched at once; parameters come from
+// it opens and all its rows are fetched at once into a row store (which a
+// provider copies from natively); parameters come from
 // Params or, when DataSource is set, from the fields of that source's
 // current row with the parameters' names, and the query runs again when
 // that row changes. The query itself is read-only: a provider writes

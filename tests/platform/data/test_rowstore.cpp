@@ -121,7 +121,7 @@ TEST_F(RowStoreTest, EveryValueReadsBackAsTheVariantItWasStoredAs)
         EXPECT_TRUE(Store->Value(fresh, column).IsNull()) << AllCases[static_cast<std::size_t>(column)].What;
 }
 
-TEST_F(RowStoreTest, OverwritingSwapsNativeAndAsideValuesWithoutLeftovers)
+TEST_F(RowStoreTest, OverwritingTurnsNativeValuesAsideAndBack)
 {
     TStoredRow& row = AddCases(*Store);
     // Every column takes every other case's value of its type, then its own again.
