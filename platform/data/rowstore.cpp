@@ -216,13 +216,15 @@ std::vector<std::shared_ptr<TRowStore>> TRowStore::NewNested() const
 
 void TRowStore::Compact(const std::function<bool(const TStoredRow&)>& Keep)
 {
+    bool moving = FBlocks.size() > 1;
+    ForEach([&](TStoredRow& row) { moving = moving || !Keep(row); });
+    if (!moving)
+        return;
     std::vector<const TStoredRow*> kept;
     ForEach([&](TStoredRow& row) {
         if (Keep(row))
             kept.push_back(&row);
     });
-    if (kept.size() == FCount && FBlocks.size() <= 1)
-        return;
     const std::size_t rowSize = FLayout->RowSize();
     TBlock block{std::make_unique_for_overwrite<std::byte[]>(kept.size() * rowSize), 0, kept.size()};
     std::vector<std::shared_ptr<TRowStore>> nested;
