@@ -6,7 +6,7 @@
 
 #include "scene3d/opengl/openglapi.h"
 
-TGLCapabilities GLCaps;
+TOpenGLCapabilities GLCaps;
 
 namespace {
 
@@ -16,7 +16,7 @@ bool IsDigit(char c)
 }
 
 // Version x.y is there when the implementation's version is at least that.
-bool AtLeast(const TGLVersion& Version, int Minor)
+bool AtLeast(const TOpenGLVersion& Version, int Minor)
 {
     return Version.Major > 1 || (Version.Major == 1 && Version.Minor >= Minor);
 }
@@ -28,7 +28,7 @@ std::string_view Text(const GLubyte* Text)
 
 } // namespace
 
-TGLVersion ParseVersionString(std::string_view Text)
+TOpenGLVersion ParseVersionString(std::string_view Text)
 {
     const std::size_t point = Text.find('.');
     if (point == std::string_view::npos || point == 0 || point + 1 >= Text.size() || !IsDigit(Text[point - 1]) ||
@@ -40,7 +40,7 @@ TGLVersion ParseVersionString(std::string_view Text)
     std::size_t last = point + 1;
     while (last < Text.size() && IsDigit(Text[last]))
         ++last;
-    TGLVersion version;
+    TOpenGLVersion version;
     const auto major = std::from_chars(Text.data() + first, Text.data() + point, version.Major);
     const auto minor = std::from_chars(Text.data() + point + 1, Text.data() + last, version.Minor);
     if (major.ec != std::errc() || minor.ec != std::errc())
@@ -61,17 +61,17 @@ bool ExtensionListHas(std::string_view List, std::string_view Name)
     return false;
 }
 
-TGLCapabilities CapabilitiesFor(std::string_view GLVersion, std::string_view GLExtensions,
+TOpenGLCapabilities CapabilitiesFor(std::string_view GLVersion, std::string_view GLExtensions,
                                 std::string_view GLUVersion, std::string_view GLUExtensions)
 {
-    TGLCapabilities caps;
-    const TGLVersion gl = ParseVersionString(GLVersion);
+    TOpenGLCapabilities caps;
+    const TOpenGLVersion gl = ParseVersionString(GLVersion);
     caps.Version1_1 = AtLeast(gl, 1);
     caps.Version1_2 = AtLeast(gl, 2);
     caps.Version1_3 = AtLeast(gl, 3);
     caps.Version1_4 = AtLeast(gl, 4);
     caps.Version1_5 = AtLeast(gl, 5);
-    const TGLVersion glu = ParseVersionString(GLUVersion);
+    const TOpenGLVersion glu = ParseVersionString(GLUVersion);
     caps.GLUVersion1_1 = AtLeast(glu, 1);
     caps.GLUVersion1_2 = AtLeast(glu, 2);
     caps.GLUVersion1_3 = AtLeast(glu, 3);

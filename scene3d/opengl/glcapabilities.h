@@ -102,7 +102,7 @@
     X(GLUEXT_object_space_tess, "GLU_EXT_object_space_tess") \
     X(GLUEXT_nurbs_tessellator, "GLU_EXT_nurbs_tessellator")
 
-struct TGLCapabilities {
+struct TOpenGLCapabilities {
     bool Version1_0 = true;
     bool Version1_1 = false;
     bool Version1_2 = false;
@@ -128,19 +128,19 @@ struct TGLCapabilities {
     bool WGL_ATI_pixel_format_float = false;
 };
 
-extern TGLCapabilities GLCaps;
+extern TOpenGLCapabilities GLCaps;
 
-struct TGLVersion {
+struct TOpenGLVersion {
     int Major = 0;
     int Minor = 0;
-    bool operator==(const TGLVersion&) const = default;
+    bool operator==(const TOpenGLVersion&) const = default;
 };
 
 // The version in a GL_VERSION or GLU_VERSION string: the digits on either
 // side of its first point, whatever text comes before or after them
 // ("1.5.0 vendor" is 1.5, "OpenGL 2.0" is 2.0). 0.0 when the first point
 // lacks a digit on either side or a number does not fit.
-TGLVersion ParseVersionString(std::string_view Text);
+TOpenGLVersion ParseVersionString(std::string_view Text);
 
 // Whether an extension list names Name: an occurrence followed by a blank
 // or the end of the list. What precedes it is not checked, and the start of
@@ -150,7 +150,7 @@ bool ExtensionListHas(std::string_view List, std::string_view Name);
 
 // The flags for an implementation's version and extension strings; the
 // window-system flags stay false.
-TGLCapabilities CapabilitiesFor(std::string_view GLVersion, std::string_view GLExtensions,
+TOpenGLCapabilities CapabilitiesFor(std::string_view GLVersion, std::string_view GLExtensions,
                                 std::string_view GLUVersion, std::string_view GLUExtensions);
 
 // Reads the flags from the current context (GL.glGetString and

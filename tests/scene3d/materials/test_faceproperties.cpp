@@ -81,7 +81,7 @@ TEST(FaceProperties, AssignCopiesEverythingAsOneChange)
 
 TEST(FaceProperties, LitAndUnlitFacesGoThroughTheStateCache)
 {
-    TGLCallRecorder recorder;
+    TOpenGLCallRecorder recorder;
     T3DStateCache cache;
     TRenderContextInfo rci;
     rci.StateCache = &cache;
@@ -91,16 +91,16 @@ TEST(FaceProperties, LitAndUnlitFacesGoThroughTheStateCache)
     face.SetPolygonMode(pmLines);
 
     face.ApplyLit(rci, GL_BACK);
-    EXPECT_THAT(TGLCallRecorder::Sent(),
+    EXPECT_THAT(TOpenGLCallRecorder::Sent(),
                 ElementsAre("Materiali 405 1601 14", "Materialfv 405 1600 0.4 0.4 0.4 1",
                             "Materialfv 405 1200 0.2 0.2 0.2 1", "Materialfv 405 1201 0.8 0.8 0.8 1",
                             "Materialfv 405 1202 0 0 0 1", "PolygonMode 405 1b01"));
     face.ApplyLit(rci, GL_BACK);
-    EXPECT_THAT(TGLCallRecorder::Sent(), IsEmpty());
+    EXPECT_THAT(TOpenGLCallRecorder::Sent(), IsEmpty());
 
     face.ApplyUnlit(rci, GL_FRONT);
     face.ApplyUnlit(rci, GL_FRONT);
-    EXPECT_THAT(TGLCallRecorder::Sent(),
+    EXPECT_THAT(TOpenGLCallRecorder::Sent(),
                 ElementsAre("Color4fv 0.8 0.8 0.8 1", "PolygonMode 404 1b01", "Color4fv 0.8 0.8 0.8 1"));
 }
 

@@ -30,7 +30,7 @@ protected:
     // The recorded calls whose text starts with one of Prefixes.
     static std::vector<std::string> SentOf(std::initializer_list<std::string> Prefixes)
     {
-        std::vector<std::string> sent = TGLCallRecorder::Sent();
+        std::vector<std::string> sent = TOpenGLCallRecorder::Sent();
         std::erase_if(sent, [&](const std::string& call) {
             return std::none_of(Prefixes.begin(), Prefixes.end(),
                                 [&](const std::string& prefix) { return call.starts_with(prefix); });
@@ -38,7 +38,7 @@ protected:
         return sent;
     }
 
-    TGLCallRecorder FRecorder;
+    TOpenGLCallRecorder FRecorder;
     T3DStateCache FCache;
     TRenderContextInfo FRci;
     T3DMaterial FMaterial{nullptr};
@@ -68,7 +68,7 @@ TEST_F(MaterialApply, BlendingTable)
         cache.Enable(ccBlend);
         FRci.StateCache = &cache;
         FMaterial.SetBlendingMode(c.Mode);
-        TGLCallRecorder::Sent();
+        TOpenGLCallRecorder::Sent();
         FMaterial.Apply(FRci);
         EXPECT_THAT(SentOf({"Enable be2", "Disable be2", "Enable bc0", "Disable bc0", "BlendFunc", "AlphaFunc"}),
                     ElementsAreArray(c.Calls));
@@ -124,7 +124,7 @@ TEST_F(MaterialApply, CullingTable)
         FRci.BufferFaceCulling = c.BufferCulls;
         T3DMaterial material(nullptr);
         material.SetFaceCulling(c.Culling);
-        TGLCallRecorder::Sent();
+        TOpenGLCallRecorder::Sent();
         material.Apply(FRci);
         EXPECT_EQ(cache.IsEnabled(ccCullFace), c.CullingAfter);
         const std::vector<std::string> back = SentOf({"Materialfv 405", "Materiali 405", "PolygonMode 405"});
@@ -210,7 +210,7 @@ TEST_F(MaterialApply, OnlyAnExistingTextureSwitchesTexturing)
     FCache.Enable(ccTexture2D);
     FCache.Enable(ccTextureRect);
     SetTexCoordNull();
-    TGLCallRecorder::Sent();
+    TOpenGLCallRecorder::Sent();
     FMaterial.Apply(FRci);
     FMaterial.Revert(FRci);
     EXPECT_THAT(SentOf({"Disable de1", "Disable 84f5"}), IsEmpty());
@@ -221,7 +221,7 @@ TEST_F(MaterialApply, OnlyAnExistingTextureSwitchesTexturing)
     EXPECT_THAT(SentOf({"Disable de1", "Disable 84f5"}), ElementsAre("Disable de1", "Disable 84f5"));
     EXPECT_EQ(GetTexCoordUnitMask(), 1);
     FMaterial.Revert(FRci);
-    EXPECT_THAT(TGLCallRecorder::Sent(), IsEmpty());
+    EXPECT_THAT(TOpenGLCallRecorder::Sent(), IsEmpty());
     FMaterial.ReleaseTextureHandle();
 }
 

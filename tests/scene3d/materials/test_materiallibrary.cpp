@@ -198,7 +198,7 @@ TEST(LibMaterial, CyclicReferencesAreRefused)
 
 TEST(LibMaterial, FreeingALibraryWhileItsMaterialIsAppliedIsReported)
 {
-    TGLCallRecorder recorder;
+    TOpenGLCallRecorder recorder;
     T3DStateCache cache;
     TRenderContextInfo rci;
     rci.StateCache = &cache;

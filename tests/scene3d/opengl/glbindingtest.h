@@ -41,5 +41,5 @@ public:
 
 private:
     const TOpenGLProcs FProcs = GL;
-    const TGLCapabilities FCaps = GLCaps;
+    const TOpenGLCapabilities FCaps = GLCaps;
 };

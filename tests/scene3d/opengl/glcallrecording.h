@@ -10,11 +10,11 @@
 
 #include "tests/scene3d/opengl/glbindingtest.h"
 
-class TGLCallRecorder {
+class TOpenGLCallRecorder {
 public:
-    TGLCallRecorder();
-    TGLCallRecorder(const TGLCallRecorder&) = delete;
-    TGLCallRecorder& operator=(const TGLCallRecorder&) = delete;
+    TOpenGLCallRecorder();
+    TOpenGLCallRecorder(const TOpenGLCallRecorder&) = delete;
+    TOpenGLCallRecorder& operator=(const TOpenGLCallRecorder&) = delete;
 
     // The calls recorded since the last look.
     static std::vector<std::string> Sent()
@@ -55,7 +55,7 @@ private:
     TSavedGLBinding FSaved;
 };
 
-inline TGLCallRecorder::TGLCallRecorder()
+inline TOpenGLCallRecorder::TOpenGLCallRecorder()
 {
     GL.glEnable = [](GLenum cap) { Record("Enable", cap); };
     GL.glDisable = [](GLenum cap) { Record("Disable", cap); };

@@ -12,7 +12,7 @@ namespace {
 
 struct TVersionCase {
     const char* Text;
-    TGLVersion Expected;
+    TOpenGLVersion Expected;
 };
 
 TEST(GLVersionString, DigitsAroundTheFirstPoint)
@@ -35,23 +35,23 @@ TEST(GLVersionString, DigitsAroundTheFirstPoint)
 
 TEST(GLVersionString, SetsTheFlagsOfEveryVersionUpToIt)
 {
-    const TGLCapabilities v15 = CapabilitiesFor("1.5.0 vendor", "", "1.3", "");
+    const TOpenGLCapabilities v15 = CapabilitiesFor("1.5.0 vendor", "", "1.3", "");
     EXPECT_TRUE(v15.Version1_0 && v15.Version1_1 && v15.Version1_2 && v15.Version1_3 && v15.Version1_4 &&
                 v15.Version1_5);
     EXPECT_TRUE(v15.GLUVersion1_1 && v15.GLUVersion1_2 && v15.GLUVersion1_3);
 
-    const TGLCapabilities v12 = CapabilitiesFor("1.2 Mesa", "", "1.1", "");
+    const TOpenGLCapabilities v12 = CapabilitiesFor("1.2 Mesa", "", "1.1", "");
     EXPECT_TRUE(v12.Version1_1 && v12.Version1_2);
     EXPECT_FALSE(v12.Version1_3 || v12.Version1_4 || v12.Version1_5);
     EXPECT_TRUE(v12.GLUVersion1_1);
     EXPECT_FALSE(v12.GLUVersion1_2);
 
-    const TGLCapabilities v20 = CapabilitiesFor("OpenGL 2.0", "", "", "");
+    const TOpenGLCapabilities v20 = CapabilitiesFor("OpenGL 2.0", "", "", "");
     EXPECT_TRUE(v20.Version1_1 && v20.Version1_5);
     EXPECT_TRUE(v20.GLUVersion1_0);
     EXPECT_FALSE(v20.GLUVersion1_1);
 
-    const TGLCapabilities broken = CapabilitiesFor("1.", "", "", "");
+    const TOpenGLCapabilities broken = CapabilitiesFor("1.", "", "", "");
     EXPECT_TRUE(broken.Version1_0);
     EXPECT_FALSE(broken.Version1_1);
 }
@@ -84,17 +84,17 @@ TEST(GLExtensionList, NameFollowedByABlankOrTheEnd)
 
 struct TFlagName {
     const char* Name;
-    bool TGLCapabilities::*Flag;
+    bool TOpenGLCapabilities::*Flag;
 };
 
 constexpr TFlagName GLFlags[] = {
-#define LT_FLAG_NAME(Flag, Name) {Name, &TGLCapabilities::Flag},
+#define LT_FLAG_NAME(Flag, Name) {Name, &TOpenGLCapabilities::Flag},
     LT_GL_EXTENSION_FLAGS(LT_FLAG_NAME)
 #undef LT_FLAG_NAME
 };
 
 constexpr TFlagName GLUFlags[] = {
-#define LT_FLAG_NAME(Flag, Name) {Name, &TGLCapabilities::Flag},
+#define LT_FLAG_NAME(Flag, Name) {Name, &TOpenGLCapabilities::Flag},
     LT_GLU_EXTENSION_FLAGS(LT_FLAG_NAME)
 #undef LT_FLAG_NAME
 };
@@ -130,7 +130,7 @@ TEST_F(GLCapabilitiesOfMesa, FlagsFollowTheImplementationsLists)
 
 TEST_F(GLCapabilitiesOfMesa, WindowSystemFlagsStayFalse)
 {
-    const TGLCapabilities caps = GLCaps;
+    const TOpenGLCapabilities caps = GLCaps;
     EXPECT_FALSE(caps.WGL_ARB_extensions_string || caps.WGL_ARB_multisample || caps.WGL_EXT_swap_control ||
                  caps.WGL_ARB_buffer_region || caps.WGL_ARB_pbuffer || caps.WGL_ARB_pixel_format ||
                  caps.WGL_ATI_pixel_format_float);

@@ -111,12 +111,12 @@ TEST_F(DrawingSteps, TheStateCacheForgetsWhatAColourChangingObjectDid)
         painter->SetStyle(c.Style);
         FCache.SetMaterialColors(GL_FRONT, grey, grey, grey, grey, 0);
         RenderObjects();
-        const TGLCallRecorder recorder;
+        const TOpenGLCallRecorder recorder;
         FCache.SetMaterialColors(GL_FRONT, grey, grey, grey, grey, 0);
         if (c.Forgotten)
-            EXPECT_THAT(TGLCallRecorder::Sent(), Not(IsEmpty()));
+            EXPECT_THAT(TOpenGLCallRecorder::Sent(), Not(IsEmpty()));
         else
-            EXPECT_THAT(TGLCallRecorder::Sent(), IsEmpty());
+            EXPECT_THAT(TOpenGLCallRecorder::Sent(), IsEmpty());
         delete painter;
     }
 }

@@ -21,9 +21,9 @@ using ::testing::IsEmpty;
 // The cache over a table that records the calls it makes.
 class StateCacheCalls : public ::testing::Test {
 protected:
-    static std::vector<std::string> Sent() { return TGLCallRecorder::Sent(); }
+    static std::vector<std::string> Sent() { return TOpenGLCallRecorder::Sent(); }
 
-    TGLCallRecorder FRecorder;
+    TOpenGLCallRecorder FRecorder;
     T3DStateCache FCache;
 };
 
