@@ -42,12 +42,7 @@ struct TLookupGrid {
         Programme = new TClientDataSet(Form.get());
         Id = AddTableField<TIntegerField>(Programme, "FID");
         Scheme = AddTableField<TIntegerField>(Programme, "FSCHEME");
-        SchemeName = AddTableField<TStringField>(Programme, "FSCHEMENAME", 20);
-        SchemeName->SetLookup(true);
-        SchemeName->SetKeyFields("FSCHEME");
-        SchemeName->SetLookupDataSet(Schemes);
-        SchemeName->SetLookupKeyFields("FID");
-        SchemeName->SetLookupResultField("FNAME");
+        SchemeName = AddLookupField(Programme, "FSCHEMENAME", 20, "FSCHEME", Schemes, "FID", "FNAME");
         Programme->SetIndexFieldNames("FID");
         Programme->CreateDataSet();
         AddRow(1, Variant(1));

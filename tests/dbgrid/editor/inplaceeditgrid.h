@@ -50,12 +50,7 @@ struct TProgrammeGrid {
 
         Table = new TClientDataSet(Form.get());
         Scheme = AddTableField<TIntegerField>(Table, "FSCHEME");
-        SchemeName = AddTableField<TStringField>(Table, "FSCHEMENAME", 20);
-        SchemeName->SetFieldKind(fkLookup);
-        SchemeName->SetLookupDataSet(Schemes);
-        SchemeName->SetKeyFields("FSCHEME");
-        SchemeName->SetLookupKeyFields("FSCHEME");
-        SchemeName->SetLookupResultField("FNAME");
+        SchemeName = AddLookupField(Table, "FSCHEMENAME", 20, "FSCHEME", Schemes, "FSCHEME", "FNAME");
         Day = AddTableField<TDateField>(Table, "FDATE");
         Value = AddTableField<TFloatField>(Table, "FVALUE");
         State = AddTableField<TStringField>(Table, "FSTATE", 1);

@@ -48,12 +48,7 @@ struct TLookupGridFixture {
         Programm = new TClientDataSet(Form.get());
         AddTableField<TIntegerField>(Programm, "FID");
         ProgrammScheme = AddTableField<TIntegerField>(Programm, "FSCHEME");
-        ProgrammSchemeName = AddTableField<TStringField>(Programm, "FSCHEMENAME", 50);
-        ProgrammSchemeName->SetFieldKind(fkLookup);
-        ProgrammSchemeName->SetLookupDataSet(Schemes);
-        ProgrammSchemeName->SetKeyFields("FSCHEME");
-        ProgrammSchemeName->SetLookupKeyFields("FSCHEME");
-        ProgrammSchemeName->SetLookupResultField("FNAME");
+        ProgrammSchemeName = AddLookupField(Programm, "FSCHEMENAME", 50, "FSCHEME", Schemes, "FSCHEME", "FNAME");
         Programm->CreateDataSet();
         Programm->Append();
         Programm->FieldByName("FID")->SetAsInteger(1);
