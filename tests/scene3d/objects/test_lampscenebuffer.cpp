@@ -16,8 +16,6 @@
 #include "scene3d/materials/materiallibrary.h"
 #include "scene3d/objects/dummycube.h"
 #include "scene3d/opengl/openglapi.h"
-#include "scene3d/textures/texture.h"
-#include "scene3d/textures/textureimage.h"
 #include "tests/scene3d/objects/lampscene.h"
 #include "tests/scene3d/opengl/glcallrecording.h"
 
@@ -114,11 +112,7 @@ protected:
         glow->SetName("Glow");
         T3DMaterial* material = glow->Material();
         material->FrontProperties()->Emission()->SetColor(Red);
-        material->Texture()->Image()->LoadFromFile(FGlowFile);
-        material->Texture()->SetDisabled(false);
-        material->Texture()->SetImageAlpha(tiaLuminance);
-        material->Texture()->SetTextureMode(tmModulate);
-        material->SetBlendingMode(bmAdditive);
+        Glow(*material);
         for (int i = 1; i <= 16; ++i) {
             Lamp(1, i)->Material()->SetMaterialLibrary(&FLibrary);
             Lamp(1, i)->Material()->SetLibMaterialName("Glow");
