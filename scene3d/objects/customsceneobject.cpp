@@ -40,14 +40,6 @@ void T3DCustomSceneObject::DestroyListHandle()
     FMaterial->ReleaseTextureHandle();
 }
 
-void T3DCustomSceneObject::DrawSelf(TRenderContextInfo& Rci)
-{
-    if (ObjectStyle().Contains(sfDirectDraw) || Rci.Amalgamating)
-        CompileList(Rci);
-    else
-        GL.glCallList(GetListHandle(Rci));
-}
-
 void T3DCustomSceneObject::DrawObject(TRenderContextInfo& Rci, bool RenderSelf, bool RenderChildren)
 {
     if (RenderSelf) {

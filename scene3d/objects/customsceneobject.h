@@ -34,8 +34,6 @@ public:
 
 protected:
     explicit T3DCustomSceneObject(TComponent* AOwner);
-    // The object's geometry, directly or through its display list.
-    void DrawSelf(TRenderContextInfo& Rci);
 
 private:
     std::unique_ptr<T3DMaterial> FMaterial;

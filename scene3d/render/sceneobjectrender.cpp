@@ -61,9 +61,12 @@ void T3DBaseSceneObject::Render(TRenderContextInfo& Rci)
     if (!renderSelf) {
         DrawWithStyle(Rci, false, renderChildren);
     } else {
-        if (FShowAxes)
+        if (FShowAxes) {
+            Rci.StateCache->SendDeferredDisables();
             DrawAxesToDepthOfView(Rci);
+        }
         if (HasEffects()) {
+            Rci.StateCache->SendDeferredDisables();
             {
                 const TModelViewPush forEffects;
                 for (int i = 0; i < FEffects->Count(); ++i)
@@ -71,6 +74,7 @@ void T3DBaseSceneObject::Render(TRenderContextInfo& Rci)
             }
             const TModelViewPush forObject;
             DrawWithStyle(Rci, true, renderChildren);
+            Rci.StateCache->SendDeferredDisables();
             for (int i = 0; i < FEffects->Count(); ++i)
                 FEffects->Effect(i)->PostRender(Rci);
         } else {
@@ -113,14 +117,19 @@ void T3DBaseSceneObject::DrawWithStyle(TRenderContextInfo& Rci, bool RenderSelf,
 
 void T3DBaseSceneObject::DrawObject(TRenderContextInfo& Rci, bool RenderSelf, bool RenderChildren)
 {
-    if (RenderSelf) {
-        if (FObjectStyle.Contains(sfDirectDraw) || Rci.Amalgamating)
-            CompileList(Rci);
-        else
-            GL.glCallList(GetListHandle(Rci));
-    }
+    if (RenderSelf)
+        DrawSelf(Rci);
     if (RenderChildren)
         DrawChildren(0, GetChildCount() - 1, Rci);
+}
+
+void T3DBaseSceneObject::DrawSelf(TRenderContextInfo& Rci)
+{
+    Rci.StateCache->SendDeferredDisables();
+    if (FObjectStyle.Contains(sfDirectDraw) || Rci.Amalgamating)
+        CompileList(Rci);
+    else
+        GL.glCallList(GetListHandle(Rci));
 }
 
 GLuint T3DBaseSceneObject::GetListHandle(TRenderContextInfo& Rci)

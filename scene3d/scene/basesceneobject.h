@@ -250,6 +250,10 @@ protected:
     // made: a plain node has nothing to show.
     explicit T3DBaseSceneObject(TComponent* AOwner);
     void SetObjectStyle(TSceneObjectStyleFlags Value) { FObjectStyle = Value; }
+    // The node's own geometry, the disables the state cache holds back sent
+    // first: CompileList directly for an sfDirectDraw node and while a list
+    // is recorded, else through the display list.
+    void DrawSelf(TRenderContextInfo& Rci);
     // The node and its descendants belong to Value from now on; their
     // display lists go when the scene changes.
     void SetScene(T3DScene* Value);

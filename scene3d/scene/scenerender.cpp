@@ -70,7 +70,10 @@ void T3DScene::RenderScene(T3DSceneBuffer* Buffer, int ViewportWidth, int Viewpo
     SetColorWrites(!Buffer->ContextOptions().Contains(roNoColorBuffer) && DrawState != rmPicking);
     if (Buffer->InitiateRendering())
         Buffer->InitiateRendering()(Buffer, rci);
-    (BaseObject ? BaseObject : FObjects.get())->Render(rci);
+    {
+        const TDeferredDisables deferred(*rci.StateCache);
+        (BaseObject ? BaseObject : FObjects.get())->Render(rci);
+    }
     SetColorWrites(true);
     if (Buffer->WrapUpRendering())
         Buffer->WrapUpRendering()(Buffer, rci);

@@ -57,7 +57,10 @@ void T3DStateCache::Enable(TCachedCapability State)
     if (IsEnabled(State))
         return;
     FStates |= Bit(State);
-    GL.glEnable(CapabilityOf(State));
+    if (FDeferred & Bit(State))
+        FDeferred &= ~Bit(State);
+    else
+        GL.glEnable(CapabilityOf(State));
 }
 
 void T3DStateCache::Disable(TCachedCapability State)
@@ -66,6 +69,23 @@ void T3DStateCache::Disable(TCachedCapability State)
         return;
     FStates &= ~Bit(State);
     GL.glDisable(CapabilityOf(State));
+}
+
+void T3DStateCache::DeferDisable(TCachedCapability State)
+{
+    if (!FDeferring) {
+        Disable(State);
+    } else if (IsEnabled(State)) {
+        FStates &= ~Bit(State);
+        FDeferred |= Bit(State);
+    }
+}
+
+void T3DStateCache::SendDeferredDisables()
+{
+    for (uint32_t deferred = FDeferred; deferred != 0; deferred &= deferred - 1)
+        GL.glDisable(CapabilityOf(static_cast<TCachedCapability>(std::countr_zero(deferred))));
+    FDeferred = 0;
 }
 
 void T3DStateCache::SetPolygonMode(GLenum Face, GLenum Mode)

@@ -6,6 +6,12 @@
 // binding's table GL) only on a change. A cache belongs to one scene
 // buffer and is valid only for that buffer's context; the cache trusts
 // itself, so state changed behind its back goes unnoticed.
+//
+// While a pass draws (TDeferredDisables), a capability switched off with
+// DeferDisable stays on in GL until something is drawn: switched on again
+// before that, it costs no call at all. So objects drawn one after another
+// with the same texture keep texturing on between them instead of making
+// OpenGL check its state anew for every object.
 #include <GL/gl.h>
 
 #include <array>
@@ -57,6 +63,12 @@ public:
     void Enable(TCachedCapability State);
     void Disable(TCachedCapability State);
     bool IsEnabled(TCachedCapability State) const { return (FStates & Bit(State)) != 0; }
+    // Disable, held back while a pass draws: the state counts as disabled
+    // at once, GL hears of it at SendDeferredDisables unless an Enable comes
+    // first.
+    void DeferDisable(TCachedCapability State);
+    // Sends the disables held back; whatever draws calls it first.
+    void SendDeferredDisables();
 
     // Face GL_FRONT, GL_BACK or GL_FRONT_AND_BACK; other faces do nothing.
     void SetPolygonMode(GLenum Face, GLenum Mode);
@@ -111,11 +123,38 @@ private:
     TFaceMaterial& MaterialOf(GLenum Face);
     void ForgetMaterials();
 
+    friend class TDeferredDisables;
+
     std::array<TFaceMaterial, 2> FMaterials;   // front, back
     uint32_t FStates = 0;
+    // Disabled here, still enabled in GL.
+    uint32_t FDeferred = 0;
+    bool FDeferring = false;
     std::array<GLuint, TextureSlots> FTextures;
     GLenum FFrontPolygonMode = 0;
     GLenum FBackPolygonMode = 0;
     bool FFrontFaceCCW = true;
     bool FTextureMatrixIsIdentity = true;
+};
+
+// Holds back the cache's DeferDisable calls for as long as it lives (a
+// pass), and sends what is still held back when it goes, also when an
+// exception passes.
+class TDeferredDisables {
+public:
+    explicit TDeferredDisables(T3DStateCache& Cache) : FCache(Cache), FWasDeferring(Cache.FDeferring)
+    {
+        FCache.FDeferring = true;
+    }
+    ~TDeferredDisables()
+    {
+        FCache.SendDeferredDisables();
+        FCache.FDeferring = FWasDeferring;
+    }
+    TDeferredDisables(const TDeferredDisables&) = delete;
+    TDeferredDisables& operator=(const TDeferredDisables&) = delete;
+
+private:
+    T3DStateCache& FCache;
+    const bool FWasDeferring;
 };

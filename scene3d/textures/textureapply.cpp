@@ -203,6 +203,8 @@ void T3DTexture::DisableCoordinateGeneration() const
     GL.glDisable(GL_TEXTURE_GEN_R);
 }
 
+// Texturing goes off only once something else is drawn, so the next object
+// drawn with a texture of the same kind keeps it on (T3DStateCache).
 void T3DTexture::Revert(TRenderContextInfo& Rci)
 {
     if (FDisabled)
@@ -212,9 +214,9 @@ void T3DTexture::Revert(TRenderContextInfo& Rci)
         cache.Disable(ccTextureCubeMap);
         cache.ResetTextureMatrix();
     } else if (cache.IsEnabled(ccTexture2D)) {
-        cache.Disable(ccTexture2D);
+        cache.DeferDisable(ccTexture2D);
     } else {
-        cache.Disable(ccTextureRect);
+        cache.DeferDisable(ccTextureRect);
     }
     if (FMappingMode != tmmUser)
         DisableCoordinateGeneration();

@@ -86,15 +86,20 @@ void LampScene::BuildLamps()
             T3DMaterial* material = lamp->Material();
             material->FrontProperties()->Emission()->SetColor(Grey);
             material->FrontProperties()->Specular()->SetColor(Red);
-            material->Texture()->Image()->LoadFromFile(FGlowFile);
-            material->Texture()->SetDisabled(false);
-            material->Texture()->SetImageAlpha(tiaLuminance);
-            material->Texture()->SetTextureMode(tmModulate);
-            material->SetBlendingMode(bmAdditive);
+            Glow(*material);
             lamp->Scale()->AssignVector(0.3f, 0.3f, 0.3f);
             lamp->Position()->AssignPoint(3.75f - j / 2.0f, 3.75f - i / 2.0f, 0);
         }
     }
+}
+
+void LampScene::Glow(T3DMaterial& Material) const
+{
+    Material.Texture()->Image()->LoadFromFile(FGlowFile);
+    Material.Texture()->SetDisabled(false);
+    Material.Texture()->SetImageAlpha(tiaLuminance);
+    Material.Texture()->SetTextureMode(tmModulate);
+    Material.SetBlendingMode(bmAdditive);
 }
 
 void LampScene::ShowRow(const std::array<bool, 16>& On)

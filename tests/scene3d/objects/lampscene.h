@@ -20,6 +20,8 @@
 #include "scene3d/scene/scene.h"
 #include "scene3d/state/statecache.h"
 
+class T3DMaterial;
+
 using TLampPixel = std::array<uint8_t, 4>;
 
 // A pixel from the top-left corner of the frame.
@@ -48,6 +50,9 @@ protected:
 
     // The scene as the main window builds it at start.
     void BuildLamps();
+    // The glow as the lamps show it: the picture's luminance as alpha,
+    // modulating the lit colour, added to the frame.
+    void Glow(T3DMaterial& Material) const;
     // A preview row: lit channels red and large, the others grey and small.
     void ShowRow(const std::array<bool, 16>& On);
     // Channel and lamp from 1.

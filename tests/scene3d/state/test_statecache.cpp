@@ -45,6 +45,46 @@ TEST_F(StateCacheCalls, ACapabilityIsSwitchedOnlyWhenItChanges)
     EXPECT_FALSE(FCache.IsEnabled(ccDither));
 }
 
+// Outside a pass a held-back disable is an ordinary one; inside, an Enable
+// before anything is drawn cancels it, and whatever is still held goes out
+// when asked for and when the pass ends.
+TEST_F(StateCacheCalls, ADisableHeldBackDuringAPassIsSentOnlyWhenNothingEnablesItFirst)
+{
+    FCache.Enable(ccTexture2D);
+    FCache.DeferDisable(ccTexture2D);
+    EXPECT_THAT(Sent(), ElementsAre("Enable de1", "Disable de1"));
+
+    FCache.Enable(ccTexture2D);
+    Sent();
+    {
+        const TDeferredDisables pass(FCache);
+        FCache.DeferDisable(ccTexture2D);
+        EXPECT_FALSE(FCache.IsEnabled(ccTexture2D));
+        FCache.Enable(ccTexture2D);
+        EXPECT_TRUE(FCache.IsEnabled(ccTexture2D));
+        EXPECT_THAT(Sent(), IsEmpty());
+
+        FCache.DeferDisable(ccTexture2D);
+        FCache.DeferDisable(ccBlend);   // off already: nothing to hold
+        FCache.Disable(ccTexture2D);    // off in the cache already
+        EXPECT_THAT(Sent(), IsEmpty());
+        FCache.SendDeferredDisables();
+        FCache.SendDeferredDisables();
+        EXPECT_THAT(Sent(), ElementsAre("Disable de1"));
+
+        FCache.Enable(ccTexture2D);   // GL has it off now
+        FCache.Enable(ccTextureRect);
+        FCache.DeferDisable(ccTexture2D);
+        FCache.DeferDisable(ccTextureRect);
+        EXPECT_THAT(Sent(), ElementsAre("Enable de1", "Enable 84f5"));
+    }
+    EXPECT_THAT(Sent(), ElementsAre("Disable de1", "Disable 84f5"));
+
+    FCache.Enable(ccTexture2D);
+    FCache.DeferDisable(ccTexture2D);
+    EXPECT_THAT(Sent(), ElementsAre("Enable de1", "Disable de1"));
+}
+
 TEST_F(StateCacheCalls, PolygonModesAreComparedPerFace)
 {
     FCache.SetPolygonMode(GL_FRONT, GL_LINE);
@@ -213,6 +253,23 @@ TEST_F(StateCacheInGL, EveryStateSwitchesItsCapability)
         EXPECT_FALSE(GL.glIsEnabled(CapabilityOf(state)));
     }
     EXPECT_EQ(GL.glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// GL keeps the capability on while the disable is held back, and has it
+// off once the pass is left, also by an exception.
+TEST_F(StateCacheInGL, AHeldBackDisableReachesGLWhenThePassEnds)
+{
+    FCache.Enable(ccTexture2D);
+    EXPECT_THROW(
+        {
+            const TDeferredDisables pass(FCache);
+            FCache.DeferDisable(ccTexture2D);
+            EXPECT_TRUE(GL.glIsEnabled(GL_TEXTURE_2D));
+            throw EAssertionFailed("drawing failed");
+        },
+        EAssertionFailed);
+    EXPECT_FALSE(GL.glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(FCache.IsEnabled(ccTexture2D));
 }
 
 TEST_F(StateCacheInGL, MaterialsReachTheFaces)
