@@ -83,7 +83,7 @@ std::vector<TLineVertex> T3DLines::LineVertices() const
     case lsmCubicSpline:
         return CubicSplineVertices(nodes, CurveDivision(FDivision, count - 1));
     case lsmBezierSpline:
-        return BezierCurve(nodes, CurveDivision(FDivision, 1) + 1);
+        return BezierCurve(nodes, CurveDivision(FDivision, (count + BezierFullNodes - 1) / BezierFullNodes) + 1);
     case lsmNURBSCurve: {
         const int division = CurveDivision(FDivision, count - 1);
         return BSplineCurve(nodes, (count - 1) * division + 1);

@@ -26,6 +26,9 @@ public:
     // (a stored description may ask any number): Division is lowered until
     // the curve fits, down to 1.
     static constexpr int MaxCurvePoints = 65536;
+    // Each point of the Bézier curve costs a pass over every node: beyond
+    // this many nodes the curve takes proportionally fewer points.
+    static constexpr int BezierFullNodes = 256;
 
     explicit T3DLines(TComponent* AOwner);
 
@@ -43,7 +46,7 @@ public:
     // The points the lines run through, in order, each with its colour:
     // the nodes themselves for lines and segments, (nodes - 1) x Division
     // + 1 samples of the cubic spline or the B-spline, Division + 1 of the
-    // Bézier curve. None with fewer than two nodes.
+    // Bézier curve, within the limits above. None with fewer than two nodes.
     std::vector<TLineVertex> LineVertices() const;
     // The lines in the line style, then the node markers.
     void CompileList(TRenderContextInfo& Rci) override;

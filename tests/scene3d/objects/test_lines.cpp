@@ -300,6 +300,7 @@ TEST(Lines, AnyDivisionGivesABoundedNumberOfPoints)
         std::size_t Bezier;
     };
     constexpr std::size_t max = T3DLines::MaxCurvePoints;
+    constexpr std::size_t full = T3DLines::BezierFullNodes;
     const TCase cases[] = {
         {0, 3, 3, 2},
         {-7, 3, 3, 2},
@@ -309,6 +310,8 @@ TEST(Lines, AnyDivisionGivesABoundedNumberOfPoints)
         {1 << 20, 100, 99 * ((max - 1) / 99) + 1, max},
         // More stretches than the limit: one point per node.
         {50, 70000, 70000, 51},
+        // A Bézier curve of many nodes takes fewer points.
+        {INT_MAX, 3000, 2999 * ((max - 1) / 2999) + 1, (max - 1) / ((3000 + full - 1) / full) + 1},
     };
     for (const TCase& c : cases) {
         T3DLines lines(nullptr);
