@@ -5,25 +5,26 @@
 #include "platform/rtl/exceptions.h"
 #include "platform/rtl/streams.h"
 
-namespace {
-
-constexpr int64_t BlockSize = sizeof(TVector);
 static_assert(std::endian::native == std::endian::little, "the block holds the floats as they lie in memory");
 
-} // namespace
+void DefineFloatBlock(TFiler& Filer, const std::string& Name, std::span<float> Values, bool HasData)
+{
+    const auto blockSize = static_cast<int64_t>(Values.size_bytes());
+    Filer.DefineBinaryProperty(
+        Name,
+        [Values, Name, blockSize](TStream& Stream) {
+            const int64_t size = Stream.Size() - Stream.Position();
+            if (size != blockSize)
+                throw EReadError(Name + ": " + std::to_string(size) + " bytes where " + std::to_string(blockSize) +
+                                 " were expected");
+            Stream.ReadBuffer(Values.data(), blockSize);
+        },
+        [Values, blockSize](TStream& Stream) { Stream.WriteBuffer(Values.data(), blockSize); }, HasData);
+}
 
 void DefineVectorBlock(TFiler& Filer, const std::string& Name, TVector& Vector)
 {
-    Filer.DefineBinaryProperty(
-        Name,
-        [&Vector, Name](TStream& Stream) {
-            const int64_t size = Stream.Size() - Stream.Position();
-            if (size != BlockSize)
-                throw EReadError(Name + ": " + std::to_string(size) + " bytes where " + std::to_string(BlockSize) +
-                                 " were expected");
-            Stream.ReadBuffer(&Vector, BlockSize);
-        },
-        [&Vector](TStream& Stream) { Stream.WriteBuffer(&Vector, BlockSize); }, true);
+    DefineFloatBlock(Filer, Name, std::span<float>(&Vector.X, 4), true);
 }
 
 bool StoredInVectorBlock(const TObject&)
