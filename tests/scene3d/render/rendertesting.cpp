@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <cmath>
+
 #include "platform/rtl/classbuilder.h"
 #include "scene3d/context/contextmanager.h"
 #include "scene3d/geometry/vectorgeometry.h"
@@ -104,9 +106,10 @@ std::vector<TRGBA> RenderTest::Frame()
     return pixels;
 }
 
-void RenderTest::SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName)
+void SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName)
 {
-    QImage image(reinterpret_cast<const uchar*>(Pixels.data()), Size, Size, Size * 4, QImage::Format_RGBA8888);
+    const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(Pixels.size()))));
+    QImage image(reinterpret_cast<const uchar*>(Pixels.data()), side, side, side * 4, QImage::Format_RGBA8888);
     image.mirrored().save(FileName);
 }
 
