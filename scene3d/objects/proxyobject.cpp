@@ -55,13 +55,9 @@ T3DProxyObject::T3DProxyObject(TComponent* AOwner) : T3DBaseSceneObject(AOwner)
 
 void T3DProxyObject::SetMasterObject(T3DBaseSceneObject* Value)
 {
-    if (Value == FMasterObject)
+    if (Value == FMasterObject.Get())
         return;
-    if (FMasterObject)
-        RemoveFreeNotification(FMasterObject);
-    FMasterObject = Value;
-    if (FMasterObject)
-        FreeNotification(FMasterObject);
+    FMasterObject.Set(Value);
     NotifyChange(this);
 }
 
@@ -71,17 +67,10 @@ void T3DProxyObject::SetProxyOptions(T3DProxyObjectOptions Value)
         NotifyChange(this);
 }
 
-void T3DProxyObject::Notification(TComponent* AComponent, TOperation Operation)
-{
-    if (Operation == opRemove && AComponent == FMasterObject)
-        FMasterObject = nullptr;
-    T3DBaseSceneObject::Notification(AComponent, Operation);
-}
-
 void T3DProxyObject::Assign(const TPersistent* Source)
 {
     if (const auto* source = dynamic_cast<const T3DProxyObject*>(Source)) {
-        SetMasterObject(source->FMasterObject);
+        SetMasterObject(source->MasterObject());
         SetProxyOptions(source->FProxyOptions);
     }
     T3DBaseSceneObject::Assign(Source);

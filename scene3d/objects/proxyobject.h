@@ -3,6 +3,7 @@
 // children), optionally under its own local matrix and followed by its
 // effects, then the proxy's own children. Extents, rays and silhouettes
 // are the master's.
+#include "platform/ui/componentref.h"
 #include "scene3d/scene/basesceneobject.h"
 
 enum T3DProxyObjectOption : int { pooEffects, pooObjects, pooTransformation };
@@ -17,7 +18,7 @@ public:
     explicit T3DProxyObject(TComponent* AOwner);
 
     // Not owned; dropped when it is freed.
-    T3DBaseSceneObject* MasterObject() const { return FMasterObject; }
+    T3DBaseSceneObject* MasterObject() const { return FMasterObject.Get(); }
     void SetMasterObject(T3DBaseSceneObject* Value);
     // What of the master shows: its geometry and children (pooObjects), its
     // local matrix (pooTransformation), its effects' post-render hooks
@@ -44,15 +45,12 @@ public:
     // reached again while it draws returns at once.
     void DrawObject(TRenderContextInfo& Rci, bool RenderSelf, bool RenderChildren) override;
 
-protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-
 private:
     // The matrix from the proxy's world to the master's: where a point of
     // the proxy's frame stands as the master draws there.
     TMatrix ToMasterWorld() const;
 
-    T3DBaseSceneObject* FMasterObject = nullptr;
+    TComponentRef<T3DBaseSceneObject> FMasterObject;
     T3DProxyObjectOptions FProxyOptions = AllProxyObjectOptions;
     bool FDrawing = false;
     mutable bool FAsking = false;

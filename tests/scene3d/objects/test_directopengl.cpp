@@ -29,18 +29,6 @@ public:
     int Changes = 0;
 };
 
-// A square of 2 x 2 in Colour, in the object's frame.
-void DrawSquare(const TVector& Colour)
-{
-    GL.glColor4fv(&Colour.X);
-    GL.glBegin(GL_QUADS);
-    GL.glVertex3f(-1, -1, 0);
-    GL.glVertex3f(1, -1, 0);
-    GL.glVertex3f(1, 1, 0);
-    GL.glVertex3f(-1, 1, 0);
-    GL.glEnd();
-}
-
 constexpr TVector Red = {1, 0, 0, 1};
 constexpr TVector Green = {0, 1, 0, 1};
 constexpr TRGBA RedPixel = {255, 0, 0, 255};
@@ -83,7 +71,7 @@ protected:
         painter->Position()->AssignPoint(0, 0, -20);
         painter->SetOnRender([this, Name, Colour](TObject*, TRenderContextInfo&) {
             FLog.push_back(Name);
-            DrawSquare(Colour);
+            DrawSquare(1, Colour);
         });
         return painter;
     }
@@ -102,7 +90,7 @@ TEST_F(DirectOpenGLDrawing, TheHandlerDrawsForTheObjectEveryFrame)
         EXPECT_EQ(Sender, painter);
         EXPECT_EQ(&Rci, &FRci);
         EXPECT_EQ(GetTexCoordUnitMask(), 1);
-        DrawSquare(Red);
+        DrawSquare(1, Red);
     });
     for (int frame = 0; frame < 3; ++frame) {
         SetTexCoordNull();
@@ -127,7 +115,7 @@ TEST_F(DirectOpenGLDrawing, ABuildListRecordsTheHandlerOnce)
     EXPECT_EQ(Drawing(), "red");
     painter->SetOnRender([this](TObject*, TRenderContextInfo&) {
         FLog.push_back("green");
-        DrawSquare(Green);
+        DrawSquare(1, Green);
     });
     RenderObjects();
     RenderObjects();

@@ -7,22 +7,9 @@
 #include <vector>
 
 #include "scene3d/objects/renderpoint.h"
-#include "scene3d/opengl/openglapi.h"
 #include "tests/scene3d/render/rendertesting.h"
 
 namespace {
-
-// A square of half side Half in Colour.
-void DrawSquare(float Half, const TVector& Colour)
-{
-    GL.glColor4fv(&Colour.X);
-    GL.glBegin(GL_QUADS);
-    GL.glVertex3f(-Half, -Half, 0);
-    GL.glVertex3f(Half, -Half, 0);
-    GL.glVertex3f(Half, Half, 0);
-    GL.glVertex3f(-Half, Half, 0);
-    GL.glEnd();
-}
 
 TEST(RenderPoint, FreeHandlersRunLastFirstAsTheListShrinks)
 {

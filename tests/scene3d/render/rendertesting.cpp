@@ -36,12 +36,17 @@ void TDrawnObject::CompileList(TRenderContextInfo& Rci)
         Log->push_back(Name());
     if (OnBuild)
         OnBuild(Rci);
+    DrawSquare(0.5f, Colour);
+}
+
+void DrawSquare(float Half, const TVector& Colour)
+{
     GL.glColor4fv(&Colour.X);
     GL.glBegin(GL_QUADS);
-    GL.glVertex3f(-0.5f, -0.5f, 0);
-    GL.glVertex3f(0.5f, -0.5f, 0);
-    GL.glVertex3f(0.5f, 0.5f, 0);
-    GL.glVertex3f(-0.5f, 0.5f, 0);
+    GL.glVertex3f(-Half, -Half, 0);
+    GL.glVertex3f(Half, -Half, 0);
+    GL.glVertex3f(Half, Half, 0);
+    GL.glVertex3f(-Half, Half, 0);
     GL.glEnd();
 }
 

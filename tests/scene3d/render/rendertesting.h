@@ -42,6 +42,9 @@ public:
 
 using TRGBA = std::array<uint8_t, 4>;
 
+// A square of 2 x Half facing +Z around the origin, in Colour.
+void DrawSquare(float Half, const TVector& Colour);
+
 // A square frame read back bottom row first, as a picture (top row first)
 // in the working folder.
 void SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName);
