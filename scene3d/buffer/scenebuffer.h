@@ -30,8 +30,6 @@ class T3DStateCache;
 class T3DTexture;
 class TComponent;
 
-using TDirectRenderEvent = std::function<void(TObject* Sender, TRenderContextInfo& Rci)>;
-
 // A rectangle of a viewport by its edges, in window pixels (y down).
 struct TPickRect {
     int Left = 0;

@@ -5,6 +5,7 @@
 // pass asks of materials. The buffer fills it anew for every pass; objects
 // that draw their children change the culling and sorting for the time
 // they do, and put them back.
+#include <functional>
 #include <optional>
 
 #include "scene3d/geometry/geometryconstants.h"
@@ -15,6 +16,7 @@ class T3DScene;
 class T3DSceneBuffer;
 class T3DSelectionNames;
 class T3DStateCache;
+class TObject;
 
 // What a pass draws for: the frame shown, or OpenGL selection (picking).
 enum TRenderMode { rmRendering, rmPicking };
@@ -75,3 +77,6 @@ struct TRenderContextInfo {
     TVector CameraUp = {0, 1, 0, 0};
     std::optional<TMatrix> FirstLightMatrix;
 };
+
+// Drawing by the program's own OpenGL calls for Sender in the pass Rci.
+using TDirectRenderEvent = std::function<void(TObject* Sender, TRenderContextInfo& Rci)>;

@@ -10,6 +10,7 @@
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/render/axes.h"
 #include "scene3d/render/listrecording.h"
+#include "scene3d/render/modelviewpush.h"
 #include "scene3d/render/rendercontextinfo.h"
 #include "scene3d/render/renderqueue.h"
 #include "scene3d/render/selectionnames.h"
@@ -19,15 +20,6 @@
 #include "scene3d/state/statecache.h"
 
 namespace {
-
-// Pushes the model-view matrix for as long as it lives.
-class TModelViewPush {
-public:
-    TModelViewPush() { GL.glPushMatrix(); }
-    ~TModelViewPush() { GL.glPopMatrix(); }
-    TModelViewPush(const TModelViewPush&) = delete;
-    TModelViewPush& operator=(const TModelViewPush&) = delete;
-};
 
 // The axes reach as far as the camera of the pass sees; without one there
 // is nothing to reach for.

@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <cmath>
+
 #include "platform/rtl/classbuilder.h"
 #include "scene3d/context/contextmanager.h"
 #include "scene3d/geometry/vectorgeometry.h"
@@ -34,12 +36,17 @@ void TDrawnObject::CompileList(TRenderContextInfo& Rci)
         Log->push_back(Name());
     if (OnBuild)
         OnBuild(Rci);
+    DrawSquare(0.5f, Colour);
+}
+
+void DrawSquare(float Half, const TVector& Colour)
+{
     GL.glColor4fv(&Colour.X);
     GL.glBegin(GL_QUADS);
-    GL.glVertex3f(-0.5f, -0.5f, 0);
-    GL.glVertex3f(0.5f, -0.5f, 0);
-    GL.glVertex3f(0.5f, 0.5f, 0);
-    GL.glVertex3f(-0.5f, 0.5f, 0);
+    GL.glVertex3f(-Half, -Half, 0);
+    GL.glVertex3f(Half, -Half, 0);
+    GL.glVertex3f(Half, Half, 0);
+    GL.glVertex3f(-Half, Half, 0);
     GL.glEnd();
 }
 
@@ -104,9 +111,10 @@ std::vector<TRGBA> RenderTest::Frame()
     return pixels;
 }
 
-void RenderTest::SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName)
+void SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName)
 {
-    QImage image(reinterpret_cast<const uchar*>(Pixels.data()), Size, Size, Size * 4, QImage::Format_RGBA8888);
+    const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(Pixels.size()))));
+    QImage image(reinterpret_cast<const uchar*>(Pixels.data()), side, side, side * 4, QImage::Format_RGBA8888);
     image.mirrored().save(FileName);
 }
 

@@ -42,6 +42,13 @@ public:
 
 using TRGBA = std::array<uint8_t, 4>;
 
+// A square of 2 x Half facing +Z around the origin, in Colour.
+void DrawSquare(float Half, const TVector& Colour);
+
+// A square frame read back bottom row first, as a picture (top row first)
+// in the working folder.
+void SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName);
+
 class RenderTest : public ::testing::Test {
 protected:
     static constexpr int Size = 64;
@@ -60,9 +67,8 @@ protected:
     void LookThroughCamera();
     // Draws the scene's object root for the pass.
     void RenderObjects() { FScene->Objects()->Render(FRci); }
-    // The frame, bottom row first, and as a picture in the working folder.
+    // The frame, bottom row first.
     static std::vector<TRGBA> Frame();
-    static void SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName);
     static TRGBA Pixel(const std::vector<TRGBA>& Frame, int X, int Y)
     {
         return Frame[static_cast<std::size_t>(Y * Size + X)];
