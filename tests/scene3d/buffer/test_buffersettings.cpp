@@ -10,6 +10,7 @@
 #include "scene3d/opengl/glerrors.h"
 #include "scene3d/scene/fogenvironment.h"
 #include "tests/scene3d/buffer/buffertesting.h"
+#include "tests/scene3d/opengl/glbindingtest.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ class BufferContext : public BufferTest {};
 
 TEST_F(BufferContext, AnOlderOpenGLIsRefused)
 {
-    const bool saved = GLCaps.Version1_1;
+    const TSavedGLBinding saved;
     GLCaps.Version1_1 = false;
     try {
         FBuffer->CreateContext(0, true, 1);
@@ -92,7 +93,6 @@ TEST_F(BufferContext, AnOlderOpenGLIsRefused)
     } catch (const EOpenGLError& e) {
         EXPECT_EQ(e.Message(), "Need at least OpenGL version 1.1");
     }
-    GLCaps.Version1_1 = saved;
     EXPECT_FALSE(FBuffer->HasContext());
     EXPECT_FALSE(FBuffer->Rendering());
 }

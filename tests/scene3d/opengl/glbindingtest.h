@@ -7,7 +7,9 @@
 #include "tests/support/glcontexttest.h"
 
 // A current context, the libraries loaded, the entry points fetched and the
-// flags read; all undone afterwards.
+// flags read; afterwards the libraries are unloaded and the flags put back
+// as the test found them, so engine contexts made later in the process see
+// the flags their activation read.
 class GLBindingTest : public GLContextTest {
 protected:
     void SetUp() override
@@ -22,9 +24,12 @@ protected:
     void TearDown() override
     {
         UnloadGLLibraries();
-        GLCaps = {};
+        GLCaps = FFoundCaps;
         GLContextTest::TearDown();
     }
+
+private:
+    const TOpenGLCapabilities FFoundCaps = GLCaps;
 };
 
 // Gives the process the table and flags back that it had when made.

@@ -47,6 +47,7 @@ protected:
         GL.glEnable = [](GLenum) { Record("Enable"); };
         GL.glEnableClientState = [](GLenum) { Record("EnableClientState"); };
         GLCaps.ARB_multitexture = true;
+        SetTexCoordNull();   // other GL work in the process may have left a mode
         Calls.clear();
     }
     void TearDown() override { SetTexCoordNull(); }

@@ -32,8 +32,8 @@ inline std::unique_ptr<TBitmap> SolidBitmap(int Width, int Height, TColor Color)
 }
 
 // A memory context of the engine, current during the test, with a state
-// cache and a render pass record for it. The flags are read afresh (other
-// tests clear them) and given back afterwards, so a test may change them.
+// cache and a render pass record for it. The entry points and flags are
+// read afresh and given back afterwards, so a test may change them.
 class TextureInContext : public ContextTest {
 protected:
     static constexpr int FrameSize = 64;
