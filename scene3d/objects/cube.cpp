@@ -1,15 +1,15 @@
 #include "scene3d/objects/cube.h"
 
 #include <array>
+#include <span>
 #include <cmath>
 #include <limits>
 #include <utility>
 
 #include "platform/rtl/classbuilder.h"
-#include "platform/rtl/exceptions.h"
 #include "platform/rtl/filer.h"
-#include "platform/rtl/streams.h"
 #include "scene3d/base/storechange.h"
+#include "scene3d/base/vectorblock.h"
 #include "scene3d/geometry/vectorgeometry.h"
 #include "scene3d/lists/connectivity.h"
 #include "scene3d/materials/material.h"
@@ -34,7 +34,6 @@ LT_IMPLEMENT_CLASS(T3DCube, T3DSceneObject)
 
 namespace {
 
-constexpr int64_t CubeSizeBytes = sizeof(TAffineVector);
 // How far the box a ray is tested against reaches, per unit of size.
 constexpr float RayBoxHalfSize = 0.5001f;
 
@@ -208,16 +207,7 @@ void T3DCube::DefineProperties(TFiler& Filer)
 {
     T3DSceneObject::DefineProperties(Filer);
     const bool unitCube = FCubeSize.X == 1 && FCubeSize.Y == 1 && FCubeSize.Z == 1;
-    Filer.DefineBinaryProperty(
-        "CubeSize",
-        [this](TStream& Stream) {
-            const int64_t size = Stream.Size() - Stream.Position();
-            if (size != CubeSizeBytes)
-                throw EReadError("CubeSize: " + std::to_string(size) + " bytes where " +
-                                 std::to_string(CubeSizeBytes) + " were expected");
-            Stream.ReadBuffer(&FCubeSize, CubeSizeBytes);
-        },
-        [this](TStream& Stream) { Stream.WriteBuffer(&FCubeSize, CubeSizeBytes); }, !unitCube);
+    DefineFloatBlock(Filer, "CubeSize", std::span<float>(&FCubeSize.X, 3), !unitCube);
 }
 
 void T3DCube::CompileList(TRenderContextInfo&)
