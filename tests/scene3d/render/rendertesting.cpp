@@ -104,9 +104,10 @@ std::vector<TRGBA> RenderTest::Frame()
     return pixels;
 }
 
-void RenderTest::SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName)
+void SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName)
 {
-    QImage image(reinterpret_cast<const uchar*>(Pixels.data()), Size, Size, Size * 4, QImage::Format_RGBA8888);
+    QImage image(reinterpret_cast<const uchar*>(Pixels.data()), FrameSide, FrameSide, FrameSide * 4,
+                 QImage::Format_RGBA8888);
     image.mirrored().save(FileName);
 }
 

@@ -42,9 +42,16 @@ public:
 
 using TRGBA = std::array<uint8_t, 4>;
 
+// The side of the test frames in pixels.
+inline constexpr int FrameSide = 64;
+
+// A frame of FrameSide x FrameSide pixels, bottom row first, as a picture in
+// the working folder.
+void SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName);
+
 class RenderTest : public ::testing::Test {
 protected:
-    static constexpr int Size = 64;
+    static constexpr int Size = FrameSide;
 
     void SetUp() override;
     // Also checks that the pass left no GL error and balanced the
@@ -60,9 +67,8 @@ protected:
     void LookThroughCamera();
     // Draws the scene's object root for the pass.
     void RenderObjects() { FScene->Objects()->Render(FRci); }
-    // The frame, bottom row first, and as a picture in the working folder.
+    // The frame, bottom row first.
     static std::vector<TRGBA> Frame();
-    static void SaveFrame(const std::vector<TRGBA>& Pixels, const char* FileName);
     static TRGBA Pixel(const std::vector<TRGBA>& Frame, int X, int Y)
     {
         return Frame[static_cast<std::size_t>(Y * Size + X)];
