@@ -7,11 +7,15 @@
 //       P.Property("Interval", &TTimer::Interval, &TTimer::SetInterval).Default(1000);
 //       P.Property("OnTimer", &TTimer::OnTimer, &TTimer::SetOnTimer);
 //   }
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "platform/rtl/component.h"
+#include "platform/rtl/exceptions.h"
 
 namespace classbuilder_detail {
 template <class T>
@@ -75,9 +79,19 @@ public:
             p.GetOrd = [get](const TObject& o) -> int64_t { return static_cast<int64_t>((Self(o).*get)().Bits()); };
             p.SetOrd = [set](TObject& o, int64_t v) { (Self(o).*set)(T::FromBits(static_cast<uint64_t>(v))); };
         } else if constexpr (std::is_integral_v<T>) {
-            p.Kind = sizeof(T) < 8 ? TTypeKind::tkInteger : TTypeKind::tkInt64;
+            // A type whose values a 32-bit integer cannot all hold (Int64,
+            // Cardinal) makes an Int64 property, so that every value it
+            // writes reads back; a value the type cannot hold is refused.
+            p.Kind = std::in_range<int32_t>(std::numeric_limits<T>::min()) &&
+                             std::in_range<int32_t>(std::numeric_limits<T>::max())
+                         ? TTypeKind::tkInteger
+                         : TTypeKind::tkInt64;
             p.GetOrd = [get](const TObject& o) -> int64_t { return static_cast<int64_t>((Self(o).*get)()); };
-            p.SetOrd = [set](TObject& o, int64_t v) { (Self(o).*set)(static_cast<T>(v)); };
+            p.SetOrd = [set](TObject& o, int64_t v) {
+                if (!std::in_range<T>(v))
+                    throw ERangeError(std::to_string(v) + " is out of range");
+                (Self(o).*set)(static_cast<T>(v));
+            };
         } else if constexpr (std::is_floating_point_v<T>) {
             p.Kind = TTypeKind::tkFloat;
             p.GetFloat = [get](const TObject& o) { return static_cast<double>((Self(o).*get)()); };

@@ -79,6 +79,8 @@ public:
     void SetColor(int v) { FColor = v; }
     int64_t Big() const { return FBig; }
     void SetBig(int64_t v) { FBig = v; }
+    uint32_t Count() const { return FCount; }
+    void SetCount(uint32_t v) { FCount = v; }
     TTestFont* Font() const { return &FFont; }
     TCollection* Columns() const { return &FColumns; }
     TStringList* Lines() const { return &FLines; }
@@ -124,6 +126,7 @@ private:
     bool FVisible = true;
     int FColor = 0;
     int64_t FBig = 0;
+    uint32_t FCount = 0;
     mutable TTestFont FFont;
     mutable TCollection FColumns;
     mutable TStringList FLines;
@@ -164,6 +167,7 @@ LT_IMPLEMENT_CLASS(TTestWidget, TComponent)
     P.Property("Visible", &TTestWidget::Visible, &TTestWidget::SetVisible).Default(1);
     P.Property("Color", &TTestWidget::Color, &TTestWidget::SetColor).Default(0).Idents(kColourNames);
     P.Property("Big", &TTestWidget::Big, &TTestWidget::SetBig).Default(0);
+    P.Property("Count", &TTestWidget::Count, &TTestWidget::SetCount).Default(0);
     P.Property("Font", &TTestWidget::Font);
     P.Property("Columns", &TTestWidget::Columns);
     P.Property("Lines", &TTestWidget::Lines);
@@ -266,6 +270,17 @@ TEST(Description, ReadComponentCreatesTheRootThroughTheRegistry)
     EXPECT_EQ(root->ComponentCount(), 2);
 }
 
+// An unsigned 32-bit property holds values beyond the signed range, and they
+// read back as written.
+TEST(Description, ACardinalReadsBackOverItsWholeRange)
+{
+    const std::string text = "object f: TTestForm\n  Count = 4294967295\nend\n";
+    TTestForm form(nullptr);
+    ReadComponentFromText(form, text, "cardinal.dfm");
+    EXPECT_EQ(form.Count(), 4294967295u);
+    EXPECT_EQ(WriteComponentToText(form), text);
+}
+
 TEST(Description, StringsJoinWithPlusAndCharacterCodes)
 {
     TTestForm form(nullptr);
@@ -315,6 +330,9 @@ INSTANTIATE_TEST_SUITE_P(
         TBrokenCase{"string for an integer", "object f: TTestForm\n  Left = '12'\nend\n",
                     "property f.Left: expected an integer", 2},
         TBrokenCase{"integer out of range", "object f: TTestForm\n  Left = 3000000000\nend\n", "out of range", 2},
+        TBrokenCase{"negative cardinal", "object f: TTestForm\n  Count = -1\nend\n",
+                    "property f.Count: -1 is out of range", 2},
+        TBrokenCase{"cardinal out of range", "object f: TTestForm\n  Count = 4294967296\nend\n", "out of range", 2},
         TBrokenCase{"unknown handler", "object f: TTestForm\n  OnClick = NoSuchHandler\nend\n",
                     "has no method NoSuchHandler", 2},
         TBrokenCase{"handler of another shape", "object f: TTestForm\n  OnClick = WrongShape\nend\n",

@@ -1,5 +1,6 @@
 #include "tests/scene3d/buffer/buffertesting.h"
 
+#include "scene3d/opengl/multitexgl.h"
 #include "scene3d/opengl/openglapi.h"
 #include "scene3d/scene/sceneroot.h"
 
@@ -26,6 +27,9 @@ void BufferTest::TearDown()
     EXPECT_EQ(CurrentContext(), nullptr) << "every activation undone";
     FBuffer.reset();
     FOwner.reset();
+    // A frame routes texture coordinates to the main unit; the next test
+    // starts as the process did.
+    SetTexCoordNull();
 }
 
 TDrawnObject* BufferTest::Square(const std::string& Name, float Z, TVector Colour, T3DBaseSceneObject* Parent)
