@@ -20,11 +20,14 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Every benchmark: one executable per bench/bench_*.cpp.
+# Every benchmark: one executable per bench/bench_*.cpp; the viewer's on an
+# X server of its own.
 BENCHMARKS = $(patsubst bench/%.cpp,$(BUILD)/bench/%,$(wildcard bench/bench_*.cpp))
 
 bench: build
-	set -e; for benchmark in $(BENCHMARKS); do $$benchmark; done
+	set -e; for benchmark in $(BENCHMARKS); do \
+	  case $$benchmark in */bench_viewer) tests/support/with-own-x-server $$benchmark;; *) $$benchmark;; esac; \
+	done
 
 clean:
 	rm -rf $(BUILD)

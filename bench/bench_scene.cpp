@@ -10,18 +10,16 @@
 // llvmpipe's thread count as LP_NUM_THREADS gives it (0: the default).
 #include <benchmark/benchmark.h>
 
-#include <QImage>
-
 #include <array>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/lampscenebuild.h"
 #include "scene3d/buffer/scenebuffer.h"
 #include "scene3d/materials/color.h"
 #include "scene3d/materials/faceproperties.h"
@@ -43,37 +41,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int Width = 271;
 constexpr int Height = 262;
-const TVector Grey = {0.4f, 0.4f, 0.4f, 1};
-const TVector Red = {1, 0, 0, 1};
-const char* const GlowFile = "bench_scene-glow.bmp";
-
-// White, its brightness falling from 1 in the middle to 0 at the rim.
-void WriteGlow()
-{
-    constexpr int size = 32;
-    QImage glow(size, size, QImage::Format_RGB32);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
-            const double r = std::hypot(x + 0.5 - size / 2.0, y + 0.5 - size / 2.0) / (size / 2.0);
-            const int level = static_cast<int>(255 * std::max(0.0, 1 - r * r));
-            glow.setPixel(x, y, qRgb(level, level, level));
-        }
-    glow.save(GlowFile, "BMP");
-}
-
-// The glow as the lamps' materials show it: alpha from luminance,
-// modulating the lit colour, added to the frame.
-void SetGlow(T3DMaterial& Material, const TVector& Emission)
-{
-    Material.FrontProperties()->Emission()->SetColor(Emission);
-    Material.FrontProperties()->Specular()->SetColor(Red);
-    Material.Texture()->Image()->LoadFromFile(GlowFile);
-    Material.Texture()->SetDisabled(false);
-    Material.Texture()->SetImageAlpha(tiaLuminance);
-    Material.Texture()->SetTextureMode(tmModulate);
-    Material.SetBlendingMode(bmAdditive);
-}
-
 // A pixel from the frame's top-left corner.
 struct TPixel {
     int X;
@@ -95,48 +62,16 @@ struct TRawGroup {
     std::vector<TRawLamp> Lamps;
 };
 
-// The scene of the main window: a "Lighting" group holding Groups groups
-// of Lamps sprites in a 16 x 16 grid (rows repeating past 16), camera 15
-// units before it looking along +Z, black, depth test off; the even groups
-// lit (red and large), the odd ones dark (grey and small). With Shared,
-// all lamps draw with one library material instead of a material each.
+// The lamp scene (lampscenebuild.h) through a buffer: black, depth test
+// off. With Shared, all lamps draw with one library material.
 class TLampScene {
 public:
     TLampScene(int Groups, int Lamps, bool Shared)
     {
-        WriteGlow();
         FScene = new T3DScene(FOwner.get());
-        FLighting = FScene->Objects()->CreateChild<T3DDummyCube>();
-        FLighting->SetName("Lighting");
-        auto* camera = FScene->Cameras()->CreateChild<T3DCamera>();
-        camera->SetDepthOfView(100);
-        camera->SetFocalLength(50);
-        camera->SetTargetObject(FLighting);
-        camera->Position()->AssignPoint(0, 0, -15);
-        FScene->SetCurrentCamera(camera);
-        if (Shared) {
-            T3DLibMaterial* glow = FLibrary.Materials()->Add();
-            glow->SetName("Glow");
-            SetGlow(*glow->Material(), Red);
-        }
-        for (int j = 0; j < Groups; ++j) {
-            auto* group = FLighting->CreateChild<T3DDummyCube>();
-            const bool lit = j % 2 == 0;
-            const float scale = lit ? 0.8f : 0.2f;
-            for (int i = 0; i < Lamps; ++i) {
-                auto* lamp = group->CreateChild<T3DSprite>();
-                lamp->SetWidth(1);
-                lamp->SetHeight(1);
-                if (Shared) {
-                    lamp->Material()->SetMaterialLibrary(&FLibrary);
-                    lamp->Material()->SetLibMaterialName("Glow");
-                } else {
-                    SetGlow(*lamp->Material(), lit ? Red : Grey);
-                }
-                lamp->Scale()->AssignVector(scale, scale, scale);
-                lamp->Position()->AssignPoint(3.75f - j / 2.0f, 3.75f - (i % 16) / 2.0f, 0);
-            }
-        }
+        const TBuiltLamps built = BuildLamps(*FScene, Groups, Lamps, Shared ? &FLibrary : nullptr);
+        FLighting = built.Lighting;
+        T3DCamera* camera = built.Camera;
         FBuffer = std::make_unique<T3DSceneBuffer>(FOwner.get());
         FBuffer->SetContextOptions({roNoSwapBuffers});
         FBuffer->SetBackgroundColor(0);
@@ -169,7 +104,7 @@ public:
     {
         FBuffer.reset();
         FOwner.reset();
-        std::remove(GlowFile);
+        RemoveGlowFile();
     }
 
     T3DSceneBuffer& Buffer() const { return *FBuffer; }
