@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         TPlaybackCase{"TwicePlayedThenTheNextEntry", {{1, 2}, {2, 1}}, 1, {1, 2, 3, 1, 2, 3, 9}},
         TPlaybackCase{"CountZeroIsSkipped", {{1, 0}, {2, 1}}, 1, {9, 9, 9}},
         TPlaybackCase{"AMissingFirstSchemePlaysTheChosenOne", {{42, 1}, {1, 1}}, 2, {9, 1, 2, 3, 9}},
-        TPlaybackCase{"AMissingSchemePlaysThePreviousRowsOne", {{1, 1}, {42, 1}}, 2, {1, 2, 3, 1, 2, 3}},
+        TPlaybackCase{"AMissingSchemePlaysThePreviousRowsOne", {{1, 1}, {42, 1}}, 2, {1, 2, 3, 1, 2, 3, 1}},
         TPlaybackCase{"AnEmptyProgrammeShowsNothing", {}, 1, {}}),
     [](const testing::TestParamInfo<TPlaybackCase>& info) { return info.param.Name; });
 
