@@ -62,8 +62,12 @@ TApplication::~TApplication()
 
 void TApplication::Initialize()
 {
-    if (!QApplication::instance())
+    if (!QApplication::instance()) {
+        // A control with an X window of its own (the 3D viewer) gives X
+        // windows to its ancestors only, not to every sibling on the way.
+        QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
         FQtApplication = std::make_unique<QApplication>(gArgc, gArgv);
+    }
     UseDesktopStyle();
     RelayPaletteChanges();
     // The program speaks Russian: so do the window system's standard dialogs,

@@ -27,7 +27,8 @@ LT_IMPLEMENT_CLASS(T3DSceneBuffer, T3DUpdateAbleObject)
             return !static_cast<const T3DSceneBuffer&>(buffer).FogEnvironment()->IsAtDefaults();
         });
     P.Property("BackgroundColor", &T3DSceneBuffer::BackgroundColor, &T3DSceneBuffer::SetBackgroundColor)
-        .Default(clBtnFace);
+        .Default(clBtnFace)
+        .Idents(ColorIdents());
     P.Property("AmbientColor", &T3DSceneBuffer::AmbientColor);
     P.Property("ContextOptions", &T3DSceneBuffer::ContextOptions, &T3DSceneBuffer::SetContextOptions)
         .Default(static_cast<int64_t>(TContextOptions{roDoubleBuffer, roRenderToWindow}.Bits()));
@@ -277,7 +278,7 @@ void T3DSceneBuffer::RaiseRenderEvent(const TNotifyEvent& Event)
         Event(this);
 }
 
-void T3DSceneBuffer::RenderFrame()
+void T3DSceneBuffer::RenderFrame(T3DBaseSceneObject* BaseObject)
 {
     if (FRendering || !FRenderingContext)
         return;
@@ -301,7 +302,7 @@ void T3DSceneBuffer::RenderFrame()
         GL.glClearColor(background.X, background.Y, background.Z, background.W);
         ClearBuffers();
         RaiseGLErrors();
-        RenderPass(FViewport, FRenderDPI, rmRendering, nullptr);
+        RenderPass(FViewport, FRenderDPI, rmRendering, BaseObject);
         RaiseGLErrors();
         if (!FContextOptions.Contains(roNoSwapBuffers))
             FRenderingContext->PresentBuffers();

@@ -120,9 +120,9 @@ public:
 
     // Frames.
 
-    // Draws one frame; nothing while rendering or picking, nor without a
-    // context.
-    void RenderFrame();
+    // Draws one frame of the scene, or of BaseObject and what it holds;
+    // nothing while rendering or picking, nor without a context.
+    void RenderFrame(T3DBaseSceneObject* BaseObject = nullptr);
     // The projection and view through the camera for the viewport, and
     // the scene drawn from the object root or from BaseObject.
     void RenderPass(const TRectangle& Viewport, int DPI, TRenderMode DrawState, T3DBaseSceneObject* BaseObject);

@@ -155,6 +155,7 @@ EGLint T3DEGLContext::CreateOnDisplay(EGLDisplay Display, EGLConfig Config, EGLS
     FConfig = Config;
     FSurface = Surface;
     FContext = context;
+    FSwapInterval = 1;
     SetAcceleration(AccelerationOf(Display));
     LastConfigId = 0;
     return EGL_SUCCESS;
@@ -195,6 +196,13 @@ void T3DEGLContext::PresentBuffers()
 {
     if (!FPbuffer && FDevice != 0 && Options().Contains(rcoDoubleBuffered))
         eglSwapBuffers(FDisplay, FSurface);
+}
+
+void T3DEGLContext::SetSwapInterval(int Value)
+{
+    if (!eglSwapInterval(FDisplay, Value))
+        throw E3DContext(LastEGLFailure("eglSwapInterval"));
+    FSwapInterval = Value;
 }
 
 void T3DEGLContext::ShareNativeLists(T3DContext& Other)

@@ -25,6 +25,13 @@ public:
     // The config the context was made with: its "pixel format" is the
     // config's EGL_CONFIG_ID.
     EGLConfig Config() const { return FConfig; }
+    // How many vertical retraces a presented frame waits for. EGL cannot
+    // tell the interval in force, so this is the last one set (EGL's
+    // default, 1, on a new surface).
+    int SwapInterval() const { return FSwapInterval; }
+    // For a window context, which must be current; raises E3DContext when
+    // EGL refuses the interval.
+    void SetSwapInterval(int Value);
 
 protected:
     void ActivateNative() override;
@@ -43,4 +50,5 @@ private:
     EGLContext FContext = EGL_NO_CONTEXT;
     TOutputDevice FDevice = 0;
     bool FPbuffer = false;
+    int FSwapInterval = 1;
 };

@@ -1,12 +1,16 @@
-// Contexts on the windows of an X server: an application object on Qt's
-// xcb platform, whose X11 display the contexts draw through.
-#include <QApplication>
+// Contexts and viewers on the windows of an X server: the application
+// object on Qt's xcb platform, whose X11 display the contexts draw through.
 #include <gtest/gtest.h>
+
+#include <QtGlobal>
+
+#include "platform/ui/application.h"
 
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
+    TApplication application(nullptr);
+    application.Initialize();
     return RUN_ALL_TESTS();
 }

@@ -15,6 +15,7 @@
 #include "scene3d/context/contextmanager.h"
 #include "scene3d/context/eglcontext.h"
 #include "scene3d/opengl/openglapi.h"
+#include "tests/scene3d/context/x11/x11windows.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -46,29 +47,6 @@ bool WindowExists(Display* Connection, Window Id)
     XSync(Connection, False);
     XSetErrorHandler(previous);
     return answered && !XErrorSeen;
-}
-
-void WaitUntilViewable(Display* Connection, Window Id)
-{
-    for (int tries = 0; tries < 500; ++tries) {
-        XWindowAttributes attributes;
-        if (XGetWindowAttributes(Connection, Id, &attributes) && attributes.map_state == IsViewable)
-            return;
-        QCoreApplication::processEvents();
-        XSync(Connection, False);
-    }
-    FAIL() << "window 0x" << std::hex << Id << " never became viewable";
-}
-
-// The colour of the window's pixel as 0xRRGGBB, read from the X server.
-unsigned long PixelOf(Display* Connection, Window Id, int X, int Y)
-{
-    XImage* image = XGetImage(Connection, Id, X, Y, 1, 1, AllPlanes, ZPixmap);
-    if (!image)
-        return ~0ul;
-    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
-    XDestroyImage(image);
-    return pixel;
 }
 
 class WindowContext : public ::testing::Test {
