@@ -18,6 +18,7 @@
 #include "scene3d/objects/dummycube.h"
 #include "scene3d/scene/camera.h"
 #include "scene3d/scene/scene.h"
+#include "scene3d/viewer/sceneviewer.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -69,6 +70,7 @@ LT_IMPLEMENT_CLASS(TfrmMain, TForm)
     P.Method("cmbLampsChange", &TfrmMain::cmbLampsChange);
     P.Method("edtLampCountChange", &TfrmMain::edtLampCountChange);
     P.Method("cmbPortsKeyPress", &TfrmMain::cmbPortsKeyPress);
+    P.Method("SceneViewerMouseDown", &TfrmMain::SceneViewerMouseDown);
     P.Method("SceneViewerMouseMove", &TfrmMain::SceneViewerMouseMove);
 }
 
@@ -106,6 +108,7 @@ void TfrmMain::FormCreate(TObject*)
     Scene = Bind<T3DScene>("Scene");
     Lighting = Bind<T3DDummyCube>("Lighting");
     Camera1 = Bind<T3DCamera>("Camera1");
+    SceneViewer = Bind<T3DSceneViewer>("SceneViewer");
     Cadencer = Bind<T3DCadencer>("Cadencer");
     dlgColor = Bind<TColorDialog>("dlgColor");
     cmbChannels = Bind<TDBComboBoxLt>("cmbChannels");

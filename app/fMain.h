@@ -24,6 +24,7 @@ class T3DCadencer;
 class T3DCamera;
 class T3DDummyCube;
 class T3DScene;
+class T3DSceneViewer;
 class T3DSprite;
 class TColorDialog;
 class TColumnLt;
@@ -104,6 +105,7 @@ public:
     T3DScene* Scene = nullptr;
     T3DDummyCube* Lighting = nullptr;   // the root of the channel groups
     T3DCamera* Camera1 = nullptr;
+    T3DSceneViewer* SceneViewer = nullptr;
     T3DCadencer* Cadencer = nullptr;
     TColorDialog* dlgColor = nullptr;
     TDBComboBoxLt* cmbChannels = nullptr;

@@ -1,8 +1,12 @@
 // The mouse in the scene viewer: orbiting the camera, picking and moving
 // single lamps.
 #include "app/fMain.h"
+#include <typeinfo>
+
+#include "scene3d/buffer/scenebuffer.h"
 #include "scene3d/objects/sprite.h"
 #include "scene3d/scene/camera.h"
+#include "scene3d/viewer/sceneviewer.h"
 
 namespace {
 
@@ -10,6 +14,17 @@ namespace {
 constexpr float kPixelsPerUnit = 25;
 
 } // namespace
+
+void TfrmMain::SceneViewerMouseDown(TObject*, TMouseButton, TShiftState Shift, int X, int Y)
+{
+    if (Shift.Contains(ssRight)) {
+        // Only a lamp itself, never a group or the scene's root.
+        T3DBaseSceneObject* picked = SceneViewer->Buffer()->PickObjectAtPixel(X, Y);
+        PickedLamp = picked && typeid(*picked) == typeid(T3DSprite) ? static_cast<T3DSprite*>(picked) : nullptr;
+    }
+    LastX = X;
+    LastY = Y;
+}
 
 void TfrmMain::SceneViewerMouseMove(TObject*, TShiftState Shift, int X, int Y)
 {

@@ -658,15 +658,18 @@ object frmMain: TfrmMain
           Action = acExit
         end
       end
-      object SceneViewer: TPanel
+      object SceneViewer: T3DSceneViewer
         Left = 0
         Top = 24
         Width = 271
         Height = 262
+        Camera = Camera1
+        Buffer.BackgroundColor = clBlack
+        Buffer.DepthTest = False
+        FieldOfView = 137.0208
         Align = alClient
-        BevelOuter = bvNone
-        Color = clBlack
-        TabOrder = 1
+        OnMouseDown = SceneViewerMouseDown
+        OnMouseMove = SceneViewerMouseMove
       end
     end
     object gbChannels: TGroupBox

@@ -55,6 +55,7 @@ protected:
             box->SetChecked(false);
             box->SetChecked(true);
         }
+        frmMain->SceneViewerMouseDown(nullptr, mbRight, TShiftState{ssRight}, 135, 131);
         frmMain->SceneViewerMouseMove(nullptr, TShiftState{ssLeft}, 10, 10);
         frmMain->SceneViewerMouseMove(nullptr, TShiftState{ssRight, ssShift, ssCtrl, ssAlt}, 20, 20);
         Run("acHelp");
