@@ -22,6 +22,7 @@
 namespace {
 
 TTempDir gDir;
+int gDatabases = 0;
 
 // The program on a fresh database with Schemes schemes of Steps steps and a
 // programme playing each scheme once (or the first one 255 times).
@@ -30,7 +31,9 @@ public:
     TProgram(int Schemes, int Steps)
     {
         InitLightingResources();
-        const std::string database = gDir.File("bench" + std::to_string(Schemes) + ".gdb");
+        // A new database for every run: the benchmark library runs each
+        // benchmark more than once.
+        const std::string database = gDir.File("bench" + std::to_string(++gDatabases) + ".gdb");
         if (RunCreateDatabase(SourceFile("resources/lighting.sql"), database) != 0)
             std::abort();
         setenv("LIGHTING_DATABASE", database.c_str(), 1);

@@ -1,7 +1,7 @@
 // The shift state that mouse events hand a control's handlers.
 #include <vector>
 
-#include "platform/ui/extctrls.h"
+#include "platform/ui/stdctrls.h"
 #include "tests/platform/ui/controltesting.h"
 
 namespace {
