@@ -7,10 +7,17 @@
 
 #include "app/fDM.h"
 #include "app/fSplash.h"
+#include "dbcontrols/dbcombobox.h"
+#include "dbcontrols/dbnumberedit.h"
 #include "dbgrid/core/dbgridlt.h"
 #include "platform/rtl/classbuilder.h"
 #include "platform/rtl/exceptions.h"
 #include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
+#include "scene3d/cadencer/cadencer.h"
+#include "scene3d/objects/dummycube.h"
+#include "scene3d/scene/camera.h"
+#include "scene3d/scene/scene.h"
 
 TfrmMain* frmMain = nullptr;
 
@@ -51,6 +58,18 @@ LT_IMPLEMENT_CLASS(TfrmMain, TForm)
     P.Method("ComPortError", &TfrmMain::ComPortError);
     P.Method("ComPortTxEmpty", &TfrmMain::ComPortTxEmpty);
     P.Method("acProgrammExecute", &TfrmMain::acProgrammExecute);
+    P.Method("acViewExecute", &TfrmMain::acViewExecute);
+    P.Method("acRotateExecute", &TfrmMain::acRotateExecute);
+    P.Method("CadencerProgress", &TfrmMain::CadencerProgress);
+    P.Method("acDefaultExecute", &TfrmMain::acDefaultExecute);
+    P.Method("acChangeColorExecute", &TfrmMain::acChangeColorExecute);
+    P.Method("acRandomColorExecute", &TfrmMain::acRandomColorExecute);
+    P.Method("acSetColorAllExecute", &TfrmMain::acSetColorAllExecute);
+    P.Method("chkChannel1Click", &TfrmMain::chkChannel1Click);
+    P.Method("cmbLampsChange", &TfrmMain::cmbLampsChange);
+    P.Method("edtLampCountChange", &TfrmMain::edtLampCountChange);
+    P.Method("cmbPortsKeyPress", &TfrmMain::cmbPortsKeyPress);
+    P.Method("SceneViewerMouseMove", &TfrmMain::SceneViewerMouseMove);
 }
 
 template <class T>
@@ -74,12 +93,6 @@ TfrmMain::~TfrmMain()
         frmMain = nullptr;
 }
 
-void TfrmMain::StopPreview()
-{
-    ViewOn = false;
-    RotateOn = false;
-}
-
 void TfrmMain::FormCreate(TObject*)
 {
     Timer1 = Bind<TTimer>("Timer1");
@@ -90,6 +103,18 @@ void TfrmMain::FormCreate(TObject*)
     grdLighting = Bind<TDBGridLt>("grdLighting");
     grdProgramm = Bind<TDBGridLt>("grdProgramm");
     grdTime = Bind<TDBGridLt>("grdTime");
+    Scene = Bind<T3DScene>("Scene");
+    Lighting = Bind<T3DDummyCube>("Lighting");
+    Camera1 = Bind<T3DCamera>("Camera1");
+    Cadencer = Bind<T3DCadencer>("Cadencer");
+    dlgColor = Bind<TColorDialog>("dlgColor");
+    cmbChannels = Bind<TDBComboBoxLt>("cmbChannels");
+    cmbLamps = Bind<TDBComboBoxLt>("cmbLamps");
+    shpLampColor = Bind<TShape>("shpLampColor");
+    edtLampCount = Bind<TDBNumberEditLt>("edtLampCount");
+    edtRotateSpeed = Bind<TDBNumberEditLt>("edtRotateSpeed");
+    acView = Bind<TAction>("acView");
+    acRotate = Bind<TAction>("acRotate");
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     ShowSplashMark(0);
@@ -108,12 +133,10 @@ void TfrmMain::FormCreate(TObject*)
     ShowSplashMark(5);
     DM->cdsTime->Open();
     ShowSplashMark(6);
-    // The lamp scene comes with the 3D engine; its marks show after every
-    // second channel group.
-    for (int group = 1; group <= 16; ++group)
-        if (group % 2 == 0)
-            ShowSplashMark(6 + group / 2);
+    BuildLampScene();
     ShowSplashMark(15);
+    cmbLamps->SetItemIndex(0);
+    cmbChannels->SetItemIndex(0);
 }
 
 void TfrmMain::FormShow(TObject*)

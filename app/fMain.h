@@ -1,13 +1,15 @@
 #pragma once
 // The main window: the schemes, steps, programme and time-table columns,
-// the preview column, the start-up sequence that opens the tables, and the
-// question about unsaved changes when it closes.
+// the preview column with its lamp scene, the start-up sequence that opens
+// the tables and builds the scene, and the question about unsaved changes
+// when it closes.
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/playlist.h"
 #include "dbgrid/engine/gridtypes.h"
 #include "platform/data/clientdataset.h"
 
@@ -18,8 +20,16 @@
 
 class IProgrammingView;
 class QTimer;
+class T3DCadencer;
+class T3DCamera;
+class T3DDummyCube;
+class T3DScene;
+class T3DSprite;
+class TColorDialog;
 class TColumnLt;
+class TDBComboBoxLt;
 class TDBGridLt;
+class TDBNumberEditLt;
 class TRsComm;
 
 class TfrmMain : public TForm {
@@ -90,15 +100,83 @@ public:
     // closes and the programming window says so.
     void ComPortError(TObject* Sender, int Errors);
 
+    // ---- The lamp scene and the preview (app/lampscene.cpp, app/preview*.cpp)
+    T3DScene* Scene = nullptr;
+    T3DDummyCube* Lighting = nullptr;   // the root of the channel groups
+    T3DCamera* Camera1 = nullptr;
+    T3DCadencer* Cadencer = nullptr;
+    TColorDialog* dlgColor = nullptr;
+    TDBComboBoxLt* cmbChannels = nullptr;
+    TDBComboBoxLt* cmbLamps = nullptr;
+    TShape* shpLampColor = nullptr;
+    TDBNumberEditLt* edtLampCount = nullptr;
+    TDBNumberEditLt* edtRotateSpeed = nullptr;
+    TAction* acView = nullptr;
+    TAction* acRotate = nullptr;
+
+    // Channel group Channel (0 .. 15) and its lamp Index (0 .. 15); nullptr
+    // for any that was never built.
+    T3DDummyCube* ChannelGroup(int Channel) const;
+    T3DSprite* Lamp(int Channel, int Index) const;
+
+    // Preview on and off (image 8 off, 9 on); switching it on reads the
+    // playlist from the tables.
+    void acViewExecute(TObject* Sender);
+    // Rotation on and off (image 10 off, 11 on).
+    void acRotateExecute(TObject* Sender);
+    // One tick: the turn when rotating, one playback step when previewing.
+    void CadencerProgress(TObject* Sender, double DeltaTime, double NewTime);
+    // The camera and the turn as at the start.
+    void acDefaultExecute(TObject* Sender);
+    void acChangeColorExecute(TObject* Sender);
+    void acRandomColorExecute(TObject* Sender);
+    void acSetColorAllExecute(TObject* Sender);
+    // A channel box shows or hides its channel group.
+    void chkChannel1Click(TObject* Sender);
+    // The chosen lamp's colour in the swatch, its channel's lamp count in
+    // edtLampCount.
+    void cmbLampsChange(TObject* Sender);
+    // Shows the first edtLampCount lamps of the chosen channel.
+    void edtLampCountChange(TObject* Sender);
+    // The selectors and number fields change only through their buttons.
+    void cmbPortsKeyPress(TObject* Sender, char32_t& Key);
+    // A right press picks a lamp; a left drag orbits the camera, a right
+    // drag with Shift, Ctrl or Alt moves the picked lamp.
+    void SceneViewerMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void SceneViewerMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+
     // Stops the preview and the rotation; every command that opens a window
     // or ends the program runs it first.
     void StopPreview();
 
+    TPlaylist Playlist;
     bool ViewOn = false;
     bool RotateOn = false;
+    // Cadencer time at which the next row is due; 0: at the next tick.
     double NextTime = 0;
+    int PlayEntry = 0;
+    int PlayRow = 0;
+    int PlayRepeat = 1;   // the pass through the current entry, from 1
+    int LastX = 0;
+    int LastY = 0;
+    T3DSprite* PickedLamp = nullptr;
+
+    // The glow picture of the lamps: "texture.bmp" in the working folder,
+    // else beside the executable.
+    static std::string TextureFileName();
 
 private:
+    // 16 channel groups of 16 lamps under Lighting, a splash mark after
+    // every second group.
+    void BuildLampScene();
+    // Shows row PlayRow of entry PlayEntry on the lamps.
+    void ShowRow();
+    // Runs Change on every lamp that was built, with its channel (0 .. 15),
+    // as one change of the scene.
+    void ForEachLamp(const std::function<void(int Channel, T3DSprite* Lamp)>& Change);
+    // Runs the cadencer while the preview or the rotation is on.
+    void UpdateCadencer();
+
     template <class T>
     T* Bind(const char* name);
     // The three commands apply, undo and cancel all of a table.

@@ -4,7 +4,6 @@ TProgramme ReadProgramme(TDM& Module)
 {
     TProgramme programme;
     TClientDataSet& rows = *Module.cdsProgramm;
-    TClientDataSet& steps = *Module.cdsLighting;
     for (rows.First(); !rows.Eof(); rows.Next()) {
         TProgrammeRow row{};
         row.Number = rows.RecNo();
@@ -15,13 +14,7 @@ TProgramme ReadProgramme(TDM& Module)
         row.SchemeFound = Module.cdsSchemes->Locate("FSCHEME", row.Scheme, TLocateOptions{loCaseInsensitive});
         if (row.SchemeFound) {
             row.SchemeName = Module.cdsSchemesFNAME->AsString();
-            for (steps.First(); !steps.Eof(); steps.Next()) {
-                uint16_t mask = 0;
-                for (int channel = 1; channel <= 16; ++channel)
-                    if (Module.ChannelField(channel)->AsString() == "1")
-                        mask |= static_cast<uint16_t>(1u << (channel - 1));
-                row.Steps.push_back({steps.RecNo(), Module.cdsLightingFDELAY->AsInteger(), mask});
-            }
+            row.Steps = ReadSchemeSteps(Module);
         }
         programme.push_back(std::move(row));
     }
@@ -36,4 +29,18 @@ std::vector<TTimeRow> ReadTimeTable(TDM& Module)
         table.push_back({Module.cdsTimeFONHOUR->AsInteger(), Module.cdsTimeFONMINUTE->AsInteger(),
                          Module.cdsTimeFTOHOUR->AsInteger(), Module.cdsTimeFTOMINUTE->AsInteger()});
     return table;
+}
+
+std::vector<TProgrammeStep> ReadSchemeSteps(TDM& Module)
+{
+    std::vector<TProgrammeStep> steps;
+    TClientDataSet& rows = *Module.cdsLighting;
+    for (rows.First(); !rows.Eof(); rows.Next()) {
+        uint16_t mask = 0;
+        for (int channel = 1; channel <= 16; ++channel)
+            if (Module.ChannelField(channel)->AsString() == "1")
+                mask |= static_cast<uint16_t>(1u << (channel - 1));
+        steps.push_back({rows.RecNo(), Module.cdsLightingFDELAY->AsInteger(), mask});
+    }
+    return steps;
 }

@@ -11,3 +11,6 @@
 
 TProgramme ReadProgramme(TDM& Module);
 std::vector<TTimeRow> ReadTimeTable(TDM& Module);
+// The steps of the current scheme in their order; the steps table ends on
+// its last row.
+std::vector<TProgrammeStep> ReadSchemeSteps(TDM& Module);

@@ -610,29 +610,50 @@ object frmMain: TfrmMain
         Flat = True
         Images = ilToolbar
         TabOrder = 0
-        object btnProgramm: TToolButton
+        object btnView: TToolButton
           Left = 0
+          Top = 0
+          Action = acView
+        end
+        object btnRotate: TToolButton
+          Left = 23
+          Top = 0
+          Action = acRotate
+        end
+        object sepView2: TToolButton
+          Left = 46
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
+        object btnDefault: TToolButton
+          Left = 54
+          Top = 0
+          Action = acDefault
+        end
+        object btnProgramm: TToolButton
+          Left = 77
           Top = 0
           Action = acProgramm
         end
-        object sepView10: TToolButton
-          Left = 23
+        object sepView5: TToolButton
+          Left = 100
           Top = 0
           Width = 8
           Style = tbsSeparator
         end
         object btnAbout: TToolButton
-          Left = 31
+          Left = 108
           Top = 0
           Action = acAbout
         end
         object btnHelp: TToolButton
-          Left = 54
+          Left = 131
           Top = 0
           Action = acHelp
         end
         object btnExit: TToolButton
-          Left = 77
+          Left = 154
           Top = 0
           Action = acExit
         end
@@ -656,165 +677,165 @@ object frmMain: TfrmMain
       Align = alTop
       Caption = '  Включить каналы  '
       TabOrder = 1
-      object chkChannel1: TCheckBox
+      object chkChannel1: TDBCheckBoxLt
         Left = 6
         Top = 18
         Width = 32
         Height = 17
         Caption = '1'
-        Checked = True
         State = cbChecked
         TabOrder = 0
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh1: TCheckBox
+      object DBCheckBoxLt1: TDBCheckBoxLt
         Left = 39
         Top = 18
         Width = 32
         Height = 17
         Caption = '2'
-        Checked = True
         State = cbChecked
         TabOrder = 1
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh2: TCheckBox
+      object DBCheckBoxLt2: TDBCheckBoxLt
         Left = 72
         Top = 18
         Width = 32
         Height = 17
         Caption = '3'
-        Checked = True
         State = cbChecked
         TabOrder = 2
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh3: TCheckBox
+      object DBCheckBoxLt3: TDBCheckBoxLt
         Left = 105
         Top = 18
         Width = 32
         Height = 17
         Caption = '4'
-        Checked = True
         State = cbChecked
         TabOrder = 3
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh4: TCheckBox
+      object DBCheckBoxLt4: TDBCheckBoxLt
         Left = 138
         Top = 18
         Width = 32
         Height = 17
         Caption = '5'
-        Checked = True
         State = cbChecked
         TabOrder = 4
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh5: TCheckBox
+      object DBCheckBoxLt5: TDBCheckBoxLt
         Left = 171
         Top = 18
         Width = 32
         Height = 17
         Caption = '6'
-        Checked = True
         State = cbChecked
         TabOrder = 5
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh6: TCheckBox
+      object DBCheckBoxLt6: TDBCheckBoxLt
         Left = 204
         Top = 18
         Width = 32
         Height = 17
         Caption = '7'
-        Checked = True
         State = cbChecked
         TabOrder = 6
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh7: TCheckBox
+      object DBCheckBoxLt7: TDBCheckBoxLt
         Left = 237
         Top = 18
         Width = 32
         Height = 17
         Caption = '8'
-        Checked = True
         State = cbChecked
         TabOrder = 7
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh8: TCheckBox
+      object DBCheckBoxLt8: TDBCheckBoxLt
         Left = 6
         Top = 38
         Width = 32
         Height = 17
         Caption = '9'
-        Checked = True
         State = cbChecked
         TabOrder = 8
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh9: TCheckBox
+      object DBCheckBoxLt9: TDBCheckBoxLt
         Left = 39
         Top = 38
         Width = 32
         Height = 17
         Caption = '10'
-        Checked = True
         State = cbChecked
         TabOrder = 9
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh10: TCheckBox
+      object DBCheckBoxLt10: TDBCheckBoxLt
         Left = 72
         Top = 38
         Width = 32
         Height = 17
         Caption = '11'
-        Checked = True
         State = cbChecked
         TabOrder = 10
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh11: TCheckBox
+      object DBCheckBoxLt11: TDBCheckBoxLt
         Left = 105
         Top = 38
         Width = 32
         Height = 17
         Caption = '12'
-        Checked = True
         State = cbChecked
         TabOrder = 11
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh12: TCheckBox
+      object DBCheckBoxLt12: TDBCheckBoxLt
         Left = 138
         Top = 38
         Width = 32
         Height = 17
         Caption = '13'
-        Checked = True
         State = cbChecked
         TabOrder = 12
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh13: TCheckBox
+      object DBCheckBoxLt13: TDBCheckBoxLt
         Left = 171
         Top = 38
         Width = 32
         Height = 17
         Caption = '14'
-        Checked = True
         State = cbChecked
         TabOrder = 13
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh14: TCheckBox
+      object DBCheckBoxLt14: TDBCheckBoxLt
         Left = 204
         Top = 38
         Width = 32
         Height = 17
         Caption = '15'
-        Checked = True
         State = cbChecked
         TabOrder = 14
+        OnClick = chkChannel1Click
       end
-      object DBCheckBoxEh15: TCheckBox
+      object DBCheckBoxLt15: TDBCheckBoxLt
         Left = 237
         Top = 38
         Width = 32
         Height = 17
         Caption = '16'
-        Checked = True
         State = cbChecked
         TabOrder = 15
+        OnClick = chkChannel1Click
       end
     end
     object gbSettings: TGroupBox
@@ -825,6 +846,125 @@ object frmMain: TfrmMain
       Align = alClient
       Caption = '  Настройка    '
       TabOrder = 2
+      object shpLampColor: TShape
+        Left = 8
+        Top = 50
+        Width = 22
+        Height = 22
+        Hint = 'цвет выбранного канала'
+        Brush.Color = clRed
+      end
+      object cmbChannels: TDBComboBoxLt
+        Left = 8
+        Top = 20
+        Width = 60
+        Height = 21
+        Hint = '№ канала'
+        Items.Strings = (
+          '1'
+          '2'
+          '3'
+          '4'
+          '5'
+          '6'
+          '7'
+          '8'
+          '9'
+          '10'
+          '11'
+          '12'
+          '13'
+          '14'
+          '15'
+          '16')
+        TabOrder = 0
+        OnChange = cmbLampsChange
+        OnKeyPress = cmbPortsKeyPress
+      end
+      object cmbLamps: TDBComboBoxLt
+        Left = 74
+        Top = 20
+        Width = 60
+        Height = 21
+        Hint = '№ источника'
+        Items.Strings = (
+          '1'
+          '2'
+          '3'
+          '4'
+          '5'
+          '6'
+          '7'
+          '8'
+          '9'
+          '10'
+          '11'
+          '12'
+          '13'
+          '14'
+          '15'
+          '16')
+        TabOrder = 1
+        OnChange = cmbLampsChange
+        OnKeyPress = cmbPortsKeyPress
+      end
+      object edtLampCount: TDBNumberEditLt
+        Left = 140
+        Top = 20
+        Width = 56
+        Height = 21
+        Hint = 'количество источников в канале'
+        DecimalPlaces = 0
+        EditButton.Style = ebsUpDownLt
+        EditButton.Visible = True
+        MaxValue = 16
+        MinValue = 1
+        TabOrder = 2
+        Value = 16
+        OnChange = edtLampCountChange
+        OnKeyPress = cmbPortsKeyPress
+      end
+      object edtRotateSpeed: TDBNumberEditLt
+        Left = 140
+        Top = 50
+        Width = 56
+        Height = 21
+        Hint = 'скорость вращения'
+        DecimalPlaces = 0
+        EditButton.Style = ebsUpDownLt
+        EditButton.Visible = True
+        MaxValue = 100
+        MinValue = 1
+        TabOrder = 3
+        Value = 1
+        OnKeyPress = cmbPortsKeyPress
+      end
+      object tbColors: TToolBar
+        Left = 36
+        Top = 49
+        Width = 72
+        Height = 24
+        Align = alNone
+        AutoSize = True
+        Flat = True
+        Images = ilToolbar
+        TabOrder = 4
+        object btnChangeColor: TToolButton
+          Left = 0
+          Top = 0
+          Action = acChangeColor
+        end
+        object btnRandomColor: TToolButton
+          Left = 23
+          Top = 0
+          Action = acRandomColor
+        end
+        object btnSetColorAll: TToolButton
+          Left = 46
+          Top = 0
+          Action = acSetColorAll
+        end
+      end
     end
   end
   object ComPort: TRsComm
@@ -843,6 +983,24 @@ object frmMain: TfrmMain
     OnTxEmpty = ComPortTxEmpty
     OnError = ComPortError
     OnRxChar = ComPortRxChar
+  end
+  object Scene: T3DScene
+    object Lighting: T3DDummyCube
+      CubeSize = 1
+    end
+    object Camera1: T3DCamera
+      DepthOfView = 100
+      FocalLength = 50
+      TargetObject = Lighting
+      Position.Coordinates = {0000000000000000000070C10000803F}
+    end
+  end
+  object Cadencer: T3DCadencer
+    Scene = Scene
+    Enabled = False
+    OnProgress = CadencerProgress
+  end
+  object dlgColor: TColorDialog
   end
   object Timer1: TTimer
     Enabled = False
@@ -1114,6 +1272,45 @@ object frmMain: TfrmMain
       Hint = 'Программирование'
       ImageIndex = 22
       OnExecute = acProgrammExecute
+    end
+    object acView: TAction
+      Category = 'View'
+      Caption = 'Просмотр'
+      Hint = 'Просмотр'
+      ImageIndex = 8
+      OnExecute = acViewExecute
+    end
+    object acRotate: TAction
+      Category = 'View'
+      Caption = 'Вращение'
+      Hint = 'Вращение'
+      ImageIndex = 10
+      OnExecute = acRotateExecute
+    end
+    object acDefault: TAction
+      Category = 'View'
+      Caption = 'Расположить источники по умолчанию'
+      Hint = 'Расположить источники по умолчанию'
+      ImageIndex = 12
+      OnExecute = acDefaultExecute
+    end
+    object acChangeColor: TAction
+      Category = 'View'
+      Hint = 'Изменить цвет'
+      ImageIndex = 6
+      OnExecute = acChangeColorExecute
+    end
+    object acRandomColor: TAction
+      Category = 'View'
+      Hint = 'Случайный выбор цвета'
+      ImageIndex = 14
+      OnExecute = acRandomColorExecute
+    end
+    object acSetColorAll: TAction
+      Category = 'View'
+      Hint = 'Установить всем источникам'
+      ImageIndex = 15
+      OnExecute = acSetColorAllExecute
     end
     object acAbout: TAction
       Caption = 'О программе ...'

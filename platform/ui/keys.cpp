@@ -59,6 +59,10 @@ TShiftState MouseShiftState(WPARAM Keys)
         s.Include(ssRight);
     if (Keys & MK_MBUTTON)
         s.Include(ssMiddle);
+    // Mouse messages carry no Alt: it comes from the keyboard, as of the
+    // mouse event being handled.
+    if (QGuiApplication::keyboardModifiers() & Qt::AltModifier)
+        s.Include(ssAlt);
     return s;
 }
 

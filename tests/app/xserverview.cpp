@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <stdexcept>
 
@@ -53,4 +54,26 @@ bool TXServerView::ShowsWindowTitled(long Pid, const std::string& Title) const
         XFree(children);
     }
     return found;
+}
+
+QImage TXServerView::Image(unsigned long WindowId) const
+{
+    XSync(FDisplay, False);
+    XWindowAttributes attributes{};
+    if (!XGetWindowAttributes(FDisplay, WindowId, &attributes) || attributes.map_state != IsViewable)
+        return {};
+    XImage* image = XGetImage(FDisplay, WindowId, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (!image)
+        return {};
+    QImage picture(attributes.width, attributes.height, QImage::Format_RGB32);
+    for (int y = 0; y < attributes.height; ++y)
+        for (int x = 0; x < attributes.width; ++x) {
+            const unsigned long pixel = XGetPixel(image, x, y);
+            picture.setPixel(x, y, qRgb(static_cast<int>((pixel & image->red_mask) >> 16),
+                                        static_cast<int>((pixel & image->green_mask) >> 8),
+                                        static_cast<int>(pixel & image->blue_mask)));
+        }
+    XDestroyImage(image);
+    return picture;
 }
