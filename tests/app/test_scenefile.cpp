@@ -53,14 +53,12 @@ protected:
         return "";
     }
 
+    TComponent FOwner{nullptr};
+    T3DDummyCube* FRoot;
     TTempDir Dir;
     const std::string FileName = Dir.File("scene.vkt");
     std::vector<std::pair<int, bool>> Shown;
     int Resets = 0;
-
-private:
-    TComponent FOwner{nullptr};
-    T3DDummyCube* FRoot;
 };
 
 float FloatAt(const std::string& Bytes, std::size_t At)
