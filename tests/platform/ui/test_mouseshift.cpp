@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "platform/ui/extctrls.h"
+#include "platform/ui/stdctrls.h"
 #include "tests/platform/ui/controltesting.h"
 
 namespace {
