@@ -63,6 +63,9 @@ LT_IMPLEMENT_CLASS(TfrmMain, TForm)
     P.Method("acRotateExecute", &TfrmMain::acRotateExecute);
     P.Method("CadencerProgress", &TfrmMain::CadencerProgress);
     P.Method("acDefaultExecute", &TfrmMain::acDefaultExecute);
+    P.Method("acSaveSceneExecute", &TfrmMain::acSaveSceneExecute);
+    P.Method("acOpenSceneExecute", &TfrmMain::acOpenSceneExecute);
+    P.Method("acEditExecute", &TfrmMain::acEditExecute);
     P.Method("acChangeColorExecute", &TfrmMain::acChangeColorExecute);
     P.Method("acRandomColorExecute", &TfrmMain::acRandomColorExecute);
     P.Method("acSetColorAllExecute", &TfrmMain::acSetColorAllExecute);
@@ -118,6 +121,10 @@ void TfrmMain::FormCreate(TObject*)
     edtRotateSpeed = Bind<TDBNumberEditLt>("edtRotateSpeed");
     acView = Bind<TAction>("acView");
     acRotate = Bind<TAction>("acRotate");
+    acDefault = Bind<TAction>("acDefault");
+    gbChannels = Bind<TGroupBox>("gbChannels");
+    dlgSaveScene = Bind<TSaveDialog>("dlgSaveScene");
+    dlgOpenScene = Bind<TOpenDialog>("dlgOpenScene");
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     ShowSplashMark(0);

@@ -27,6 +27,8 @@ class T3DScene;
 class T3DSceneViewer;
 class T3DSprite;
 class TColorDialog;
+class TOpenDialog;
+class TSaveDialog;
 class TColumnLt;
 class TDBComboBoxLt;
 class TDBGridLt;
@@ -115,6 +117,8 @@ public:
     TDBNumberEditLt* edtRotateSpeed = nullptr;
     TAction* acView = nullptr;
     TAction* acRotate = nullptr;
+    TAction* acDefault = nullptr;
+    TGroupBox* gbChannels = nullptr;   // the channel boxes, in channel order
 
     // Channel group Channel (0 .. 15) and its lamp Index (0 .. 15); nullptr
     // for any that was never built.
@@ -150,6 +154,19 @@ public:
     // Stops the preview and the rotation; every command that opens a window
     // or ends the program runs it first.
     void StopPreview();
+
+    // ---- Scene files and the scene editing window (app/scenecommands.cpp)
+    TSaveDialog* dlgSaveScene = nullptr;
+    TOpenDialog* dlgOpenScene = nullptr;
+    // Writes the groups' visibility, lamp counts, angles and lamp positions
+    // into the file chosen in dlgSaveScene.
+    void acSaveSceneExecute(TObject* Sender);
+    // Reads them back from the file chosen in dlgOpenScene, with every lamp
+    // in its start-up look, the channel boxes following the groups, and the
+    // view as at the start.
+    void acOpenSceneExecute(TObject* Sender);
+    // Opens the scene editing window, made anew when none is open.
+    void acEditExecute(TObject* Sender);
 
     TPlaylist Playlist;
     bool ViewOn = false;

@@ -47,6 +47,13 @@ void SetLampColour(T3DSprite* Lamp, const TVector& Colour)
 
 } // namespace
 
+void SetStartLook(T3DSprite* Lamp)
+{
+    Lamp->Scale()->AssignVector(0.3f, 0.3f, 0.3f);
+    Front(Lamp)->Emission()->SetColor(kDarkGlow);
+    Front(Lamp)->Specular()->SetColor(kRed);
+}
+
 std::string TfrmMain::TextureFileName()
 {
     const std::string name = "texture.bmp";
@@ -65,15 +72,13 @@ void TfrmMain::BuildLampScene()
             auto* lamp = channel->CreateChild<T3DSprite>();
             lamp->SetHeight(1);
             lamp->SetWidth(1);
-            Front(lamp)->Emission()->SetColor(kDarkGlow);
-            Front(lamp)->Specular()->SetColor(kRed);
             T3DMaterial* material = lamp->Material();
             material->Texture()->Image()->LoadFromFile(texture);
             material->Texture()->SetDisabled(false);
             material->Texture()->SetImageAlpha(tiaLuminance);
             material->Texture()->SetTextureMode(tmModulate);
             material->SetBlendingMode(bmAdditive);
-            lamp->Scale()->AssignVector(0.3f, 0.3f, 0.3f);
+            SetStartLook(lamp);
             lamp->Position()->AssignPoint(3.75f - j / 2.0f, 3.75f - i / 2.0f, 0);
         }
         if (j % 2 == 1)

@@ -610,50 +610,71 @@ object frmMain: TfrmMain
         Flat = True
         Images = ilToolbar
         TabOrder = 0
-        object btnView: TToolButton
+        object btnOpenScene: TToolButton
           Left = 0
           Top = 0
-          Action = acView
+          Action = acOpenScene
         end
-        object btnRotate: TToolButton
+        object btnSaveScene: TToolButton
           Left = 23
           Top = 0
-          Action = acRotate
+          Action = acSaveScene
         end
-        object sepView2: TToolButton
+        object sepView3: TToolButton
           Left = 46
           Top = 0
           Width = 8
           Style = tbsSeparator
         end
-        object btnDefault: TToolButton
+        object btnView: TToolButton
           Left = 54
           Top = 0
-          Action = acDefault
+          Action = acView
         end
-        object btnProgramm: TToolButton
+        object btnRotate: TToolButton
           Left = 77
           Top = 0
-          Action = acProgramm
+          Action = acRotate
         end
-        object sepView5: TToolButton
+        object sepView6: TToolButton
           Left = 100
           Top = 0
           Width = 8
           Style = tbsSeparator
         end
-        object btnAbout: TToolButton
+        object btnDefault: TToolButton
           Left = 108
+          Top = 0
+          Action = acDefault
+        end
+        object btnEdit: TToolButton
+          Left = 131
+          Top = 0
+          Action = acEdit
+        end
+        object btnProgramm: TToolButton
+          Left = 154
+          Top = 0
+          Action = acProgramm
+        end
+        object sepView10: TToolButton
+          Left = 177
+          Top = 0
+          Width = 8
+          Style = tbsSeparator
+        end
+        object btnAbout: TToolButton
+          Left = 185
           Top = 0
           Action = acAbout
         end
         object btnHelp: TToolButton
-          Left = 131
+          Left = 208
           Top = 0
           Action = acHelp
         end
         object btnExit: TToolButton
-          Left = 154
+          Left = 231
           Top = 0
           Action = acExit
         end
@@ -1005,6 +1026,16 @@ object frmMain: TfrmMain
   end
   object dlgColor: TColorDialog
   end
+  object dlgSaveScene: TSaveDialog
+    DefaultExt = 'vkt'
+    Filter = 'kalvor lighting scenes *.vkt|*.vkt'
+    Title = ' Сохранение файла сцены'
+  end
+  object dlgOpenScene: TOpenDialog
+    DefaultExt = 'vkt'
+    Filter = 'kalvor lighting scenes *.vkt|*.vkt'
+    Title = ' Открытие файла сцены'
+  end
   object Timer1: TTimer
     Enabled = False
     Interval = 1500
@@ -1296,6 +1327,27 @@ object frmMain: TfrmMain
       Hint = 'Расположить источники по умолчанию'
       ImageIndex = 12
       OnExecute = acDefaultExecute
+    end
+    object acOpenScene: TAction
+      Category = 'View'
+      Caption = 'Открыть сцену'
+      Hint = 'Открыть сцену'
+      ImageIndex = 5
+      OnExecute = acOpenSceneExecute
+    end
+    object acSaveScene: TAction
+      Category = 'View'
+      Caption = 'Сохранить сцену'
+      Hint = 'Сохранить сцену'
+      ImageIndex = 7
+      OnExecute = acSaveSceneExecute
+    end
+    object acEdit: TAction
+      Category = 'View'
+      Caption = 'Редактирование сцены'
+      Hint = 'Редактирование сцены'
+      ImageIndex = 13
+      OnExecute = acEditExecute
     end
     object acChangeColor: TAction
       Category = 'View'
