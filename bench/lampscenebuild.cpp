@@ -1,9 +1,5 @@
 #include "bench/lampscenebuild.h"
 
-#include <QImage>
-
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include "scene3d/materials/color.h"
@@ -16,8 +12,7 @@
 #include "scene3d/scene/camera.h"
 #include "scene3d/scene/scene.h"
 #include "scene3d/scene/sceneroot.h"
-#include "scene3d/textures/texture.h"
-#include "scene3d/textures/textureimage.h"
+#include "tests/support/lampglow.h"
 
 const char* const GlowFile = "bench-lamp-glow.bmp";
 
@@ -26,38 +21,18 @@ namespace {
 const TVector Grey = {0.4f, 0.4f, 0.4f, 1};
 const TVector Red = {1, 0, 0, 1};
 
-// White, its brightness falling from 1 in the middle to 0 at the rim.
-void WriteGlow()
-{
-    constexpr int size = 32;
-    QImage glow(size, size, QImage::Format_RGB32);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
-            const double r = std::hypot(x + 0.5 - size / 2.0, y + 0.5 - size / 2.0) / (size / 2.0);
-            const int level = static_cast<int>(255 * std::max(0.0, 1 - r * r));
-            glow.setPixel(x, y, qRgb(level, level, level));
-        }
-    glow.save(GlowFile, "BMP");
-}
-
-// The glow as the lamps' materials show it: alpha from luminance,
-// modulating the lit colour, added to the frame.
 void SetGlow(T3DMaterial& Material, const TVector& Emission)
 {
     Material.FrontProperties()->Emission()->SetColor(Emission);
     Material.FrontProperties()->Specular()->SetColor(Red);
-    Material.Texture()->Image()->LoadFromFile(GlowFile);
-    Material.Texture()->SetDisabled(false);
-    Material.Texture()->SetImageAlpha(tiaLuminance);
-    Material.Texture()->SetTextureMode(tmModulate);
-    Material.SetBlendingMode(bmAdditive);
+    SetLampGlow(Material, GlowFile);
 }
 
 } // namespace
 
 TBuiltLamps BuildLamps(T3DScene& Scene, int Groups, int Lamps, T3DMaterialLibrary* Shared)
 {
-    WriteGlow();
+    WriteLampGlow(GlowFile);
     auto* lighting = Scene.Objects()->CreateChild<T3DDummyCube>();
     lighting->SetName("Lighting");
     auto* camera = Scene.Cameras()->CreateChild<T3DCamera>();

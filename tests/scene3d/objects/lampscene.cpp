@@ -15,6 +15,7 @@
 #include "scene3d/scene/sceneroot.h"
 #include "scene3d/textures/texture.h"
 #include "scene3d/textures/textureimage.h"
+#include "tests/support/lampglow.h"
 
 namespace {
 
@@ -23,19 +24,6 @@ constexpr float FocalLength = 50;
 constexpr int DPI = 96;
 const TVector Grey = {0.4f, 0.4f, 0.4f, 1};
 const TVector Red = {1, 0, 0, 1};
-
-void WriteGlow(const std::string& FileName)
-{
-    constexpr int size = 32;
-    QImage glow(size, size, QImage::Format_RGB32);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) {
-            const double r = std::hypot(x + 0.5 - size / 2.0, y + 0.5 - size / 2.0) / (size / 2.0);
-            const int level = static_cast<int>(255 * std::max(0.0, 1 - r * r));
-            glow.setPixel(x, y, qRgb(level, level, level));
-        }
-    glow.save(QString::fromStdString(FileName), "BMP");
-}
 
 } // namespace
 
@@ -76,7 +64,7 @@ void LampScene::TearDown()
 
 void LampScene::BuildLamps()
 {
-    WriteGlow(FGlowFile);
+    WriteLampGlow(FGlowFile);
     for (int j = 0; j < 16; ++j) {
         auto* channel = FLighting->CreateChild<T3DDummyCube>();
         for (int i = 0; i < 16; ++i) {
@@ -95,11 +83,7 @@ void LampScene::BuildLamps()
 
 void LampScene::Glow(T3DMaterial& Material) const
 {
-    Material.Texture()->Image()->LoadFromFile(FGlowFile);
-    Material.Texture()->SetDisabled(false);
-    Material.Texture()->SetImageAlpha(tiaLuminance);
-    Material.Texture()->SetTextureMode(tmModulate);
-    Material.SetBlendingMode(bmAdditive);
+    SetLampGlow(Material, FGlowFile);
 }
 
 void LampScene::ShowRow(const std::array<bool, 16>& On)
