@@ -26,7 +26,7 @@ BENCHMARKS = $(patsubst bench/%.cpp,$(BUILD)/bench/%,$(wildcard bench/bench_*.cp
 
 bench: build
 	set -e; for benchmark in $(BENCHMARKS); do \
-	  case $$benchmark in */bench_viewer) tests/support/with-own-x-server $$benchmark;; *) $$benchmark;; esac; \
+	  case $$benchmark in */bench_viewer|*/bench_playback) tests/support/with-own-x-server $$benchmark;; *) $$benchmark;; esac; \
 	done
 
 clean:
